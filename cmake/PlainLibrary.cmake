@@ -1,0 +1,22 @@
+# A static library of plain C++ from every source in the calling folder.
+function(plectronome_plain_library name)
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER _src INCLUDE REGEX ".*\\.cpp$")
+  if(_src)
+    add_library(${name} STATIC ${_src})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+  endif()
+endfunction()
+
+# Link a plain library to its dependencies whether it has sources yet or not.
+function(plectronome_plain_link name)
+  get_target_property(_type ${name} TYPE)
+  if(_type STREQUAL "INTERFACE_LIBRARY")
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  else()
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  endif()
+endfunction()

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Plectronome need,
+# skipping those already present.
+set -euo pipefail
+packages=(
+  cmake g++ make pkg-config
+  qtbase5-dev qttools5-dev-tools libqt5svg5-dev
+  libtag1-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libsdl2-dev
+  libbenchmark-dev
+  lame ffmpeg
+  fonts-liberation2 fonts-dejavu-core
+  xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
