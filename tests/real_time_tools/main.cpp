@@ -1,0 +1,14 @@
+// Runs every test class of the real-time tools in one executable.
+#include <QtTest>
+
+#include "testfftreal.h"
+
+int main(int argc, char **argv)
+{
+    int status = 0;
+    {
+        TestFFTReal t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
