@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 
 namespace {

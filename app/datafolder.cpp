@@ -1,0 +1,5 @@
+#include "app/datafolder.h"
+
+#include <QStandardPaths>
+
+QString dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation);

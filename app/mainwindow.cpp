@@ -1,0 +1,257 @@
+#include "app/mainwindow.h"
+
+#include "app/datafolder.h"
+#include "app/metronomeclick.h"
+#include "app/pathsmanager.h"
+#include "app/tabwidget.h"
+#include "app/updatecheck.h"
+#include "audio/audioplayer.h"
+//LAYER
+#include "metadata/metadatathread.h"
+#include "preferences/preferencesmenu.h"
+#include "views/playback/pitchsyncwidget.h"
+#include "views/playback/transportwidget.h"
+#include "views/playback/wavebg.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    m_pathsManager = new PathsManager(this);
+    QDir dataDir(dataFolderPath);
+    if (!dataDir.exists())
+        QDir().mkpath(dataFolderPath);
+    setWindowIcon(QIcon(":/images/icon_64.png"));
+    init();
+    createConnections();
+    installEventFilter(this);
+    enableAllShortcuts();
+    show();
+    statusBar()->hide();
+}
+
+MainWindow::~MainWindow()
+{
+    stopThreads();
+    if (m_updateCheck)
+        m_updateCheck->deleteLater();
+    // The views keep pointers into the player; they die with this window, before
+    // anything could run again, so the objects without a parent go last.
+    delete m_preferencesMenu;
+    m_preferencesMenu = nullptr;
+    freeSampleBuffers();
+}
+
+void MainWindow::init()
+{
+    qRegisterMetaType<QVector<QString> >("QVector<QString>");
+    m_title = "Plectronome";
+    setWindowTitle(m_title);
+    setFixedSize(1000, 695);
+
+    m_audioPlayer = new AudioPlayer(nullptr);
+    m_leftSamples = m_rightSamples = nullptr;
+    m_stereo = m_loaded = false;
+    m_frameCount = m_sampleRate = 0;
+
+    m_metaDataThread = new MetaDataThread(nullptr);
+    m_openedFromSession = false;
+
+    createWidgets();
+    createCentralWidget();
+    createActions();
+    createMenus();
+
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setBrush(QPalette::All, backgroundRole(), QBrush(QColor(40, 40, 40)));
+    setPalette(pal);
+    QPalette statusPal = statusBar()->palette();
+    statusPal.setBrush(QPalette::All, foregroundRole(), QBrush(QColor(215, 215, 215)));
+    statusBar()->setPalette(statusPal);
+
+    // Centre on the first screen's available area (its origin is not added).
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        const int left = avail.width() / 2 - width() / 2;
+        const int top = avail.height() / 2 - height() / 2;
+        setGeometry(left, top, width(), height());
+    }
+
+    // Our decoder reads every listed format itself; the loads are kept for their order.
+    // audiolayer::loadPlugin("flac");
+    // audiolayer::loadPlugin("wma");
+    // if (QFile::exists(QCoreApplication::applicationDirPath() + "/aac"))
+        // audiolayer::loadPlugin("aac");
+    // audiolayer::loadPlugin("alac");
+    // audiolayer::loadPlugin("cd");
+
+    m_startTimer = new QTimer(this);
+    m_startTimer->setSingleShot(true);
+    m_startTimer->setInterval(1050);
+    connect(m_startTimer, SIGNAL(timeout()), this, SLOT(delayedLoad()));
+    m_startTimer->start();
+
+    setAcceptDrops(true);
+    checkSongLoopLength();
+    m_audioPlayer->setMetronomeClick(metronomeClickSamples, metronomeClickSamples, metronomeClickLength);
+    readSettings();
+    scanMetadataFolder();
+}
+
+void MainWindow::createWidgets()
+{
+    const int w = width();
+    MetaData *metaData = m_metaDataThread->metaData();
+    float *position = m_audioPlayer->timeBuffer();
+
+    m_waveBg = new WaveBg(this);
+    m_tabWidget = new TabWidget(this);
+    m_transportWidget = new TransportWidget(this);
+
+    Plotter *plotter = m_waveBg->plotter();
+    JamTab *jamTab = m_tabWidget->jamTab();
+    for (int i = 0; i < 6; ++i) {
+        BeatSelection *selection = plotter->beatSelection(i);
+        m_audioPlayer->appendRiff(selection->riff());
+        m_audioPlayer->appendSelection(selection);
+        selection->setFlashTimer(jamTab->riffRowTimer(i));
+        selection->setMetaData(metaData);
+    }
+    m_audioPlayer->setSong(jamTab->songSlots());
+    plotter->setMetaData(metaData);
+    plotter->playMarker()->startFollowTimer(position);
+    m_waveBg->scrollButton()->setValueFromSession(true);
+    m_transportWidget->setPositionSource(position);
+    m_audioPlayer->initMetaData(metaData);
+    m_tabWidget->chordsTab()->setMetaData(metaData);
+    jamTab->setMetaData(metaData);
+
+    m_waveBg->setFixedSize(w, 228);
+    m_tabWidget->setFixedSize(w, 355);
+    m_transportWidget->setFixedSize(w, 91);
+
+    plotter->smallPlotPlayMarker()->setPositionSource(position);
+    for (int i = 0; i < 6; ++i) {
+        for (BeatLabel *label : plotter->beatSelection(i)->beatLabels())
+            label->setPositionSource(position);
+    }
+    PlotSelection *selection = plotter->plotSelection();
+    m_audioPlayer->setSelectionPointers(selection->startPointer(), selection->endPointer());
+
+    m_pitchSyncWidget = new PitchSyncWidget(this);
+    RealTimeToolsTab *tools = m_tabWidget->realTimeToolsTab();
+    m_pitchSyncWidget->registerWidget(tools->pitchKnob());
+    m_pitchSyncWidget->registerWidget(tools->fineTuneWidget());
+    m_pitchSyncWidget->registerWidget(tools->semitoneWidget());
+    m_pitchSyncWidget->registerWidget(m_tabWidget->chordsTab()->keyShiftWidget());
+
+    m_preferencesMenu = new PreferencesMenu(nullptr, Qt::Window | Qt::WindowCloseButtonHint);
+    m_preferencesMenu->hide();
+
+    m_updateCheck = new UpdateCheck(this);
+}
+
+void MainWindow::createCentralWidget()
+{
+    auto *layout = new QGridLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_waveBg, 0, 0);
+    layout->addWidget(m_tabWidget, 1, 0);
+    layout->addWidget(m_transportWidget, 2, 0);
+    auto *central = new QWidget(this);
+    central->setLayout(layout);
+    setCentralWidget(central);
+}
+
+void MainWindow::createActions() {}
+
+void MainWindow::createMenus() {}
+
+void MainWindow::createConnections() {}
+
+void MainWindow::enableAllShortcuts() {}
+
+void MainWindow::checkSongLoopLength() {}
+
+void MainWindow::scanMetadataFolder() {}
+
+void MainWindow::delayedLoad() {}
+
+void MainWindow::readSettings()
+{
+    QSettings settings("Quillfen", "Plectronome");
+    settings.beginGroup("MainWindow");
+    m_pathsManager->setSaveLocation(settings.value("save location").toString().isEmpty()
+                                        ? dataFolderPath
+                                        : settings.value("save location").toString());
+    const QPoint pos = settings.value("pos", QPoint(0, 0)).toPoint();
+    const int screenCount = settings.value("screen count", 0).toInt();
+    QScreen *screen = this->screen();
+    if (screen && screenCount == QGuiApplication::screens().size() && screen->geometry().contains(pos))
+        move(pos);
+    else
+        move(0, 0);
+    settings.endGroup();
+}
+
+void MainWindow::writeSettings()
+{
+    QSettings settings("Quillfen", "Plectronome");
+    settings.beginGroup("MainWindow");
+    settings.setValue("pos", pos());
+    settings.setValue("screen count", QGuiApplication::screens().size());
+    settings.setValue("volume", m_audioPlayer->getVolume());
+    settings.setValue("save location", m_pathsManager->saveLocation());
+    settings.setValue("version", QString("1.6.0.0"));
+    settings.endGroup();
+    settings.sync();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (isVisible()) {
+        writeSettings();
+        m_audioPlayer->stop(false);
+        m_audioPlayer->suspendStreaming();
+    }
+    stopThreads();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::stopThreads()
+{
+    if (m_audioPlayer && m_audioPlayer->isRunning()) {
+        m_audioPlayer->requestInterruption();
+        m_audioPlayer->wait();
+    }
+    if (m_metaDataThread && m_metaDataThread->isRunning()) {
+        m_metaDataThread->requestInterruption();
+        m_metaDataThread->wait();
+    }
+}
+
+void MainWindow::freeSampleBuffers()
+{
+    delete[] m_leftSamples;
+    delete[] m_rightSamples;
+    m_leftSamples = m_rightSamples = nullptr;
+    m_loaded = false;
+}

@@ -1,0 +1,15 @@
+// Program start-up: the translation choice and runApplication, which builds the
+// application, the translator, the splash screen and the main window. Called by main.
+#pragma once
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The two-letter translation code for a system language; empty means English.
+QString translationCodeForLanguage(QLocale::Language language);
+
+// The translation files tried for a code, in order: beside the program, in the
+// installed share folder, then relative to the working folder.
+QStringList translationFileCandidates(const QString &code);
+
+int runApplication(int argc, char **argv);

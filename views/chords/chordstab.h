@@ -1,0 +1,18 @@
+// ChordsTab: the chord viewer with guitar diagrams (stand-in).
+#pragma once
+#include <QWidget>
+
+class MetaData;
+
+class ChordsTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ChordsTab(QWidget *parent = nullptr) : QWidget(parent), m_keyShift(new QWidget(this)) {}
+    void setMetaData(MetaData *metaData) { m_metaData = metaData; }
+    QWidget *keyShiftWidget() { return m_keyShift; }
+
+private:
+    MetaData *m_metaData = nullptr;
+    QWidget *m_keyShift;
+};

@@ -1,0 +1,28 @@
+// JamTab: the riff builder: six riff rows and the song row (stand-in).
+#pragma once
+#include <QList>
+#include <QTimer>
+#include <QWidget>
+
+class MetaData;
+
+class JamTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit JamTab(QWidget *parent = nullptr) : QWidget(parent)
+    {
+        for (int i = 0; i < 6; ++i)
+            m_riffTimers.append(new QTimer(this));
+        for (int &slot : m_song)
+            slot = -1;
+    }
+    void setMetaData(MetaData *metaData) { m_metaData = metaData; }
+    QTimer *riffRowTimer(int index) { return m_riffTimers.value(index); }
+    int *songSlots() { return m_song; }
+
+private:
+    QList<QTimer *> m_riffTimers;
+    int m_song[16];
+    MetaData *m_metaData = nullptr;
+};
