@@ -1,0 +1,131 @@
+#include "analysis/analysetrack.h"
+
+#include "analysis/analysismath.h"
+#include "analysis/beattracking.h"
+#include "analysis/onsetdetection.h"
+#include "analysis/tempoestimation.h"
+
+#include <cmath>
+
+namespace analysis {
+
+FrameLayout frameLayout(int sampleRate, int sampleCount)
+{
+    FrameLayout layout;
+    if (sampleRate < 30000)
+        layout.frameLength = 512;
+    else if (sampleRate <= 80000)
+        layout.frameLength = 1024;
+    else
+        layout.frameLength = 2048;
+    layout.hop = layout.frameLength / 2;
+    const double frames = std::floor(static_cast<double>(sampleCount - layout.frameLength) / layout.hop) + 1.0;
+    layout.frameCount = frames > 0.0 ? static_cast<int>(frames) : 0;
+    return layout;
+}
+
+BeatList completeBeatList(const std::vector<int> &tracked, int frameCount, float period)
+{
+    BeatList list;
+    if (tracked.empty())
+        return list;
+    if (!(period >= 1.0f)) {
+        list.frames = tracked;
+        return list;
+    }
+    const int first = tracked.front();
+    const int last = tracked.back();
+
+    const int before = truncToInt(first / period);
+    const int firstAdded = truncToInt(first - period * before);
+    for (int k = 0; k < before; ++k)
+        list.frames.push_back(truncToInt(firstAdded + period * k));
+    list.frames.insert(list.frames.end(), tracked.begin(), tracked.end());
+    const int after = truncToInt((frameCount - last) / period);
+    for (int k = 1; k <= after; ++k)
+        list.frames.push_back(truncToInt(last + period * k));
+
+    list.addedBefore = before;
+    list.addedAfter = after;
+    return list;
+}
+
+namespace {
+
+void emptyResult(TrackAnalysis &result)
+{
+    result.reset();
+    result.chordList.assign(TrackAnalysis::kChordClassCount, std::string());
+}
+
+} // namespace
+
+} // namespace analysis
+
+void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount)
+{
+    using namespace analysis;
+    emptyResult(result);
+    if (samples == nullptr || sampleRate <= 0 || sampleCount <= 0)
+        return;
+
+    // Onset detection: framed spectra and the smoothed onset functions.
+    OnsetFunctions onsets = computeOnsetFunctions(samples, sampleRate, sampleCount);
+    const int frames = onsets.frameCount;
+    const int hop = onsets.hop;
+    if (frames <= 0)
+        return; // shorter than the smoothing needs
+
+    // Tempo and metre.
+    const TempoEstimate tempo = estimateTempo(onsets.smoothedBands, hop, frames, sampleRate);
+    if (!(tempo.tempo > 0.0f))
+        return; // silence or no periodicity: no tempo, no beats
+
+    // Beat period per frame, in whole frames.
+    std::vector<float> period(frames);
+    for (int k = 0; k < frames; ++k)
+        period[k] = static_cast<float>(
+            roundHalfAway(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempoPerFrame[k]) + 1e-21)));
+
+    const std::vector<int> tracked = trackBeats(onsets.smoothedTotal.data(), frames, period.data());
+    if (tracked.empty())
+        return;
+    onsets = OnsetFunctions(); // the onset rows are not needed any more
+
+    const BeatList all = completeBeatList(tracked, frames, period[0]);
+
+    result.tempo = tempo.tempo;
+    result.beats.reserve(all.frames.size());
+    for (int e : all.frames)
+        result.beats.push_back(static_cast<float>((static_cast<double>(e) + 1.0) * hop));
+    if (!result.beats.empty() && result.beats.front() == static_cast<float>(hop))
+        result.beats.front() = 0.0f; // a beat on frame 0 starts the track
+
+    // Chord stages on the tracked beats.
+    ChordStageData chords;
+    chords.samples = samples;
+    chords.sampleRate = sampleRate;
+    chords.sampleCount = sampleCount;
+    chords.hop = hop;
+    chords.beatFrames = tracked;
+    chords.chordPeriod = roundToInt(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempo) + 1e-21));
+    chords.beatsPerBar = tempo.beatsPerBar;
+    const std::size_t beatCount = tracked.size();
+    chords.beatLabels1.assign(beatCount, std::string());
+    chords.beatLabels2.assign(beatCount, std::string());
+    chords.chordList1.assign(TrackAnalysis::kChordClassCount, std::string());
+    chords.chordList2.assign(TrackAnalysis::kChordClassCount, std::string());
+    chords.confidence.assign(beatCount, 0.0f);
+
+    // ---- chord recognition plugs in here ----
+    // Until it does, every tracked beat keeps the empty label and the chord list stays
+    // 84 empty names.
+    // ------------------------------------------
+
+    result.chordLabels.reserve(all.frames.size());
+    result.chordLabels.insert(result.chordLabels.end(), all.addedBefore, "X");
+    result.chordLabels.insert(result.chordLabels.end(), chords.beatLabels2.begin(), chords.beatLabels2.end());
+    result.chordLabels.insert(result.chordLabels.end(), all.addedAfter, "X");
+    result.chordList = chords.chordList2;
+    result.chordList.resize(TrackAnalysis::kChordClassCount);
+}
