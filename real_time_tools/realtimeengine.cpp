@@ -1,0 +1,649 @@
+#include "real_time_tools/realtimeengine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const double kPi = 3.141592653589793;
+const double kTwoPi = 2.0 * kPi;
+
+constexpr int N = RealTimeEngine::frameSize;
+constexpr int H = RealTimeEngine::hopSize;
+constexpr int HALF = N / 2;
+
+// Wraps a phase into [-pi, pi).
+inline double wrapPhase(double x)
+{
+    return x - kTwoPi * std::floor(x / kTwoPi + 0.5);
+}
+
+// Reads in[k] for 0 <= k < length, silence elsewhere.
+inline float sampleAt(const float *in, long k, int length)
+{
+    return (k >= 0 && k < length) ? in[k] : 0.0f;
+}
+
+} // namespace
+
+void RealTimeEngine::Channel::allocate(int n)
+{
+    frame.assign(n, 0.0f);
+    prevFrame.assign(n, 0.0f);
+    spectrum.assign(n, 0.0f);
+    prevSpectrum.assign(n, 0.0f);
+    ifftOut.assign(n, 0.0f);
+    magnitude.assign(n / 2, 0.0f);
+    phase.assign(n / 2, 0.0f);
+    prevMagnitude.assign(n / 2, 0.0f);
+    prevPhase.assign(n / 2, 0.0f);
+    synthPhase.assign(n / 2, 0.0f);
+    accumulator.assign(n / 2, 0.0f);
+    tail1.assign(3 * n / 4, 0.0f);
+    tail2.assign(n / 2, 0.0f);
+    tail3.assign(n / 4, 0.0f);
+    blockOut.assign(n / 4, 0.0f);
+    transientCount = 0;
+}
+
+RealTimeEngine::RealTimeEngine()
+    : m_fft(frameSize)
+{
+    allocPhaseVocoderBuffers();
+}
+
+RealTimeEngine::~RealTimeEngine() = default;
+
+void RealTimeEngine::allocPhaseVocoderBuffers()
+{
+    m_ch[0].allocate(N);
+    m_ch[1].allocate(N);
+    m_window.assign(N, 0.0f);
+    makeHannWindow(m_window.data(), N);
+    m_peaks.assign(HALF, 0);
+    m_gain.assign(HALF, 1.0f);
+    std::fill(std::begin(m_histogram), std::end(m_histogram), 0.0f);
+    std::fill(std::begin(m_curveSource), std::end(m_curveSource), 0.0f);
+}
+
+void RealTimeEngine::setAudioData(const float *left, const float *right, int frames)
+{
+    m_left = left;
+    m_right = right ? right : left;
+    m_length = (left && frames > 0) ? frames : 0;
+    m_playPosition.store(hopSize, std::memory_order_relaxed);
+    m_azimuth.store(1.0f, std::memory_order_relaxed);
+    m_width.store(0.34f, std::memory_order_relaxed);
+    m_filterBin.store(0.0f, std::memory_order_relaxed);
+    m_keep.store(0.0f, std::memory_order_relaxed);
+    m_modeA.store(true, std::memory_order_relaxed);
+    m_modeB.store(true, std::memory_order_relaxed);
+    clearProcessingBuffers();
+}
+
+void RealTimeEngine::clearProcessingBuffers()
+{
+    for (Channel &ch : m_ch) {
+        std::fill(ch.prevFrame.begin(), ch.prevFrame.end(), 0.0f);
+        std::fill(ch.tail1.begin(), ch.tail1.end(), 0.0f);
+        std::fill(ch.tail2.begin(), ch.tail2.end(), 0.0f);
+        std::fill(ch.tail3.begin(), ch.tail3.end(), 0.0f);
+        std::fill(ch.blockOut.begin(), ch.blockOut.end(), 0.0f);
+        ch.transientCount = 0;
+    }
+}
+
+void RealTimeEngine::resetPhaseBuffers()
+{
+    for (Channel &ch : m_ch) {
+        std::copy(ch.phase.begin(), ch.phase.end(), ch.synthPhase.begin());
+        std::copy(ch.phase.begin(), ch.phase.end(), ch.accumulator.begin());
+    }
+}
+
+void RealTimeEngine::setPlayPosition(int position)
+{
+    if (position < hopSize)
+        position = std::max(position + hopSize, static_cast<int>(hopSize));
+    m_playPosition.store(position, std::memory_order_relaxed);
+}
+
+int RealTimeEngine::blockAdvance() const
+{
+    if (m_vocoderActive.load(std::memory_order_relaxed))
+        return static_cast<int>(std::floor(hopSize * m_hopFactor.load(std::memory_order_relaxed)));
+    return hopSize;
+}
+
+// ---------------------------------------------------------------------------------------
+// Parameter mappings
+
+void RealTimeEngine::setWidth(int w)
+{
+    m_width.store((w + 0.001f) / 100.0f, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setSeparation(int s)
+{
+    m_keep.store(100.0f - s, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setAzimuth(int a)
+{
+    const float d = static_cast<float>(a - 50);
+    float az = 1.0f;
+    if (d > 0)
+        az = (100.01f - d) / 50.0f - 1.0f;
+    else if (d < 0)
+        az = -(d + 100.01f) / 50.0f + 1.0f;
+    m_azimuth.store(az, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setFilterKnob(int v)
+{
+    m_filterBin.store(static_cast<float>(v), std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setFilter(bool highSide)
+{
+    m_highSide.store(highSide, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setInverted(bool solo)
+{
+    m_inverted.store(solo, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::activateSSS(bool off)
+{
+    m_isolateOn.store(!off, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setPScale(int s)
+{
+    const double scale = m_plotScale.load(std::memory_order_relaxed);
+    double next;
+    if (s < 0)
+        next = std::fabs(std::trunc(scale * 1.1));
+    else if (s > 0)
+        next = std::fabs(std::trunc(scale * 0.9));
+    else
+        next = defaultPlotScale;
+    next = std::min(std::max(next, static_cast<double>(minPlotScale)), static_cast<double>(maxPlotScale));
+    m_plotScale.store(static_cast<int>(next), std::memory_order_relaxed);
+}
+
+void RealTimeEngine::changeMode(int mode)
+{
+    switch (mode) {
+    case 1:
+        m_modeA.store(true, std::memory_order_relaxed);
+        m_modeB.store(true, std::memory_order_relaxed);
+        m_monoSum.store(false, std::memory_order_relaxed);
+        break;
+    case 2:
+        m_modeA.store(false, std::memory_order_relaxed);
+        m_modeB.store(true, std::memory_order_relaxed);
+        m_monoSum.store(false, std::memory_order_relaxed);
+        break;
+    case 3:
+        m_modeA.store(true, std::memory_order_relaxed);
+        m_modeB.store(false, std::memory_order_relaxed);
+        m_monoSum.store(false, std::memory_order_relaxed);
+        break;
+    case 4:
+        m_modeA.store(true, std::memory_order_relaxed);
+        m_modeB.store(false, std::memory_order_relaxed);
+        m_monoSum.store(true, std::memory_order_relaxed);
+        break;
+    default:
+        break;
+    }
+}
+
+int RealTimeEngine::vocoderMode() const
+{
+    const bool a = m_modeA.load(std::memory_order_relaxed);
+    const bool b = m_modeB.load(std::memory_order_relaxed);
+    if (a && b)
+        return 1;
+    if (a)
+        return 3;
+    if (b)
+        return 2;
+    return m_rememberedMode.load(std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setInterp(float x)
+{
+    if (!m_vocoderActive.load(std::memory_order_relaxed) || m_pitchOff.load(std::memory_order_relaxed))
+        m_storedInterp.store(x, std::memory_order_relaxed);
+    else
+        m_interpFactor.store(x, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setHop(float x)
+{
+    if (!m_vocoderActive.load(std::memory_order_relaxed) || m_tempoOff.load(std::memory_order_relaxed))
+        m_storedHop.store(x, std::memory_order_relaxed);
+    else
+        m_hopFactor.store(x, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::activatePitch(bool off)
+{
+    if (off == m_pitchOff.load(std::memory_order_relaxed))
+        return; // already in that state: keep the stored and the live factor
+    if (off) {
+        m_storedInterp.store(m_interpFactor.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        m_interpFactor.store(1.0f, std::memory_order_relaxed);
+        m_pitchOff.store(true, std::memory_order_relaxed);
+        if (m_tempoOff.load(std::memory_order_relaxed))
+            m_vocoderActive.store(false, std::memory_order_relaxed);
+    } else {
+        m_interpFactor.store(m_storedInterp.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        m_pitchOff.store(false, std::memory_order_relaxed);
+        m_vocoderActive.store(true, std::memory_order_relaxed);
+    }
+}
+
+void RealTimeEngine::activateTempo(bool off)
+{
+    if (off == m_tempoOff.load(std::memory_order_relaxed))
+        return;
+    if (off) {
+        m_storedHop.store(m_hopFactor.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        m_hopFactor.store(1.0f, std::memory_order_relaxed);
+        m_tempoOff.store(true, std::memory_order_relaxed);
+        if (m_pitchOff.load(std::memory_order_relaxed))
+            m_vocoderActive.store(false, std::memory_order_relaxed);
+    } else {
+        m_hopFactor.store(m_storedHop.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        m_tempoOff.store(false, std::memory_order_relaxed);
+        m_vocoderActive.store(true, std::memory_order_relaxed);
+    }
+}
+
+void RealTimeEngine::resetHopFactor()
+{
+    m_tempoOff.store(true, std::memory_order_relaxed);
+    m_hopFactor.store(1.0f, std::memory_order_relaxed);
+    m_storedHop.store(1.0f, std::memory_order_relaxed);
+    if (m_pitchOff.load(std::memory_order_relaxed))
+        m_vocoderActive.store(false, std::memory_order_relaxed);
+}
+
+void RealTimeEngine::setHopFactorFromSession(bool power, float x)
+{
+    const float factor = x < 1.0f ? 0.5f * x + 0.5f : x;
+    if (power) {
+        m_hopFactor.store(factor, std::memory_order_relaxed);
+        m_tempoOff.store(false, std::memory_order_relaxed);
+        m_vocoderActive.store(true, std::memory_order_relaxed);
+    } else {
+        m_storedHop.store(factor, std::memory_order_relaxed);
+        m_hopFactor.store(1.0f, std::memory_order_relaxed);
+        m_tempoOff.store(true, std::memory_order_relaxed);
+        if (m_pitchOff.load(std::memory_order_relaxed))
+            m_vocoderActive.store(false, std::memory_order_relaxed);
+    }
+}
+
+void RealTimeEngine::setStepPitch(float factor)
+{
+    if (factor != 1.0f) {
+        m_interpFactor.store(factor, std::memory_order_relaxed);
+        m_pitchOff.store(false, std::memory_order_relaxed);
+        m_vocoderActive.store(true, std::memory_order_relaxed);
+    } else {
+        activatePitch(true);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Helpers
+
+void RealTimeEngine::makeHannWindow(float *w, int n)
+{
+    for (int i = 0; i < n; ++i)
+        w[i] = static_cast<float>(0.5 * (1.0 - std::cos(kTwoPi * (i + 1) / (n + 1))));
+}
+
+void RealTimeEngine::toPolar(const float *spectrum, float *magnitude, float *phase, int n)
+{
+    const int half = n / 2;
+    for (int i = 0; i < half; ++i) {
+        const float re = spectrum[i];
+        const float im = spectrum[half + i];
+        magnitude[i] = std::sqrt(re * re + im * im);
+        phase[i] = std::atan2(-im, re);
+    }
+}
+
+void RealTimeEngine::fromPolar(float *spectrum, const float *magnitude, const float *phase, int n)
+{
+    const int half = n / 2;
+    for (int i = 0; i < half; ++i) {
+        const float m = magnitude[i];
+        spectrum[i] = m * std::cos(phase[i]);
+        spectrum[half + i] = -(m * std::sin(phase[i]));
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Block processing
+
+RealTimeEngine::Params RealTimeEngine::snapshot()
+{
+    Params p;
+    p.vocoder = m_vocoderActive.load(std::memory_order_relaxed);
+    p.interp = p.vocoder ? m_interpFactor.load(std::memory_order_relaxed) : 1.0f;
+    p.hop = p.vocoder ? m_hopFactor.load(std::memory_order_relaxed) : 1.0f;
+    // Factors outside the controls' range would make the frame read run away.
+    if (!(p.interp >= 0.25f && p.interp <= 4.0f))
+        p.interp = 1.0f;
+    if (!(p.hop >= 0.0f && p.hop <= 8.0f))
+        p.hop = 1.0f;
+    p.isolate = m_isolateOn.load(std::memory_order_relaxed);
+    p.inverted = m_inverted.load(std::memory_order_relaxed);
+    p.highSide = m_highSide.load(std::memory_order_relaxed);
+    p.azimuth = m_azimuth.load(std::memory_order_relaxed);
+    p.width = m_width.load(std::memory_order_relaxed);
+    p.filterBin = m_filterBin.load(std::memory_order_relaxed);
+    p.keep = m_keep.load(std::memory_order_relaxed);
+    p.plotScale = m_plotScale.load(std::memory_order_relaxed);
+    p.mode = vocoderMode();
+    m_rememberedMode.store(p.mode, std::memory_order_relaxed);
+    return p;
+}
+
+void RealTimeEngine::readFrame(const float *in, int position, const Params &p, Channel &ch) const
+{
+    const float *w = m_window.data();
+    const float scale = 32767.0f;
+    const int len = m_length;
+    if (!p.vocoder) {
+        float *cur = ch.frame.data();
+        const long first = static_cast<long>(position) + 1;
+        if (first >= 0 && first + N <= len) {
+            const float *src = in + first;
+            for (int i = 0; i < N; ++i)
+                cur[i] = src[i] * scale * w[i];
+        } else {
+            for (int i = 0; i < N; ++i)
+                cur[i] = sampleAt(in, first + i, len) * scale * w[i];
+        }
+        return;
+    }
+
+    const double interp = p.interp;
+    float *cur = ch.frame.data();
+    float *prev = ch.prevFrame.data();
+    const long lastK = static_cast<long>(position) + static_cast<long>(std::floor((N - 1) * interp)) + 1;
+    const bool inside = static_cast<long>(position) - H >= 0 && lastK < len;
+    for (int i = 0; i < N; ++i) {
+        const double x = i * interp;
+        const long k = static_cast<long>(x);
+        const float f = static_cast<float>(x - k);
+        const long K = position + k;
+        float a0, a1, b0, b1;
+        if (inside) {
+            a0 = in[K];
+            a1 = in[K + 1];
+            b0 = in[K - H];
+            b1 = in[K - H + 1];
+        } else {
+            a0 = sampleAt(in, K, len);
+            a1 = sampleAt(in, K + 1, len);
+            b0 = sampleAt(in, K - H, len);
+            b1 = sampleAt(in, K - H + 1, len);
+        }
+        const float ww = scale * w[i];
+        cur[i] = (a0 + f * (a1 - a0)) * ww;
+        prev[i] = (b0 + f * (b1 - b0)) * ww;
+    }
+}
+
+void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool restart)
+{
+    const float *phase = ch.phase.data();
+    const float *prevPhase = ch.prevPhase.data();
+    const float *mag = ch.magnitude.data();
+    const float *prevMag = ch.prevMagnitude.data();
+    float *syn = ch.synthPhase.data();
+    float *acc = ch.accumulator.data();
+
+    // Synthesis hop D = N/4 output samples; the previous frame lies H input samples back,
+    // which is H / interp samples of the resampled frame.
+    const double D = N / 4;
+    const double a = D / interp;
+    const double ratio = D / a;
+
+    // Bin 0 carries DC and Nyquist together; it keeps its analysis phase.
+    syn[0] = acc[0] = phase[0];
+    for (int j = 1; j < HALF; ++j) {
+        const double w = kTwoPi * j / N;
+        const double expected = wrapPhase(a * w);
+        const double dev = wrapPhase(static_cast<double>(phase[j]) - prevPhase[j] - expected);
+        // w * D is j quarter turns.
+        const double s = restart ? phase[j] : wrapPhase(acc[j] + (j & 3) * (kPi / 2.0) + dev * ratio);
+        syn[j] = acc[j] = static_cast<float>(s);
+    }
+
+    // Peaks and the count of rising bins.
+    int nPeaks = 0;
+    int *peaks = m_peaks.data();
+    for (int j = 3; j < HALF - 3; ++j) {
+        const float m = mag[j];
+        if (m > mag[j - 2] && m > mag[j - 1] && m > mag[j + 1] && m > mag[j + 2])
+            peaks[nPeaks++] = j;
+    }
+    int rising = 0;
+    for (int j = 0; j < HALF; ++j)
+        if (mag[j] > prevMag[j])
+            ++rising;
+
+    // Identity phase locking around each peak up to the mode's limit.
+    if (!restart) {
+        const int limit = (mode == 3) ? N / 4 : N / 8;
+        for (int q = 0; q < nPeaks; ++q) {
+            const int pk = peaks[q];
+            int start = (q == 0) ? 0 : (peaks[q - 1] + pk) / 2;
+            const int end = (q == nPeaks - 1) ? std::min(pk + 3, HALF) : (pk + peaks[q + 1]) / 2;
+            if (start < 1)
+                start = 1;
+            const double sp = syn[pk];
+            const double pp = phase[pk];
+            for (int m = start; m < end; ++m) {
+                if (m == pk)
+                    continue;
+                const float v = static_cast<float>(wrapPhase(sp - (pp - phase[m])));
+                syn[m] = acc[m] = v;
+            }
+            if (pk >= limit)
+                break;
+        }
+    }
+
+    // Transient: restart the upper bins from the analysis phases.
+    if (rising > 1330 && rising > ch.transientCount) {
+        const int from = (mode == 2) ? 1500 : 200;
+        for (int j = from; j < HALF; ++j)
+            syn[j] = acc[j] = phase[j];
+    }
+    ch.transientCount = rising;
+}
+
+void RealTimeEngine::isolateKernel(const Params &p, int channels)
+{
+    Channel &L = m_ch[0];
+    Channel &R = m_ch[channels > 1 ? 1 : 0];
+    const float *sL = L.spectrum.data();
+    const float *sR = R.spectrum.data();
+    const float *mL = L.magnitude.data();
+    const float *mR = R.magnitude.data();
+    float *gain = m_gain.data();
+
+    const double az = p.azimuth;
+    const double absAz = std::fabs(az);
+    const double width = p.width;
+    const double fb = p.filterBin;
+    const float k = (p.keep / 100.0f) * (p.keep / 100.0f);
+
+    for (int i = 0; i < HALF; ++i) {
+        const double ml = mL[i];
+        const double mr = mR[i];
+        // cos(phase L - phase R) * |R| / |L| and its mirror, from the complex values.
+        const double dot = static_cast<double>(sL[i]) * sR[i] + static_cast<double>(sL[HALF + i]) * sR[HALF + i];
+        const double r = std::fabs(dot / (ml * ml) + 1e-15);
+        const double l = std::fabs(dot / (mr * mr) + 1e-15);
+        // Silence gives NaN ratios; every comparison below is then false.
+        if (l >= 0.0 && l <= 1.0) {
+            const int idx = static_cast<int>(std::floor((1.0 - l) * 100.0 + 100.0));
+            if (idx >= 0 && idx < histogramBins)
+                m_histogram[idx] += static_cast<float>(mr);
+        }
+        if (r >= 0.0 && r <= 1.0) {
+            const int idx = static_cast<int>(std::floor(r * 100.0));
+            if (idx >= 0 && idx < histogramBins)
+                m_histogram[idx] += static_cast<float>(ml);
+        }
+        const bool onSide = p.highSide ? (i > fb) : (i < fb);
+        const bool selected = onSide
+            && ((az < 0 && std::fabs(absAz - r) <= width) || (az > 0 && std::fabs(absAz - l) <= width));
+        gain[i] = (selected != p.inverted) ? k : 1.0f;
+    }
+
+    for (float &h : m_histogram) {
+        h *= 0.9f;
+        if (!std::isfinite(h))
+            h = 0.0f;
+    }
+    for (int j = 0; j < histogramBins; ++j) {
+        m_curveSource[2 * j] = m_histogram[j];
+        m_curveSource[2 * j + 1] = (j + 1 < histogramBins) ? (m_histogram[j] + m_histogram[j + 1]) / 2.0f
+                                                           : m_histogram[j];
+    }
+}
+
+void RealTimeEngine::makeCurve(float *curve, int plotScale)
+{
+    const float s = static_cast<float>(std::max(plotScale, static_cast<int>(minPlotScale)));
+    for (int j = 0; j < curvePoints; ++j)
+        curve[j] = m_curveSource[j] / s;
+}
+
+void RealTimeEngine::applyWindows(Channel &ch)
+{
+    float *frame = ch.ifftOut.data();
+    const float *w = m_window.data();
+    for (int i = 0; i < N; ++i)
+        frame[i] *= w[i];
+    float *t1 = ch.tail1.data();
+    float *t2 = ch.tail2.data();
+    float *t3 = ch.tail3.data();
+    float *out = ch.blockOut.data();
+    const int q = N / 4;
+    for (int i = 0; i < q; ++i)
+        out[i] = 0.5f * (frame[i] + t1[i] + t2[i] + t3[i]);
+    std::memcpy(t3, t2 + q, sizeof(float) * q);
+    std::memmove(t2, t1 + q, sizeof(float) * 2 * q);
+    std::memcpy(t1, frame + q, sizeof(float) * 3 * q);
+}
+
+void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
+{
+    if (!hasTrack()) {
+        std::fill(outLeft, outLeft + H, 0.0f);
+        std::fill(outRight, outRight + H, 0.0f);
+        return;
+    }
+
+    const Params p = snapshot();
+    const int position = m_playPosition.load(std::memory_order_relaxed);
+    const bool mono = (m_right == m_left);
+    const int channels = mono ? 1 : 2;
+    const float *inputs[2] = {m_left, m_right};
+
+    for (int c = 0; c < channels; ++c)
+        readFrame(inputs[c], position, p, m_ch[c]);
+
+    if (!p.vocoder && !p.isolate) {
+        // The spectrum would go back unchanged: skip the round trip.
+        for (int c = 0; c < channels; ++c)
+            std::copy(m_ch[c].frame.begin(), m_ch[c].frame.end(), m_ch[c].ifftOut.begin());
+    } else {
+        for (int c = 0; c < channels; ++c) {
+            Channel &ch = m_ch[c];
+            m_fft.forward(ch.spectrum.data(), ch.frame.data());
+            if (!p.vocoder) {
+                // The isolate alone needs only the magnitudes.
+                const float *s = ch.spectrum.data();
+                float *mag = ch.magnitude.data();
+                for (int i = 0; i < HALF; ++i)
+                    mag[i] = std::sqrt(s[i] * s[i] + s[HALF + i] * s[HALF + i]);
+                continue;
+            }
+            toPolar(ch.spectrum.data(), ch.magnitude.data(), ch.phase.data(), N);
+            {
+                m_fft.forward(ch.prevSpectrum.data(), ch.prevFrame.data());
+                toPolar(ch.prevSpectrum.data(), ch.prevMagnitude.data(), ch.prevPhase.data(), N);
+            }
+        }
+
+        if (p.isolate) {
+            if (p.inverted)
+                processFrame(p, channels);
+            else
+                processFrame2(p, channels);
+            if (p.vocoder) {
+                for (int c = 0; c < channels; ++c) {
+                    float *mag = m_ch[c].magnitude.data();
+                    for (int i = 0; i < HALF; ++i)
+                        mag[i] *= m_gain[i];
+                }
+            }
+            if (curve)
+                makeCurve(curve, p.plotScale);
+        }
+
+        // The first block, and the first after the vocoder switches on, start from the
+        // analysis phases so that they join the frames already played.
+        const bool restart = position < N / 2 || !m_vocoderWasActive;
+        for (int c = 0; c < channels; ++c) {
+            Channel &ch = m_ch[c];
+            if (p.vocoder) {
+                processPhase(p.mode, ch, p.interp, restart);
+                fromPolar(ch.spectrum.data(), ch.magnitude.data(), ch.synthPhase.data(), N);
+            } else if (p.isolate) {
+                // Magnitudes scaled, phases untouched: scale the complex bins directly.
+                float *s = ch.spectrum.data();
+                for (int i = 0; i < HALF; ++i) {
+                    s[i] *= m_gain[i];
+                    s[HALF + i] *= m_gain[i];
+                }
+            }
+            m_fft.inverse(ch.spectrum.data(), ch.ifftOut.data());
+            m_fft.scaleByLength(ch.ifftOut.data());
+        }
+    }
+    m_vocoderWasActive = p.vocoder;
+
+    for (int c = 0; c < channels; ++c)
+        applyWindows(m_ch[c]);
+
+    // For mono both channels would go through the same processing: the left one serves both.
+    const float outScale = 1.0f / 32768.0f;
+    const float *bl = m_ch[0].blockOut.data();
+    const float *br = m_ch[channels - 1].blockOut.data();
+    for (int i = 0; i < H; ++i) {
+        outLeft[i] = bl[i] * outScale;
+        outRight[i] = br[i] * outScale;
+    }
+
+    const int advance = p.vocoder ? static_cast<int>(std::floor(H * p.hop)) : H;
+    // A seek from another thread during the block wins over the advance.
+    int expected = position;
+    m_playPosition.compare_exchange_strong(expected, position + advance, std::memory_order_relaxed);
+}

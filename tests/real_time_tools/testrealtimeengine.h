@@ -1,0 +1,25 @@
+#ifndef PLECTRONOME_TESTREALTIMEENGINE_H
+#define PLECTRONOME_TESTREALTIMEENGINE_H
+
+#include <QObject>
+
+class TestRealTimeEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void toolsOffPassInputWithFixedGainAndDelay();
+    void monoTrackFeedsBothChannels();
+    void pitchShiftMovesSineFrequency();
+    void tempoChangesLengthNotLevel();
+    void isolateMutesAndSolosPannedTone();
+    void isolateFilterSideAndKnobMoveSplit();
+    void curveFollowsPanning();
+    void silenceStaysFinite();
+    void plotScaleStaysInRange();
+    void toolSwitchesKeepStoredFactors();
+    void parameterMappings();
+    void readsNeverLeaveTrack();
+    void enginesRunSideBySide();
+};
+
+#endif
