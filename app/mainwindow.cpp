@@ -6,7 +6,7 @@
 #include "app/tabwidget.h"
 #include "app/updatecheck.h"
 #include "audio/audioplayer.h"
-//LAYER
+#include "audio/layer/audiolayer.h"
 #include "metadata/metadatathread.h"
 #include "preferences/preferencesmenu.h"
 #include "views/playback/pitchsyncwidget.h"
@@ -90,12 +90,12 @@ void MainWindow::init()
     }
 
     // Our decoder reads every listed format itself; the loads are kept for their order.
-    // audiolayer::loadPlugin("flac");
-    // audiolayer::loadPlugin("wma");
-    // if (QFile::exists(QCoreApplication::applicationDirPath() + "/aac"))
-        // audiolayer::loadPlugin("aac");
-    // audiolayer::loadPlugin("alac");
-    // audiolayer::loadPlugin("cd");
+    audiolayer::loadPlugin("flac");
+    audiolayer::loadPlugin("wma");
+    if (QFile::exists(QCoreApplication::applicationDirPath() + "/aac"))
+        audiolayer::loadPlugin("aac");
+    audiolayer::loadPlugin("alac");
+    audiolayer::loadPlugin("cd");
 
     m_startTimer = new QTimer(this);
     m_startTimer->setSingleShot(true);
@@ -124,8 +124,7 @@ void MainWindow::createWidgets()
     JamTab *jamTab = m_tabWidget->jamTab();
     for (int i = 0; i < 6; ++i) {
         BeatSelection *selection = plotter->beatSelection(i);
-        m_audioPlayer->appendRiff(selection->riff());
-        m_audioPlayer->appendSelection(selection);
+        m_audioPlayer->appendRiff(selection);
         selection->setFlashTimer(jamTab->riffRowTimer(i));
         selection->setMetaData(metaData);
     }
@@ -200,10 +199,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::stopThreads()
 {
-    if (m_audioPlayer && m_audioPlayer->isRunning()) {
-        m_audioPlayer->requestInterruption();
-        m_audioPlayer->wait();
-    }
+    if (m_audioPlayer)
+        m_audioPlayer->shutdown();
     if (m_metaDataThread && m_metaDataThread->isRunning()) {
         m_metaDataThread->requestInterruption();
         m_metaDataThread->wait();

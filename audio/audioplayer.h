@@ -1,59 +1,222 @@
-// AudioPlayer: plays the decoded track on the output device from its own thread,
-// block by block, with the real-time tools, loop, riffs and metronome. MainWindow
-// creates it and hands it the decoded arrays; the views drive it through slots.
+// AudioPlayer: plays the loaded track on the output device. Its thread keeps about
+// 32 KB queued in the output stream: each pass follows the loop and the beats, runs one
+// block of the real-time engine (tempo, pitch, isolate), mixes gain and the metronome
+// click and pushes 1024 stereo frames. Its slots, called on the GUI thread, are the
+// transport, the tool parameters, the volumes and the device choice; a 10 ms timer
+// advances the smoothed display position that the clock and the play markers read.
+// MainWindow creates it and hands it the decoded arrays.
 #pragma once
+#include <QElapsedTimer>
 #include <QList>
+#include <QPointF>
+#include <QRecursiveMutex>
+#include <QMutex>
 #include <QString>
+#include <QStringList>
 #include <QThread>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+
+#include "audio/layer/audiolayer.h"
+#include "real_time_tools/realtimeengine.h"
 
 class MetaData;
-class Riff;
-class BeatSelection;
+class QTimer;
+class RiffSource;
 
 class AudioPlayer : public QThread
 {
     Q_OBJECT
 public:
-    explicit AudioPlayer(QObject *parent = nullptr) : QThread(parent) {}
+    static constexpr int blockFrames = RealTimeEngine::hopSize; // frames pushed per pass
+    static constexpr int pushBytes = blockFrames * 2 * int(sizeof(float));
+    static constexpr int queueLimitBytes = 32767;                // push only at or below this
 
-    void setMetronomeClick(const float *left, const float *right, int length)
-    {
-        m_clickLeft = left;
-        m_clickRight = right;
-        m_clickLength = length;
-    }
-    void initMetaData(MetaData *metaData) { m_metaData = metaData; }
-    void setSelectionPointers(int *start, int *end)
-    {
-        m_selectionStart = start;
-        m_selectionEnd = end;
-    }
+    explicit AudioPlayer(QObject *parent = nullptr);
+    ~AudioPlayer() override;
+
+    // Track and wiring (GUI thread).
+    void setAudioData(const float *left, const float *right, int channels, int frames, int sampleRate);
+    // Forgets the track (before its arrays are freed): playback stops, nothing is read.
+    void clearAudioData();
+    void setMetronomeClick(const float *left, const float *right, int length);
+    void initMetaData(MetaData *metaData);
+    void setSelectionPointers(int *start, int *end);
     float *timeBuffer() { return &m_displayPosition; }
-    void appendRiff(Riff *riff) { m_riffs.append(riff); }
-    void appendSelection(BeatSelection *selection) { m_selections.append(selection); }
+    // The six riffs in riff order, as their selections on the waveform describe them.
+    void appendRiff(RiffSource *riff) { m_riffs.append(riff); }
     void setSong(int *songSlots) { m_song = songSlots; }
-    void resetTransport() {}
-    float getVolume() const { return m_gain; }
-    QString getAudioDevice() const { return QString(); }
-    int deviceStringToIndex(const QString &) const { return -1; }
-    void setAudioDevice(int) {}
+
+    int playPosition() const { return m_engine.playPosition(); }
+    void setPlayPosition(int position);
+    int trackLength() const { return m_length; }
+    int sampleRate() const { return m_sampleRate; }
+    bool hasTrack() const { return m_length > 0; }
+    bool isPlaying() const { return !m_stopped.load(); }
+    bool isLooping() const { return m_loop.load(); }
+    float getVolume() const { return m_gain.load(); }
+    float metronomeVolume() const { return m_metroGain.load(); }
+    bool isRiffOrSongPlaying() const { return m_riffPlaying.load() || m_songPlaying.load(); }
+    RealTimeEngine &engine() { return m_engine; }
+
+    // Devices.
+    QStringList getDeviceList() const;
+    int deviceStringToIndex(const QString &deviceName) const;
+    QString deviceIndexToString(int device) const;
+    QString getAudioDevice() const;
+    bool isOutputReady() const { return m_outputOk; }
+
+    void restartStream();
+    void suspendStreaming();
+    void resetTransport();
+    // Stops the thread and waits for it; the device stays open. Safe to call twice.
+    void shutdown();
+
+    // Counters for tests and diagnostics.
+    qint64 blocksPushed() const { return m_blocksPushed.load(); }
+    qint64 starvedPasses() const { return m_starvedPasses.load(); }
+    int queuedBytes() const { return m_stream ? audiolayer::queuedBytes(m_stream) : 0; }
 
 public slots:
-    void stop(bool) {}
-    void suspendStreaming() {}
-    void setRiff(int) {}
-    void setFilterKnob(int) {}
+    void setAudioDevice(int deviceIndex);
+    void setDeviceBufferSize(int bufferSize);
+
+    void play(bool stop);
+    void play();
+    void playFromSelectionStart();
+    void pause();
+    void stop(bool endOfTrack);
+    void stop();
+    void playStop();
+    void toBeginning();
+    void toEnd();
+    void seekF();
+    void seekB();
+    void loop(bool looped);
+    void selectionSingleClick();
+    void setPlaybackPos(int xPos, int width);
+    void setVolume(int v);
+    void setMetroVolume(int v);
+
+    // Tool parameters, passed to the engine.
+    void setWidth(int w) { m_engine.setWidth(w); }
+    void setSeparation(int s) { m_engine.setSeparation(s); }
+    void setAzimuth(int a) { m_engine.setAzimuth(a); }
+    void setFilterKnob(int v) { m_engine.setFilterKnob(v); }
+    void setFilter(bool highSide) { m_engine.setFilter(highSide); }
+    void setInverted(bool solo) { m_engine.setInverted(solo); }
+    void activateSSS(bool off) { m_engine.activateSSS(off); }
+    void setPScale(int s) { m_engine.setPScale(s); }
+    void changeMode(int mode) { m_engine.changeMode(mode); }
+    void setInterp(float x);
+    void setHop(float x) { m_engine.setHop(x); }
+    void activatePitch(bool off);
+    void activateTempo(bool off) { m_engine.activateTempo(off); }
+    void resetHopFactor() { m_engine.resetHopFactor(); }
+    void initHopFactorFromSession(bool power, float x) { m_engine.setHopFactorFromSession(power, x); }
+    QVector<QPointF> getSSSCurve();
+
+    // Riff and song playback.
+    void setRiff(int riff) { m_currentRiff = riff; }
+    void setRiffLength(int steps) { m_riffLength = steps; }
+    void setSongLength(int steps) { m_songLength = steps; }
+
+signals:
+    void changeBeat();
+    void flashMetro();
+    void changeBeatPitch(float pitch);
+    void setCurrentBeatStep(int step);
+    void setCurrentSongStep(int step);
+    void updateBeatSelections(int offset);
+    void updateBeatSelections();
+    void songRiffChanged(int index);
+    void playRiffSong(bool riffSong);
+    void setGreyedButtonsHidden(bool hidden);
+    void flashMainPlay(bool on);
+    void flashRiffPlay(bool on);
+    void flashSongPlay(bool on);
+    void enableJamTab(bool on);
+    void unlatchMainPlay();
+    void unlatchSongPlay();
+    void unlatchRiffPlay();
+
+protected:
+    void run() override;
+
+private slots:
+    void incrementTimeBuffer();
 
 private:
-    const float *m_clickLeft = nullptr;
-    const float *m_clickRight = nullptr;
-    int m_clickLength = 0;
-    MetaData *m_metaData = nullptr;
+    void initBass();
+    void createStream();
+    void freeStream();
+    bool onePass();
+    void followBeats(bool &clickThisPass);
+    void startDisplayClock();
+    void clearFlashToggles();
+    int selectionStart() const;
+    int selectionEnd() const;
+    bool selectionEmpty() const { return selectionEnd() <= selectionStart(); }
+    void restorePitchFromCopy();
+
+    RealTimeEngine m_engine;
+    // Held by the audio thread over each pass, and by everything that moves the position,
+    // replaces the track or stops playback; recursive so that a stop inside a pass is safe.
+    mutable QRecursiveMutex m_passMutex;
+    QMutex m_curveMutex;
+
+    float m_curve[RealTimeEngine::curvePoints] = {};
+    float m_passCurve[RealTimeEngine::curvePoints] = {};
+    float m_blockL[blockFrames] = {};
+    float m_blockR[blockFrames] = {};
+    float m_pushBuffer[blockFrames * 2] = {};
+
+    QList<RiffSource *> m_riffs;
+    int *m_song = nullptr;
+
+    audiolayer::Handle m_stream = 0;
+    int m_playStart = 0;
+    int m_length = 0;
+    const float *m_left = nullptr;
+    const float *m_right = nullptr;
+    int m_sampleRate = 44100;
+    int m_channels = 2;
+    std::atomic<float> m_gain{0.99f};
+    std::atomic<float> m_metroGain{0.0f};
+    std::atomic<bool> m_stopped{true};
+    std::atomic<bool> m_loop{false};
     int *m_selectionStart = nullptr;
     int *m_selectionEnd = nullptr;
+    MetaData *m_metaData = nullptr;
+
+    std::atomic<int> m_currentRiff{0};
+    std::atomic<bool> m_riffPlaying{false};
+    std::atomic<bool> m_songPlaying{false};
+    int m_riffLength = 0;
+    int m_songLength = 0;
+
+    QTimer *m_displayTimer = nullptr;
     float m_displayPosition = 0;
-    float m_gain = 0.99f;
-    QList<Riff *> m_riffs;
-    QList<BeatSelection *> m_selections;
-    int *m_song = nullptr;
+    std::atomic<float> m_pitchCopy{1.0f};
+    bool m_flashMain = false;
+    bool m_flashRiff = false;
+    bool m_flashSong = false;
+
+    std::unique_ptr<float[]> m_click;
+    int m_clickLength = 0;
+    bool m_metronomeLoaded = false;
+    int m_lastClickBeat = -1;
+
+    int m_tickCount = 0;
+    QElapsedTimer m_tickClock;
+
+    std::atomic<bool> m_streamReady{false};
+    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_firstFrameSilent{false};
+    bool m_outputOk = false;
+
+    std::atomic<qint64> m_blocksPushed{0};
+    std::atomic<qint64> m_starvedPasses{0};
 };

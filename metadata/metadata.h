@@ -1,35 +1,57 @@
-// MetaData: the analysis result of the loaded track (tempo, beats, one chord per beat,
-// the ranked chord list). Owned by MetaDataThread; the views and the player read it
-// while its has-data flag is set.
+// MetaData: the analysis result of the loaded track: tempo, beat positions (frames),
+// one chord name per beat ("chordVec") and the ranked list of detected chords
+// ("chordVecDetected"). Owned by MetaDataThread, filled by it after an analysis or by
+// MainWindow from the cache; the player, the chord views and the riff builder read it
+// while hasData() is true.
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
+
+#include <atomic>
+
+struct TrackAnalysis;
+
+using ChordNameList = QVector<QString>;
+using ChordFilterGrid = QVector<QVector<int> >;
 
 class MetaData : public QObject
 {
     Q_OBJECT
 public:
-    explicit MetaData(QObject *parent = nullptr) : QObject(parent) {}
+    explicit MetaData(QObject *parent = nullptr);
 
-    bool hasData() const { return m_hasData; }
-    void clear()
-    {
-        m_hasData = false;
-        tempo = 0;
-        beats.clear();
-        chordVec.clear();
-        chordVecDetected.clear();
-    }
+    bool hasData() const { return m_hasData.load(std::memory_order_acquire); }
+
+    void clear();
+    void setFromAnalysis(const TrackAnalysis &result);
+    void loadFromSession(const QStringList &beatTexts, const QStringList &chordTexts, const QStringList &detectedTexts,
+                         const QString &tempoText, const QString &fileNameText);
+
+    // The beats exactly as the analysis gave them (with the extra closing beat), which
+    // the cache stores whatever later shifts the working beat list.
+    const QVector<float> &analysedBeats() const { return m_analysedBeats; }
 
     float tempo = 0;
+    int beatStep = 0;
     QVector<float> beats;
-    QVector<QString> chordVec;
-    QVector<QString> chordVecDetected;
+    ChordNameList chordVec;
+    ChordNameList chordVecDetected;
+    ChordNameList *currentChords = &chordVec;
+    ChordNameList *currentDetected = &chordVecDetected;
+    int currentBeat = 0;
 
 signals:
+    void changeBeat();
     void gotMeta();
+    void setBpm(float bpm);
+    void setChordFilterSelection(QVector<QString> selection);
 
 private:
-    bool m_hasData = false;
+    void finishLoad();
+    void setHasData(bool value) { m_hasData.store(value, std::memory_order_release); }
+
+    std::atomic<bool> m_hasData{false};
+    QVector<float> m_analysedBeats;
 };

@@ -1,6 +1,9 @@
-// MetaDataThread: runs the whole-track analysis of the loaded file off the GUI thread
-// and owns the MetaData that holds its result. MainWindow starts it after a decode.
+// MetaDataThread: runs the whole-track analysis of the loaded file off the GUI thread,
+// copies the result into the MetaData it owns, writes the analysis cache and reports
+// through signals queued to the GUI thread. MainWindow hands it the samples and starts
+// it once per opened file (and again after a change of the chord filter).
 #pragma once
+#include <QString>
 #include <QThread>
 #include <QVector>
 
@@ -10,18 +13,43 @@ class MetaDataThread : public QThread
 {
     Q_OBJECT
 public:
-    explicit MetaDataThread(QObject *parent = nullptr) : QThread(parent) { initChordFilter(); }
+    explicit MetaDataThread(QObject *parent = nullptr);
+    ~MetaDataThread() override;
 
-    MetaData *metaData() { return &m_metaData; }
-    void initChordFilter() { m_chordFilter = QVector<QVector<int> >(12, QVector<int>(7, 1)); }
+    MetaData *metaData() { return m_metaData; }
+
+    // Keeps a mono copy of the track (the mean of left and right when stereo).
+    void setSamples(const float *left, const float *right, int count, bool stereo, int sampleRate);
+    void setFileNames(const QString &cachePath, const QString &audioPath);
+    QString cachePath() const { return m_cachePath; }
+    QString audioPath() const { return m_audioPath; }
+
+    void initChordFilter();
+    bool setChordFilter(const ChordFilterGrid &grid);
+    const ChordFilterGrid &chordFilter() const { return m_chordFilter; }
+    bool chordFilterActive() const { return m_filterActive; }
 
 signals:
+    void setBPM(float bpm);
+    void setChordFilterSelection(QVector<QString> selection);
     void gotMetaData();
 
+public slots:
+    void savePQM();
+
 protected:
-    void run() override {}
+    void run() override;
 
 private:
-    MetaData m_metaData;
-    QVector<QVector<int> > m_chordFilter;
+    void freeSamples();
+
+    MetaData *m_metaData;
+    float *m_samples = nullptr;
+    int m_sampleCount = 0;
+    int m_sampleRate = 44100;
+    QString m_cachePath;
+    QString m_audioPath;
+    bool m_samplesSet = false;
+    ChordFilterGrid m_chordFilter;
+    bool m_filterActive = false;
 };

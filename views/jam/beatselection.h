@@ -4,12 +4,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "audio/riffsource.h"
 #include "views/jam/beatlabel.h"
 #include "views/jam/riff.h"
 
 class MetaData;
 
-class BeatSelection : public QWidget
+class BeatSelection : public QWidget, public RiffSource
 {
     Q_OBJECT
 public:
@@ -22,10 +23,19 @@ public:
     const QList<BeatLabel *> &beatLabels() const { return m_labels; }
     void setFlashTimer(QTimer *timer) { m_flashTimer = timer; }
     void setMetaData(MetaData *metaData) { m_metaData = metaData; }
+    void setTrackFrames(int frames) { m_trackFrames = frames; }
+    void clear() {}
+    void setLoopLength(int steps) { m_loopLength = steps; }
+    int lastBeatIndex() const override { return m_loopLength - 1; }
+
+    int stepBeat(int) const override { return -1; }
+    float stepPitch(int) const override { return 1.0f; }
 
 private:
     Riff *m_riff;
     QList<BeatLabel *> m_labels;
     QTimer *m_flashTimer = nullptr;
     MetaData *m_metaData = nullptr;
+    int m_trackFrames = 0;
+    int m_loopLength = 0;
 };

@@ -1,0 +1,608 @@
+#include "audio/audioplayer.h"
+
+#include "audio/riffsource.h"
+#include "metadata/metadata.h"
+
+#include <QMutexLocker>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr int kBeatLead = 2048;  // beats count from this many frames before their position
+constexpr int kSeekStep = 32768; // frames per seek
+} // namespace
+
+AudioPlayer::AudioPlayer(QObject *parent)
+    : QThread(parent)
+{
+    m_displayTimer = new QTimer(this);
+    m_displayTimer->setInterval(10);
+    connect(m_displayTimer, SIGNAL(timeout()), this, SLOT(incrementTimeBuffer()));
+    initBass();
+}
+
+AudioPlayer::~AudioPlayer()
+{
+    m_streamReady = false;
+    shutdown();
+    freeStream();
+    audiolayer::freeDevice();
+}
+
+void AudioPlayer::initBass()
+{
+    m_stopped = true;
+    m_playStart = 0;
+    if (!audiolayer::versionMatches()) {
+        std::printf("An incorrect version of the audio library was loaded\n");
+        std::fflush(stdout);
+        return;
+    }
+    audiolayer::setOption(audiolayer::Option::UnicodeDeviceNames, 1);
+    setAudioDevice(-1);
+    m_running = true;
+}
+
+void AudioPlayer::createStream()
+{
+    freeStream();
+    m_stream = audiolayer::createPushStream(m_sampleRate, 2);
+}
+
+void AudioPlayer::freeStream()
+{
+    if (m_stream) {
+        audiolayer::freeStream(m_stream);
+        m_stream = 0;
+    }
+}
+
+// ---- Devices ----------------------------------------------------------------------------
+
+void AudioPlayer::setAudioDevice(int deviceIndex)
+{
+    QMutexLocker lock(&m_passMutex);
+    m_streamReady = false;
+    const bool wasPlaying = m_stream && audiolayer::activity(m_stream) == audiolayer::Activity::Playing;
+    freeStream();
+    audiolayer::freeDevice();
+    const int device = deviceIndex < 0 ? audiolayer::kDefaultDevice : deviceIndex + 1;
+    m_outputOk = audiolayer::initDevice(device, 44100);
+    if (!m_outputOk && device != audiolayer::kDefaultDevice)
+        m_outputOk = audiolayer::initDevice(audiolayer::kDefaultDevice, 44100);
+    audiolayer::setDevice(audiolayer::currentDevice());
+    createStream();
+    if (wasPlaying)
+        restartStream();
+}
+
+void AudioPlayer::setDeviceBufferSize(int bufferSize)
+{
+    audiolayer::setOption(audiolayer::Option::BufferLengthMs, bufferSize);
+    if (m_stream && audiolayer::activity(m_stream) == audiolayer::Activity::Playing)
+        restartStream();
+}
+
+QStringList AudioPlayer::getDeviceList() const
+{
+    QStringList names;
+    audiolayer::DeviceInfo info;
+    for (int device = 1; audiolayer::deviceInfo(device, &info); ++device)
+        names << QString::fromUtf8(info.name.c_str());
+    return names;
+}
+
+int AudioPlayer::deviceStringToIndex(const QString &deviceName) const
+{
+    QString name = deviceName;
+    name.remove(" (Default)");
+    const QStringList names = getDeviceList();
+    // An exact name wins over one that merely contains it ("Speakers" is not "Speakers 2").
+    const int exact = names.indexOf(name);
+    if (exact >= 0)
+        return exact;
+    for (int i = 0; i < names.size(); ++i) {
+        if (!name.isEmpty() && names[i].contains(name))
+            return i;
+    }
+    return -1;
+}
+
+QString AudioPlayer::deviceIndexToString(int device) const
+{
+    audiolayer::DeviceInfo info;
+    if (!audiolayer::deviceInfo(device, &info))
+        return QString();
+    return QString::fromUtf8(info.name.c_str());
+}
+
+QString AudioPlayer::getAudioDevice() const
+{
+    return deviceIndexToString(audiolayer::currentDevice());
+}
+
+// ---- Track ------------------------------------------------------------------------------
+
+void AudioPlayer::setAudioData(const float *left, const float *right, int channels, int frames, int sampleRate)
+{
+    {
+        QMutexLocker lock(&m_passMutex);
+        m_stopped = true;
+        m_riffPlaying = false;
+        m_songPlaying = false;
+        if (m_stream)
+            audiolayer::stop(m_stream);
+        m_left = left;
+        m_right = right ? right : left;
+        m_channels = channels;
+        m_length = (left && frames > 0) ? frames : 0;
+        m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
+        m_engine.setAudioData(m_left, m_right, m_length);
+        m_pitchCopy = 1.0f;
+        m_engine.changeMode(1);
+        m_lastClickBeat = -1;
+        m_playStart = m_engine.playPosition();
+        createStream();
+    }
+    m_tickCount = 0;
+    m_tickClock.start();
+    m_displayTimer->start();
+}
+
+void AudioPlayer::clearAudioData()
+{
+    QMutexLocker lock(&m_passMutex);
+    m_stopped = true;
+    m_riffPlaying = false;
+    m_songPlaying = false;
+    if (m_stream)
+        audiolayer::stop(m_stream);
+    m_left = m_right = nullptr;
+    m_length = 0;
+    m_engine.setAudioData(nullptr, nullptr, 0);
+}
+
+void AudioPlayer::setMetronomeClick(const float *left, const float *, int length)
+{
+    if (!left || length <= 0)
+        return;
+    QMutexLocker lock(&m_passMutex);
+    m_click.reset(new float[size_t(length)]);
+    std::memcpy(m_click.get(), left, sizeof(float) * size_t(length));
+    m_clickLength = length;
+    m_metronomeLoaded = true;
+}
+
+void AudioPlayer::initMetaData(MetaData *metaData)
+{
+    m_metaData = metaData;
+    if (metaData)
+        connect(this, SIGNAL(changeBeat()), metaData, SIGNAL(changeBeat()));
+}
+
+void AudioPlayer::setSelectionPointers(int *start, int *end)
+{
+    m_selectionStart = start;
+    m_selectionEnd = end;
+}
+
+int AudioPlayer::selectionStart() const
+{
+    return m_selectionStart ? __atomic_load_n(m_selectionStart, __ATOMIC_RELAXED) : 0;
+}
+
+int AudioPlayer::selectionEnd() const
+{
+    return m_selectionEnd ? __atomic_load_n(m_selectionEnd, __ATOMIC_RELAXED) : 0;
+}
+
+void AudioPlayer::setPlayPosition(int position)
+{
+    QMutexLocker lock(&m_passMutex);
+    // Every position stays inside the track.
+    const int clamped = std::max(0, std::min(position, std::max(0, m_length)));
+    m_engine.setPlayPosition(clamped);
+    m_playStart = m_engine.playPosition();
+}
+
+// ---- Stream -----------------------------------------------------------------------------
+
+void AudioPlayer::restartStream()
+{
+    QMutexLocker lock(&m_passMutex);
+    m_firstFrameSilent = true;
+    m_streamReady = true;
+    createStream();
+    audiolayer::prefill(m_stream, 2048);
+    if (m_running && !isRunning())
+        start(QThread::InheritPriority);
+    audiolayer::play(m_stream, true);
+}
+
+void AudioPlayer::suspendStreaming()
+{
+    m_streamReady = false;
+}
+
+void AudioPlayer::resetTransport()
+{
+    m_stopped = true;
+    m_playStart = 0;
+}
+
+void AudioPlayer::shutdown()
+{
+    if (isRunning()) {
+        requestInterruption();
+        wait();
+    }
+}
+
+// ---- Transport --------------------------------------------------------------------------
+
+void AudioPlayer::startDisplayClock()
+{
+    m_tickCount = 0;
+    m_tickClock.start();
+    m_displayTimer->start();
+}
+
+void AudioPlayer::clearFlashToggles()
+{
+    m_flashMain = m_flashRiff = m_flashSong = false;
+}
+
+void AudioPlayer::restorePitchFromCopy()
+{
+    const float copy = m_pitchCopy.load();
+    if (copy != 1.0f)
+        m_engine.setInterp(copy);
+}
+
+void AudioPlayer::play(bool)
+{
+    play();
+}
+
+void AudioPlayer::play()
+{
+    if (!hasTrack())
+        return;
+    const bool wasStreaming = !m_stopped.load() && m_streamReady.load();
+    {
+        QMutexLocker lock(&m_passMutex);
+        m_riffPlaying = false;
+        m_songPlaying = false;
+        setPlayPosition(selectionStart());
+        m_stopped = false;
+    }
+    m_displayPosition = 0;
+    startDisplayClock();
+    clearFlashToggles();
+    emit flashSongPlay(false);
+    emit flashRiffPlay(false);
+    emit unlatchRiffPlay();
+    emit unlatchSongPlay();
+    restorePitchFromCopy();
+    if (!wasStreaming)
+        restartStream();
+}
+
+void AudioPlayer::playFromSelectionStart()
+{
+    play();
+}
+
+void AudioPlayer::pause()
+{
+    if (!hasTrack())
+        return;
+    if (m_stopped.load()) {
+        m_riffPlaying = false;
+        m_songPlaying = false;
+        restartStream();
+        m_stopped = false;
+        startDisplayClock();
+        emit playRiffSong(false);
+    } else if (m_riffPlaying.load()) {
+        m_riffPlaying = false;
+        emit playRiffSong(false);
+    } else {
+        QMutexLocker lock(&m_passMutex);
+        audiolayer::pause(m_stream);
+        m_stopped = true;
+    }
+}
+
+void AudioPlayer::stop()
+{
+    stop(false);
+}
+
+void AudioPlayer::stop(bool endOfTrack)
+{
+    if (!hasTrack())
+        return;
+    QMutexLocker lock(&m_passMutex);
+    if (m_stopped.load()) {
+        if (!m_loop.load()) {
+            m_engine.setPlayPosition(0);
+            m_playStart = m_engine.playPosition();
+            if (selectionEmpty() && m_selectionStart && m_selectionEnd) {
+                *m_selectionStart = 0;
+                *m_selectionEnd = 0;
+            }
+        }
+        return;
+    }
+    emit unlatchMainPlay();
+    m_stopped = true;
+    const int start = (m_loop.load() && selectionEmpty()) ? 0 : selectionStart();
+    setPlayPosition(start);
+    // At the end of the track what is already queued still plays out.
+    if (!endOfTrack)
+        audiolayer::stop(m_stream);
+    m_engine.clearProcessingBuffers();
+    emit setGreyedButtonsHidden(true);
+    m_riffPlaying = false;
+    m_songPlaying = false;
+    emit flashMainPlay(false);
+    emit flashSongPlay(false);
+    emit flashRiffPlay(false);
+    restorePitchFromCopy();
+}
+
+void AudioPlayer::playStop()
+{
+    if (m_stopped.load())
+        pause();
+    else
+        stop();
+}
+
+void AudioPlayer::toBeginning()
+{
+    setPlayPosition(selectionEmpty() ? 0 : selectionStart());
+}
+
+void AudioPlayer::toEnd()
+{
+    stop();
+    setPlayPosition(m_length);
+}
+
+void AudioPlayer::seekF()
+{
+    if (!hasTrack())
+        return;
+    QMutexLocker lock(&m_passMutex);
+    const int position = playPosition();
+    if (position + kSeekStep - 1 >= m_length) {
+        setPlayPosition(m_length);
+        stop();
+    } else {
+        setPlayPosition(position + kSeekStep);
+    }
+}
+
+void AudioPlayer::seekB()
+{
+    if (!hasTrack())
+        return;
+    QMutexLocker lock(&m_passMutex);
+    const int position = playPosition();
+    setPlayPosition(position < kSeekStep + 1 ? 0 : position - kSeekStep);
+}
+
+void AudioPlayer::loop(bool looped)
+{
+    if (hasTrack())
+        m_loop = looped;
+}
+
+void AudioPlayer::selectionSingleClick()
+{
+    if (m_stopped.load())
+        setPlayPosition(selectionStart());
+}
+
+void AudioPlayer::setPlaybackPos(int xPos, int width)
+{
+    if (width <= 0 || !hasTrack())
+        return;
+    setPlayPosition(int(double(xPos) * (double(m_length) / width)));
+}
+
+void AudioPlayer::setVolume(int v)
+{
+    m_gain = v / 100.0f;
+}
+
+void AudioPlayer::setMetroVolume(int v)
+{
+    m_metroGain = v / 100.0f;
+}
+
+void AudioPlayer::setInterp(float x)
+{
+    m_engine.setInterp(x);
+    m_pitchCopy = m_engine.storedInterpFactor();
+}
+
+void AudioPlayer::activatePitch(bool off)
+{
+    m_engine.activatePitch(off);
+}
+
+QVector<QPointF> AudioPlayer::getSSSCurve()
+{
+    QVector<QPointF> points;
+    if (!m_engine.isIsolateOn())
+        return points;
+    points.reserve(RealTimeEngine::curvePoints);
+    QMutexLocker lock(&m_curveMutex);
+    for (int i = 0; i < RealTimeEngine::curvePoints; ++i)
+        points.append(QPointF(i, m_curve[i]));
+    return points;
+}
+
+// ---- Display position (GUI thread) ----------------------------------------------------------
+
+void AudioPlayer::incrementTimeBuffer()
+{
+    if (!m_stopped.load() && m_tickCount > 0) {
+        const qint64 t = m_tickClock.elapsed() / m_tickCount;
+        m_displayPosition += float(m_sampleRate) * float(t) / 1000.0f * m_engine.hopFactor();
+    }
+    const float position = float(playPosition());
+    if (std::abs(m_displayPosition - position) > 4096.0f)
+        m_displayPosition = position;
+    ++m_tickCount;
+}
+
+// ---- Audio thread -------------------------------------------------------------------------
+
+void AudioPlayer::run()
+{
+    while (m_running.load() && !isInterruptionRequested()) {
+        if (!m_streamReady.load()) {
+            msleep(5);
+            continue;
+        }
+        bool pushed = false;
+        {
+            QMutexLocker lock(&m_passMutex);
+            const int queued = m_stream ? audiolayer::queuedBytes(m_stream) : -1;
+            if (queued >= 0 && queued <= queueLimitBytes && !m_stopped.load() && m_streamReady.load()) {
+                if (queued == 0 && m_blocksPushed.load() > 0)
+                    ++m_starvedPasses;
+                pushed = onePass();
+            }
+        }
+        // Sleep only when nothing went out, so fast tracks (88.2 or 96 kHz) keep up.
+        if (!pushed)
+            msleep(10);
+    }
+}
+
+void AudioPlayer::followBeats(bool &clickThisPass)
+{
+    if (!m_metaData || !m_metaData->hasData())
+        return;
+    const QVector<float> &beats = m_metaData->beats;
+    const int n = beats.size();
+    const int position = playPosition();
+    auto windowStart = [&](int i) { return beats[i] > kBeatLead ? beats[i] - kBeatLead : beats[i]; };
+    for (int i = 1; i <= n - 3; ++i) {
+        if (position >= windowStart(i) && position < beats[i + 1] - kBeatLead) {
+            if (i != m_metaData->currentBeat) {
+                m_metaData->currentBeat = i;
+                emit changeBeat();
+                if (!isRiffOrSongPlaying()) {
+                    m_flashMain = !m_flashMain;
+                    emit flashMainPlay(m_flashMain);
+                }
+                return;
+            }
+            break;
+        }
+    }
+    const int j = m_metaData->currentBeat;
+    if (j >= 0 && j + 1 < n) {
+        if (position >= windowStart(j) && position < beats[j + 1] - kBeatLead && j != m_lastClickBeat) {
+            m_lastClickBeat = j;
+            clickThisPass = true;
+            emit flashMetro();
+        }
+    }
+}
+
+bool AudioPlayer::onePass()
+{
+    if (!hasTrack())
+        return false;
+
+    // Loop the selection.
+    if (!isRiffOrSongPlaying() && m_loop.load() && !selectionEmpty()) {
+        const int position = playPosition();
+        if (position >= selectionEnd() || position < selectionStart()) {
+            m_engine.setPlayPosition(selectionStart());
+            m_playStart = m_engine.playPosition();
+        }
+    }
+
+    bool clickThisPass = false;
+    followBeats(clickThisPass);
+
+    int remaining = m_length - playPosition();
+    bool processed = false;
+    if (remaining > 4096.0f * m_engine.interpFactor()) {
+        m_engine.processBlock(m_blockL, m_blockR, m_engine.isIsolateOn() ? m_passCurve : nullptr);
+        processed = true;
+        if (m_engine.isIsolateOn()) {
+            QMutexLocker lock(&m_curveMutex);
+            std::memcpy(m_curve, m_passCurve, sizeof(m_curve));
+        }
+    } else if (m_loop.load()) {
+        m_engine.setPlayPosition(selectionEmpty() ? 0 : selectionStart());
+        m_playStart = m_engine.playPosition();
+        if (!selectionEmpty())
+            m_engine.resetPhaseBuffers();
+        // The position moved: what is left of the track is counted again.
+        remaining = m_length - playPosition();
+    } else {
+        stop(true);
+    }
+
+    // Looped back or stopped without a block this pass: nothing goes out.
+    if (!processed)
+        return false;
+
+    const float gain = m_gain.load();
+    if (remaining > 2047) {
+        const bool monoSum = m_engine.isMonoSum() && m_engine.isVocoderActive();
+        const float metroGain = m_metroGain.load();
+        const bool click = m_metronomeLoaded && clickThisPass;
+        for (int i = 0; i < blockFrames; ++i) {
+            float l, r;
+            if (monoSum) {
+                l = r = gain * (m_blockL[i] + m_blockR[i]) / 1.5f;
+            } else {
+                l = m_blockL[i] * gain;
+                r = m_blockR[i] * gain;
+                if (click && i < m_clickLength) {
+                    l += metroGain * m_click[i];
+                    r += metroGain * m_click[i];
+                }
+            }
+            m_pushBuffer[2 * i] = l;
+            m_pushBuffer[2 * i + 1] = r;
+        }
+        if (m_firstFrameSilent.exchange(false)) {
+            m_pushBuffer[0] = 0.0f;
+            m_pushBuffer[1] = 0.0f;
+        }
+    } else {
+        // The end of the track: what is left of this block, then silence; then stop.
+        const int tail = std::max(0, std::min(remaining, blockFrames));
+        for (int i = 0; i < blockFrames; ++i) {
+            const bool inside = i < tail;
+            m_pushBuffer[2 * i] = inside ? m_blockL[i] * gain : 0.0f;
+            m_pushBuffer[2 * i + 1] = inside ? m_blockR[i] * gain : 0.0f;
+        }
+        const bool pushedTail = audiolayer::putData(m_stream, m_pushBuffer, pushBytes) >= 0;
+        if (pushedTail)
+            ++m_blocksPushed;
+        stop(true);
+        return pushedTail;
+    }
+
+    if (audiolayer::putData(m_stream, m_pushBuffer, pushBytes) < 0)
+        return false;
+    ++m_blocksPushed;
+    return true;
+}

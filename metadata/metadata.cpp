@@ -1,0 +1,132 @@
+#include "metadata/metadata.h"
+
+#include "analysis/trackanalysis.h"
+
+#include <cmath>
+
+namespace {
+
+// Beats must be one more than chords: the views read the end of a chord's span at the
+// next beat. A list that cannot give that holds no usable analysis.
+bool alignBeatsAndChords(QVector<float> &beats, ChordNameList &chords)
+{
+    if (beats.size() < 2 || chords.isEmpty())
+        return false;
+    if (beats.size() > chords.size() + 1)
+        beats.resize(chords.size() + 1);
+    else if (beats.size() < chords.size() + 1)
+        chords.resize(beats.size() - 1);
+    return true;
+}
+
+int beatStepOf(const QVector<float> &beats)
+{
+    if (beats.isEmpty())
+        return 0;
+    return static_cast<int>(beats.last() / beats.size()) / 100;
+}
+
+void appendExtrapolatedBeat(QVector<float> &beats)
+{
+    const int n = beats.size();
+    const int last = static_cast<int>(beats[n - 1]);
+    const int previous = static_cast<int>(beats[n - 2]);
+    beats.append(static_cast<float>(last + (last - previous)));
+}
+
+QString spelledForViews(QString name)
+{
+    name.replace("D#", "Eb");
+    name.replace("G#", "Ab");
+    return name;
+}
+
+} // namespace
+
+MetaData::MetaData(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void MetaData::clear()
+{
+    setHasData(false);
+    beats.clear();
+    m_analysedBeats.clear();
+    tempo = 0;
+    beatStep = 0;
+    currentBeat = 0;
+}
+
+void MetaData::setFromAnalysis(const TrackAnalysis &result)
+{
+    QVector<float> newBeats;
+    newBeats.reserve(int(result.beats.size()) + 1);
+    for (float b : result.beats)
+        newBeats.append(b);
+    if (newBeats.size() >= 2)
+        appendExtrapolatedBeat(newBeats);
+
+    ChordNameList chords;
+    chords.reserve(int(result.chordLabels.size()));
+    for (const std::string &label : result.chordLabels) {
+        QString name = spelledForViews(QString::fromUtf8(label.c_str()));
+        // Added beats ("X") and beats without a chord show as "-".
+        chords.append(name == "X" || name.trimmed().isEmpty() ? QString("-") : name);
+    }
+    ChordNameList detected;
+    detected.reserve(int(result.chordList.size()));
+    for (const std::string &label : result.chordList)
+        detected.append(spelledForViews(QString::fromUtf8(label.c_str())));
+
+    tempo = std::isfinite(result.tempo) ? result.tempo : 0.0f;
+    beats = newBeats;
+    chordVec = chords;
+    chordVecDetected = detected;
+    currentChords = &chordVec;
+    currentDetected = &chordVecDetected;
+    const bool usable = alignBeatsAndChords(beats, chordVec);
+    if (!usable) {
+        beats.clear();
+        chordVec.clear();
+    }
+    m_analysedBeats = beats;
+    beatStep = beatStepOf(beats);
+    setHasData(usable);
+    emit gotMeta();
+}
+
+void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &chordTexts,
+                               const QStringList &detectedTexts, const QString &tempoText, const QString &)
+{
+    QVector<float> newBeats;
+    for (const QString &text : beatTexts)
+        newBeats.append(text.toFloat());
+    ChordNameList chords;
+    for (const QString &text : chordTexts)
+        chords.append(text == "X" ? QString("-") : text);
+    while (newBeats.size() >= 2 && newBeats.size() <= chords.size())
+        appendExtrapolatedBeat(newBeats);
+
+    chordVecDetected.clear();
+    for (const QString &text : detectedTexts) {
+        if (!text.isEmpty())
+            chordVecDetected.append(text);
+    }
+    beats = newBeats;
+    chordVec = chords;
+    const float t = tempoText.section(' ', 0, 0, QString::SectionSkipEmpty).toFloat();
+    tempo = std::isfinite(t) ? t : 0.0f;
+    const bool usable = alignBeatsAndChords(beats, chordVec);
+    if (!usable) {
+        beats.clear();
+        chordVec.clear();
+    }
+    m_analysedBeats = beats;
+    beatStep = beatStepOf(beats);
+    setHasData(usable);
+
+    emit setBpm(tempo);
+    emit setChordFilterSelection(chordVecDetected);
+    emit gotMeta();
+}

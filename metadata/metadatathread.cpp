@@ -1,0 +1,89 @@
+#include "metadata/metadatathread.h"
+
+#include "analysis/analysetrack.h"
+#include "metadata/analysiscache.h"
+
+MetaDataThread::MetaDataThread(QObject *parent)
+    : QThread(parent), m_metaData(new MetaData(this))
+{
+    initChordFilter();
+    connect(m_metaData, SIGNAL(gotMeta()), this, SIGNAL(gotMetaData()));
+    connect(m_metaData, SIGNAL(setBpm(float)), this, SIGNAL(setBPM(float)));
+    connect(m_metaData, SIGNAL(setChordFilterSelection(QVector<QString>)), this,
+            SIGNAL(setChordFilterSelection(QVector<QString>)));
+}
+
+MetaDataThread::~MetaDataThread()
+{
+    wait();
+    freeSamples();
+}
+
+void MetaDataThread::setSamples(const float *left, const float *right, int count, bool stereo, int sampleRate)
+{
+    freeSamples();
+    m_sampleCount = count > 0 ? count : 0;
+    m_sampleRate = sampleRate;
+    m_samples = new float[size_t(m_sampleCount) + 1];
+    for (int i = 0; i < m_sampleCount; ++i)
+        m_samples[i] = (stereo && right) ? (left[i] + right[i]) * 0.5f : left[i];
+    m_samplesSet = true;
+}
+
+void MetaDataThread::setFileNames(const QString &cachePath, const QString &audioPath)
+{
+    m_cachePath = cachePath;
+    m_audioPath = audioPath;
+}
+
+void MetaDataThread::initChordFilter()
+{
+    m_filterActive = false;
+    m_chordFilter = ChordFilterGrid(12, QVector<int>(7, 0));
+    m_chordFilter[1].fill(1);
+}
+
+bool MetaDataThread::setChordFilter(const ChordFilterGrid &grid)
+{
+    initChordFilter();
+    if (grid.size() != 12)
+        return m_filterActive;
+    for (const QVector<int> &row : grid) {
+        if (row.size() != 7)
+            return m_filterActive;
+    }
+    m_chordFilter = grid;
+    for (const QVector<int> &row : grid)
+        m_filterActive = m_filterActive || row.contains(1);
+    return m_filterActive;
+}
+
+void MetaDataThread::run()
+{
+    TrackAnalysis result;
+    if (m_samplesSet && m_samples)
+        analyseTrack(result, m_samples, m_sampleRate, m_sampleCount);
+    m_metaData->setFromAnalysis(result);
+    if (m_metaData->hasData())
+        savePQM();
+    freeSamples();
+    emit setBPM(m_metaData->tempo);
+    emit setChordFilterSelection(m_metaData->chordVecDetected);
+    emit gotMetaData();
+}
+
+void MetaDataThread::savePQM()
+{
+    if (m_audioPath.contains(".cda") || m_cachePath.isEmpty() || !m_metaData->hasData())
+        return;
+    const QByteArray text = composeAnalysisCacheText(m_audioPath, m_metaData->analysedBeats(), m_metaData->chordVec,
+                                                     m_metaData->chordVecDetected, m_metaData->tempo);
+    writeAnalysisCache(m_cachePath, text);
+}
+
+void MetaDataThread::freeSamples()
+{
+    delete[] m_samples;
+    m_samples = nullptr;
+    m_samplesSet = false;
+}

@@ -1,0 +1,305 @@
+// Analysis results, the cache cipher, the cache file and the analysis thread.
+#include "analysis/trackanalysis.h"
+#include "metadata/analysiscache.h"
+#include "metadata/cipher.h"
+#include "metadata/metadata.h"
+#include "metadata/metadatathread.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+TrackAnalysis makeResult(int beatCount, float spacing = 22050.0f)
+{
+    TrackAnalysis r;
+    r.tempo = 120.0f;
+    for (int i = 0; i < beatCount; ++i) {
+        r.beats.push_back(1000.0f + i * spacing);
+        r.chordLabels.push_back(i == 0 ? "X" : (i % 2 ? "D#m" : "G#7"));
+    }
+    r.chordList = {"D#m", "G#7", "C"};
+    r.chordList.resize(84);
+    return r;
+}
+
+// A click every half second with a decaying tone between, as a stand-in song.
+std::vector<float> clickTrack(int seconds, int rate)
+{
+    std::vector<float> s(size_t(seconds) * rate, 0.0f);
+    const int period = rate / 2;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const int k = int(i % size_t(period));
+        const double t = double(i) / rate;
+        s[i] = float(0.8 * std::exp(-k / 600.0) * std::sin(2 * M_PI * 1000 * t) + 0.2 * std::sin(2 * M_PI * 261.63 * t));
+    }
+    return s;
+}
+
+} // namespace
+
+class TestMetaData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cipherRoundTrips_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("compressed");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("short") << QString("tempo: 120") << false;
+        QTest::newRow("separators and non-ASCII") << QString::fromUtf8("fileName: /m\xc3\xbasica/\xe6\x9b\xb2 b.mp3\rtempo: 99") << false;
+        QTest::newRow("compressible") << QString("beats: ") + QString("12345 ").repeated(400) << true;
+    }
+    void cipherRoundTrips()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, compressed);
+        Cipher cipher(analysisCacheKey);
+        const QByteArray bytes = cipher.encrypt(text.toUtf8());
+        QCOMPARE(cipher.lastError(), Cipher::ErrorNone);
+        QCOMPARE(bytes.at(0), char(3));
+        QCOMPARE(bool(bytes.at(1) & 1), compressed);
+        QVERIFY(bytes.at(1) & 2);
+        if (compressed)
+            QVERIFY(bytes.size() < text.toUtf8().size());
+        QCOMPARE(QString::fromUtf8(cipher.decrypt(bytes)), text);
+        QCOMPARE(cipher.lastError(), Cipher::ErrorNone);
+        QCOMPARE(cipher.decryptText(cipher.encryptText(text)), text);
+    }
+
+    void cipherKnownAnswerAndFailures()
+    {
+        Cipher cipher(analysisCacheKey);
+        cipher.setRandomByte(0x5a);
+        // Worked out by hand from the format: version, flags, then the chained body of
+        // random byte, big-endian CRC-16 and the data.
+        QCOMPARE(cipher.encryptText(QString("tempo: 120")), QString("AwIC4Fxi1SlmYgDgNk6s"));
+
+        cipher.setRandomByte(-1);
+        QByteArray bytes = cipher.encrypt("beats: 1 2 3 4 5 6");
+        // The same text enciphers differently from call to call only in the random byte chain.
+        QByteArray flipped = bytes;
+        flipped[flipped.size() - 3] = char(flipped[flipped.size() - 3] ^ 0x10);
+        QVERIFY(cipher.decrypt(flipped).isEmpty());
+        QCOMPARE(cipher.lastError(), Cipher::ErrorIntegrityFailed);
+
+        QByteArray badVersion = bytes;
+        badVersion[0] = 4;
+        QVERIFY(cipher.decrypt(badVersion).isEmpty());
+        QCOMPARE(cipher.lastError(), Cipher::ErrorUnknownVersion);
+
+        for (const QByteArray &garbage : {QByteArray(), QByteArray("\x03"), QByteArray("\x03\x02"),
+                                          QByteArray("\x03\x02\x11"), QByteArray("\x03\x01\x11\x22\x33"),
+                                          QByteArray("\x03\x05\x11\x22\x33\x44\x55\x66\x77")}) {
+            QVERIFY(cipher.decrypt(garbage).isEmpty());
+            QVERIFY(cipher.lastError() != Cipher::ErrorNone);
+        }
+        QVERIFY(cipher.decryptText("not base64 at all!").isEmpty());
+        QVERIFY(cipher.lastError() != Cipher::ErrorNone);
+
+        Cipher other(analysisCacheKey ^ 0x1);
+        other.decrypt(bytes);
+        QVERIFY(other.lastError() != Cipher::ErrorNone);
+
+        Cipher noKey(0);
+        QVERIFY(noKey.encrypt("x").isEmpty());
+        QCOMPARE(noKey.lastError(), Cipher::ErrorNoKeySet);
+
+        // A compressed body whose data is not a zlib stream is an error, not an empty success.
+        Cipher raw(analysisCacheKey);
+        raw.setCompressionMode(Cipher::CompressionNever);
+        raw.setIntegrityMode(Cipher::ProtectionNone);
+        QByteArray fake = raw.encrypt(QByteArray("\x00\x00\x10\x00garbagegarbage", 18));
+        fake[1] = char(fake[1] | 1);
+        QVERIFY(raw.decrypt(fake).isEmpty());
+        QCOMPARE(raw.lastError(), Cipher::ErrorCorruptData);
+    }
+
+    void cacheRoundTripForAwkwardPaths_data()
+    {
+        QTest::addColumn<QString>("audioName");
+        QTest::newRow("b in the name") << QString("bob's best blues.mp3");
+        QTest::newRow("colon and spaces") << QString("live: take 2 (b-side).flac");
+        QTest::newRow("non-ASCII") << QString::fromUtf8("caf\xc3\xa9 \xe6\x9b\xb2.ogg");
+        QTest::newRow("no extension") << QString("bare");
+    }
+    void cacheRoundTripForAwkwardPaths()
+    {
+        QFETCH(QString, audioName);
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/metadata");
+        const QString audioPath = dir.path() + "/b:dir/" + audioName;
+        const QString cache = analysisCachePath(dir.path(), audioPath);
+        QVERIFY(cache.startsWith(dir.path() + "/metadata/"));
+        QVERIFY(cache.endsWith(".pqm"));
+
+        MetaData source;
+        source.setFromAnalysis(makeResult(40));
+        QVERIFY(source.hasData());
+        QVERIFY(writeAnalysisCache(cache, composeAnalysisCacheText(audioPath, source.analysedBeats(), source.chordVec,
+                                                                   source.chordVecDetected, source.tempo)));
+
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(cache, 2000000, contents));
+        QCOMPARE(contents.fileName, audioPath);
+        MetaData loaded;
+        QSignalSpy got(&loaded, SIGNAL(gotMeta()));
+        QSignalSpy bpm(&loaded, SIGNAL(setBpm(float)));
+        loaded.loadFromSession(contents.beats, contents.chords, contents.detected, contents.tempo, contents.fileName);
+        QCOMPARE(got.count(), 1);
+        QCOMPARE(bpm.count(), 1);
+        QVERIFY(loaded.hasData());
+        QCOMPARE(loaded.tempo, source.tempo);
+        QCOMPARE(loaded.beats, source.beats);
+        QCOMPARE(loaded.chordVec, source.chordVec);
+        QCOMPARE(loaded.chordVecDetected, QVector<QString>({"Ebm", "Ab7", "C"}));
+
+        // Too short a track for these beats, a wrong key, a truncated file: analyse afresh.
+        QVERIFY(!readAnalysisCache(cache, 5000, contents));
+        QFile f(cache);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray line = f.readAll();
+        f.close();
+        Cipher wrong(analysisCacheKey + 1);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(wrong.encryptText(QString("x").repeated(10)).toUtf8());
+        f.close();
+        QVERIFY(!readAnalysisCache(cache, 2000000, contents));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(line.left(line.size() / 2));
+        f.close();
+        QVERIFY(!readAnalysisCache(cache, 2000000, contents));
+        QVERIFY(!readAnalysisCache(dir.path() + "/metadata/none.pqm", 2000000, contents));
+    }
+
+    void oldPlainCacheStillReads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/old.pqm";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("fileName: /music/a b.wav\rbeats: 100 200 300 \rchordVec1: C G \rchordVecDetected1: C G \rtempo: 98.5");
+        f.close();
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(path, 1000, contents));
+        QCOMPARE(contents.beats, QStringList({"100", "200", "300"}));
+        QCOMPARE(contents.chords, QStringList({"C", "G"}));
+        QCOMPARE(contents.tempo, QString("98.5"));
+        // Beats that do not rise, and a tempo that is not a number, are refused.
+        contents.beats = QStringList({"300", "200"});
+        QVERIFY(!analysisCacheUsable(contents, 1000));
+        contents.beats = QStringList({"100", "200"});
+        contents.tempo = "nan";
+        QVERIFY(!analysisCacheUsable(contents, 1000));
+    }
+
+    void resultsKeepOneMoreBeatThanChords()
+    {
+        MetaData m;
+        QSignalSpy got(&m, SIGNAL(gotMeta()));
+        m.setFromAnalysis(makeResult(0));
+        QVERIFY(!m.hasData());
+        QCOMPARE(got.count(), 1); // the views still hear that the analysis ended
+        QCOMPARE(m.beatStep, 0);
+
+        m.setFromAnalysis(makeResult(1));
+        QVERIFY(!m.hasData());
+
+        m.setFromAnalysis(makeResult(2));
+        QVERIFY(m.hasData());
+        QCOMPARE(m.beats.size(), m.chordVec.size() + 1);
+        QCOMPARE(m.chordVec.first(), QString("-"));
+        for (const QString &c : m.chordVec + m.chordVecDetected) {
+            QVERIFY(!c.contains("D#"));
+            QVERIFY(!c.contains("G#"));
+        }
+
+        m.setFromAnalysis(makeResult(50));
+        QCOMPARE(m.beats.size(), 51);
+        QCOMPARE(m.beats.last(), m.beats[49] + (m.beats[49] - m.beats[48]));
+        QCOMPARE(m.beatStep, int(m.beats.last() / 51) / 100);
+
+        // A cached result of 100 chords and 100 beats ends with 101 beats.
+        QStringList beats, chords;
+        for (int i = 0; i < 100; ++i) {
+            beats << QString::number(500 + i * 1000);
+            chords << "C";
+        }
+        m.loadFromSession(beats, chords, {"C", ""}, "120", "x");
+        QCOMPARE(m.beats.size(), 101);
+        QCOMPARE(m.chordVec.size(), 100);
+        QCOMPARE(m.chordVecDetected, QVector<QString>({"C"}));
+
+        // More beats than chords by several: the beats are cut to one more than the chords.
+        m.loadFromSession(beats, chords.mid(0, 10), {}, "120", "x");
+        QCOMPARE(m.beats.size(), 11);
+        m.clear();
+        QVERIFY(!m.hasData());
+        QVERIFY(m.beats.isEmpty());
+    }
+
+    void chordFilterGridStaysTwelveBySeven()
+    {
+        MetaDataThread thread;
+        for (int i = 0; i < 3; ++i)
+            thread.initChordFilter();
+        QCOMPARE(thread.chordFilter().size(), 12);
+        QVERIFY(!thread.chordFilterActive());
+        ChordFilterGrid grid(12, QVector<int>(7, 0));
+        QVERIFY(!thread.setChordFilter(grid));
+        grid[3][2] = 1;
+        QVERIFY(thread.setChordFilter(grid));
+        QCOMPARE(thread.chordFilter()[3][2], 1);
+        QVERIFY(!thread.setChordFilter(ChordFilterGrid(5, QVector<int>(7, 1))));
+        QCOMPARE(thread.chordFilter().size(), 12);
+    }
+
+    void threadAnalysesOffTheGuiThreadAndWritesTheCache()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/metadata");
+        const std::vector<float> song = clickTrack(20, 44100);
+
+        MetaDataThread thread;
+        QSignalSpy got(&thread, SIGNAL(gotMetaData()));
+        QSignalSpy bpm(&thread, SIGNAL(setBPM(float)));
+        QSignalSpy selection(&thread, SIGNAL(setChordFilterSelection(QVector<QString>)));
+        const QString audio = dir.path() + "/click track.wav";
+        const QString cache = analysisCachePath(dir.path(), audio);
+        thread.setSamples(song.data(), song.data(), int(song.size()), true, 44100);
+        thread.setFileNames(cache, audio);
+        thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 2, 30000);
+        QVERIFY(thread.wait(5000));
+        QCOMPARE(bpm.count(), 1);
+        QCOMPARE(selection.count(), 1);
+        QVERIFY(thread.metaData()->hasData());
+        const float tempo = thread.metaData()->tempo;
+        QVERIFY2(std::abs(tempo - 120.0f) < 3.0f || std::abs(tempo - 60.0f) < 2.0f || std::abs(tempo - 240.0f) < 6.0f,
+                 qPrintable(QString::number(tempo)));
+        QVERIFY(QFile::exists(cache));
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(cache, qint64(song.size()), contents));
+        QCOMPARE(contents.beats.size(), thread.metaData()->beats.size());
+
+        // CD tracks get no cache.
+        const QString cd = dir.path() + "/Track01.cda";
+        const QString cdCache = analysisCachePath(dir.path(), cd);
+        thread.setSamples(song.data(), song.data(), int(song.size()), true, 44100);
+        thread.setFileNames(cdCache, cd);
+        thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 4, 30000);
+        QVERIFY(thread.wait(5000));
+        QVERIFY(!QFile::exists(cdCache));
+    }
+};
+
+QTEST_MAIN(TestMetaData)
+#include "tst_metadata.moc"

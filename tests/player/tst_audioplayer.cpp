@@ -1,0 +1,310 @@
+// The player's thread, output stream and transport, headless on SDL's dummy driver (and,
+// for the bit-exact check, its disk driver).
+#include "audio/audioplayer.h"
+#include "metadata/metadata.h"
+#include "real_time_tools/realtimeengine.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct Track {
+    std::vector<float> left, right;
+    int rate;
+    int frames() const { return int(left.size()); }
+};
+
+Track makeTrack(double seconds, int rate, double freqL = 440.0, double freqR = 660.0)
+{
+    Track t;
+    t.rate = rate;
+    const size_t n = size_t(seconds * rate);
+    t.left.resize(n);
+    t.right.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        t.left[i] = float(0.4 * std::sin(2 * M_PI * freqL * double(i) / rate));
+        t.right[i] = float(0.4 * std::sin(2 * M_PI * freqR * double(i) / rate));
+    }
+    return t;
+}
+
+void load(AudioPlayer &player, const Track &t)
+{
+    player.setAudioData(t.left.data(), t.right.data(), 2, t.frames(), t.rate);
+}
+
+} // namespace
+
+class TestAudioPlayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariable("SDL_AUDIODRIVER") == "disk")
+            QSKIP("the disk-driver run only checks the captured output");
+    }
+
+    void playsInRealTimeWithABoundedQueue()
+    {
+        AudioPlayer player;
+        QVERIFY(player.isOutputReady());
+        const Track t = makeTrack(10, 44100);
+        load(player, t);
+        QVERIFY(!player.isPlaying());
+        const int start = player.playPosition();
+        QElapsedTimer clock;
+        clock.start();
+        player.play();
+        QVERIFY(player.isPlaying());
+        int maxQueued = 0;
+        while (clock.elapsed() < 1500) {
+            QTest::qWait(5);
+            maxQueued = std::max(maxQueued, player.queuedBytes());
+        }
+        const double seconds = clock.elapsed() / 1000.0;
+        const double advanced = player.playPosition() - start;
+        // The engine reads one analysis frame ahead and about 32 KB sit in the queue.
+        const double expected = seconds * t.rate;
+        QVERIFY2(advanced > 0.8 * expected && advanced < expected + 4096 + 8 * 1024,
+                 qPrintable(QString("advanced %1 frames in %2 s").arg(advanced).arg(seconds)));
+        QVERIFY2(maxQueued <= AudioPlayer::queueLimitBytes + AudioPlayer::pushBytes, qPrintable(QString::number(maxQueued)));
+        QVERIFY(maxQueued > 0);
+        QCOMPARE(player.starvedPasses(), qint64(0));
+        // The display position follows within a few blocks.
+        QVERIFY(std::abs(*player.timeBuffer() - player.playPosition()) <= 4096 + 2048);
+        player.stop();
+        QVERIFY(!player.isPlaying());
+        player.shutdown();
+    }
+
+    void endOfTrackStopsAndUnlatches()
+    {
+        AudioPlayer player;
+        const Track t = makeTrack(1.0, 44100);
+        load(player, t);
+        QSignalSpy unlatch(&player, SIGNAL(unlatchMainPlay()));
+        QSignalSpy greyed(&player, SIGNAL(setGreyedButtonsHidden(bool)));
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 4000);
+        QTRY_COMPARE(unlatch.count(), 1);
+        QVERIFY(greyed.count() >= 1);
+        // Stopped at the end, the position went back to the (empty) selection's start.
+        QVERIFY(player.playPosition() <= RealTimeEngine::hopSize);
+        player.shutdown();
+    }
+
+    void loopStaysInsideTheSelection()
+    {
+        AudioPlayer player;
+        const Track t = makeTrack(6, 44100);
+        int selStart = 44100, selEnd = 66150;
+        player.setSelectionPointers(&selStart, &selEnd);
+        load(player, t);
+        player.loop(true);
+        player.play();
+        QCOMPARE(player.playPosition(), selStart);
+        QElapsedTimer clock;
+        clock.start();
+        int wraps = 0, last = player.playPosition();
+        while (clock.elapsed() < 2000) {
+            QTest::qWait(3);
+            const int p = player.playPosition();
+            QVERIFY2(p >= selStart && p <= selEnd + 2 * RealTimeEngine::hopSize, qPrintable(QString::number(p)));
+            if (p < last)
+                ++wraps;
+            last = p;
+        }
+        QVERIFY(player.isPlaying());
+        QVERIFY2(wraps >= 2, qPrintable(QString::number(wraps)));
+        player.shutdown();
+    }
+
+    void loopWithoutSelectionNeverLeavesTheTrack()
+    {
+        AudioPlayer player;
+        const Track t = makeTrack(0.6, 44100);
+        int selStart = 0, selEnd = 0;
+        player.setSelectionPointers(&selStart, &selEnd);
+        load(player, t);
+        player.loop(true);
+        player.play();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1500) {
+            QTest::qWait(3);
+            QVERIFY(player.playPosition() >= 0 && player.playPosition() <= t.frames());
+        }
+        QVERIFY(player.isPlaying());
+        player.shutdown();
+    }
+
+    void pauseResumeAndSeek()
+    {
+        AudioPlayer player;
+        const Track t = makeTrack(8, 44100);
+        load(player, t);
+        // No seeking beyond the ends, track or not.
+        player.seekB();
+        QCOMPARE(player.playPosition(), RealTimeEngine::hopSize);
+        player.setPlayPosition(200000);
+        player.seekF();
+        QCOMPARE(player.playPosition(), 200000 + 32768);
+        player.seekB();
+        player.seekB();
+        QCOMPARE(player.playPosition(), 200000 - 32768);
+        player.setPlayPosition(20000);
+        player.seekB();
+        QCOMPARE(player.playPosition(), RealTimeEngine::hopSize);
+
+        player.pause(); // stopped: starts from where the position is
+        QVERIFY(player.isPlaying());
+        QTest::qWait(300);
+        player.pause();
+        QVERIFY(!player.isPlaying());
+        QTest::qWait(60);
+        const int frozen = player.playPosition();
+        QTest::qWait(200);
+        QCOMPARE(player.playPosition(), frozen);
+        player.pause();
+        QVERIFY(player.isPlaying());
+        QTRY_VERIFY(player.playPosition() > frozen);
+
+        // Seeking forward near the end stops playback.
+        player.setPlayPosition(t.frames() - 1000);
+        player.seekF();
+        QVERIFY(!player.isPlaying());
+        player.setPlaybackPos(10, 0); // no width: nothing happens, nothing divides by zero
+        player.setPlaybackPos(500, 1000);
+        QCOMPARE(player.playPosition(), t.frames() / 2);
+        player.shutdown();
+    }
+
+    void beatAndMetronomeSignalsOncePerBeat()
+    {
+        AudioPlayer player;
+        MetaData meta;
+        player.initMetaData(&meta);
+        const Track t = makeTrack(6, 44100);
+        QStringList beats, chords;
+        for (int i = 0; i < 24; ++i) {
+            beats << QString::number(11025 * i);
+            chords << "C";
+        }
+        meta.loadFromSession(beats, chords.mid(0, 23), {"C"}, "240", "x");
+        QVERIFY(meta.hasData());
+        load(player, t);
+        player.setMetroVolume(50);
+        QSignalSpy beat(&player, SIGNAL(changeBeat()));
+        QSignalSpy metro(&player, SIGNAL(flashMetro()));
+        QSignalSpy relayed(&meta, SIGNAL(changeBeat()));
+        player.play();
+        QTest::qWait(2100);
+        player.stop();
+        // 240 BPM for about two seconds, give or take the queue.
+        QVERIFY2(beat.count() >= 6 && beat.count() <= 10, qPrintable(QString::number(beat.count())));
+        QVERIFY(std::abs(metro.count() - beat.count()) <= 1);
+        QCOMPARE(relayed.count(), beat.count());
+        player.shutdown();
+    }
+
+    void highRateTrackDoesNotRunDry()
+    {
+        AudioPlayer player;
+        const Track t = makeTrack(5, 96000);
+        load(player, t);
+        player.play();
+        QTest::qWait(2000);
+        QVERIFY(player.isPlaying());
+        QCOMPARE(player.starvedPasses(), qint64(0));
+        QVERIFY(player.playPosition() > 96000 * 1.5);
+        player.shutdown();
+    }
+
+    void deviceNamesPreferTheExactMatch()
+    {
+        AudioPlayer player;
+        const QStringList names = player.getDeviceList();
+        QVERIFY(!names.isEmpty());
+        QCOMPARE(player.deviceStringToIndex(names.first()), 0);
+        QCOMPARE(player.deviceStringToIndex(names.first() + " (Default)"), 0);
+        QCOMPARE(player.deviceStringToIndex("no such device anywhere"), -1);
+        QVERIFY(!player.getAudioDevice().isEmpty());
+    }
+};
+
+// Under SDL's disk driver the pushed blocks come out as they were: run the player over a
+// short track and compare the capture with the same blocks rendered offline.
+class TestCapturedOutput : public QObject
+{
+    Q_OBJECT
+private slots:
+    void captureEqualsOfflineRender()
+    {
+        const QString capture = qEnvironmentVariable("SDL_DISKAUDIOFILE");
+        if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk" || capture.isEmpty())
+            QSKIP("runs under SDL's disk driver only");
+        const Track t = makeTrack(1.5, 44100);
+        std::vector<float> expected;
+        {
+            RealTimeEngine engine;
+            engine.setAudioData(t.left.data(), t.right.data(), t.frames());
+            float l[1024], r[1024];
+            bool first = true;
+            while (t.frames() - engine.playPosition() > 4096) {
+                engine.processBlock(l, r, nullptr);
+                for (int i = 0; i < 1024; ++i) {
+                    expected.push_back(first && i == 0 ? 0.0f : l[i] * 0.99f);
+                    expected.push_back(first && i == 0 ? 0.0f : r[i] * 0.99f);
+                }
+                first = false;
+            }
+        }
+        {
+            AudioPlayer player;
+            load(player, t);
+            player.play();
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 6000);
+            QTest::qWait(600);
+            player.shutdown();
+        }
+        QFile f(capture);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const float *got = reinterpret_cast<const float *>(bytes.constData());
+        const int n = bytes.size() / int(sizeof(float));
+        // Skip the silence before the first pushed block (the first frame is silent too).
+        int first = 0;
+        while (first < n && got[first] == 0.0f)
+            ++first;
+        first -= first % 2;
+        first -= 2;
+        QVERIFY(first >= 0);
+        QVERIFY2(n - first >= int(expected.size()) - 2048, qPrintable(QString("%1 of %2").arg(n - first).arg(expected.size())));
+        const int compare = std::min(int(expected.size()), n - first);
+        for (int i = 0; i < compare; ++i)
+            QVERIFY2(got[first + i] == expected[size_t(i)], qPrintable(QString("sample %1 of %4: %2 vs %3").arg(i).arg(got[first + i]).arg(expected[size_t(i)]).arg(expected.size())));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    {
+        TestAudioPlayer player;
+        status |= QTest::qExec(&player, argc, argv);
+    }
+    {
+        TestCapturedOutput capture;
+        status |= QTest::qExec(&capture, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_audioplayer.moc"
