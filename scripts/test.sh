@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless through ctest.
+# Installs what is missing, builds, and runs every test headless through ctest; then
+# builds again with AddressSanitizer and UBSan and runs the tests labelled "sanitize".
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/deps.sh"
-bash "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-cd "${BUILD_DIR:-$here/build}"
-ctest --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+
+build=${BUILD_DIR:-$here/build}
+bash "$here/scripts/build.sh"
+(cd "$build" && ctest --output-on-failure -j"$jobs" --timeout 600)
+
+if [ "${SKIP_SANITIZE:-0}" != "1" ]; then
+  san=${SANITIZE_BUILD_DIR:-$here/build-sanitize}
+  BUILD_DIR=$san BUILD_TYPE=RelWithDebInfo bash "$here/scripts/build.sh" -DPLECTRONOME_SANITIZE=ON
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  (cd "$san" && ctest --output-on-failure -j"$jobs" -L sanitize --timeout 900)
+fi
