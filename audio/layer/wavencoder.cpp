@@ -1,11 +1,55 @@
 #include "audio/layer/wavencoder.h"
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <ctime>
+
+#include <pthread.h>
 
 namespace {
+
+// Keeps a broken pipe (the program stopped reading) from raising SIGPIPE in this process:
+// the signal is blocked in this thread while writing, and one raised by the write is
+// taken off again, so the write just fails with EPIPE.
+class PipeSignalGuard
+{
+public:
+    explicit PipeSignalGuard(bool active) : m_active(active)
+    {
+        if (!m_active)
+            return;
+        sigemptyset(&m_set);
+        sigaddset(&m_set, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &m_set, &m_old);
+    }
+    ~PipeSignalGuard()
+    {
+        if (!m_active)
+            return;
+        if (!m_wasPending) {
+            sigset_t pending;
+            sigpending(&pending);
+            if (sigismember(&pending, SIGPIPE) == 1) {
+                const timespec zero{0, 0};
+                while (sigtimedwait(&m_set, nullptr, &zero) < 0 && errno == EINTR) {
+                }
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+
+private:
+    bool m_active;
+    bool m_wasPending = false;
+    sigset_t m_set;
+    sigset_t m_old;
+};
 
 constexpr std::uint32_t kUnknownSize = 0xFFFFFFFFu;
 
@@ -53,15 +97,12 @@ std::unique_ptr<WavEncoder> WavEncoder::toCommand(const std::string &commandLine
 {
     if (commandLine.empty() || sampleRate <= 0 || channels <= 0)
         return nullptr;
-    // A program that exits early must end the export with a write error, not kill us.
-    struct sigaction current {};
-    if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
-        std::signal(SIGPIPE, SIG_IGN);
     std::FILE *p = popen(commandLine.c_str(), "w");
     if (!p)
         return nullptr;
     std::unique_ptr<WavEncoder> e(new WavEncoder(p, true, sampleRate, channels));
     // The length is not known in advance: both sizes say "unknown".
+    PipeSignalGuard guard(true);
     if (!e->writeHeader(kUnknownSize)) {
         e->finish();
         return nullptr;
@@ -106,6 +147,7 @@ bool WavEncoder::write(const float *samples, std::size_t count)
     m_buffer.resize(count * 2);
     for (std::size_t i = 0; i < count; ++i)
         put16(m_buffer.data() + 2 * i, static_cast<std::uint16_t>(toPcm16(samples[i])));
+    PipeSignalGuard guard(m_pipe);
     if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
         m_ok = false;
     m_dataBytes += m_buffer.size();
@@ -117,6 +159,7 @@ bool WavEncoder::finish()
     if (!m_file)
         return m_ok;
     if (m_pipe) {
+        PipeSignalGuard guard(true);
         const int status = pclose(m_file);
         m_file = nullptr;
         m_ok = m_ok && status == 0;
