@@ -31,6 +31,9 @@ struct Stream {
     SDL_AudioDeviceID output = 0;
     bool playing = false;
     bool paused = false;
+    // Decoding work runs under this lock, not the table's, so a long read does not hold up
+    // the audio thread's pushes; the stream lives on until such a read is over.
+    std::mutex work;
 
     ~Stream()
     {
@@ -41,7 +44,7 @@ struct Stream {
 
 struct LayerState {
     std::mutex mutex;
-    std::map<Handle, std::unique_ptr<Stream>> streams;
+    std::map<Handle, std::shared_ptr<Stream>> streams;
     Handle nextHandle = 1;
     std::set<int> openDevices;
     std::map<int, std::string> outputNames; // SDL name per open output device, "" = default
@@ -92,7 +95,13 @@ Stream *findKind(LayerState &s, Handle h, StreamKind kind)
     return st && st->kind == kind ? st : nullptr;
 }
 
-Handle addStream(LayerState &s, std::unique_ptr<Stream> stream)
+std::shared_ptr<Stream> findShared(LayerState &s, Handle h)
+{
+    auto it = s.streams.find(h);
+    return it == s.streams.end() ? nullptr : it->second;
+}
+
+Handle addStream(LayerState &s, std::shared_ptr<Stream> stream)
 {
     Handle h = s.nextHandle++;
     while (h == 0 || s.streams.count(h))
@@ -396,14 +405,18 @@ bool streamInfo(Handle stream, StreamInfo *info)
 Activity activity(Handle stream)
 {
     LayerState &s = layer();
-    std::lock_guard<std::mutex> lock(s.mutex);
+    std::unique_lock<std::mutex> lock(s.mutex);
     Stream *st = find(s, stream);
     if (!st)
         return failWith(ErrorHandle, Activity::Stopped);
     t_lastError = ErrorNone;
     switch (st->kind) {
-    case StreamKind::Decoder:
-        return st->decoder->finished() ? Activity::Stopped : Activity::Playing;
+    case StreamKind::Decoder: {
+        const std::shared_ptr<Stream> keep = findShared(s, stream);
+        lock.unlock();
+        std::lock_guard<std::mutex> work(keep->work);
+        return keep->decoder->finished() ? Activity::Stopped : Activity::Playing;
+    }
     case StreamKind::Source:
         return Activity::Stopped;
     case StreamKind::Push:
@@ -466,15 +479,19 @@ std::int64_t lengthFrames(Handle decoder)
 
 int readFloats(Handle decoder, float *buffer, int maxBytes)
 {
-    LayerState &s = layer();
-    std::lock_guard<std::mutex> lock(s.mutex);
-    Stream *st = find(s, decoder);
+    std::shared_ptr<Stream> st;
+    {
+        LayerState &s = layer();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        st = findShared(s, decoder);
+    }
     if (!st || st->kind == StreamKind::Push)
         return failWith(ErrorHandle, -1);
     if (maxBytes < 0 || (!buffer && maxBytes > 0))
         return failWith(ErrorParameter, -1);
     if (st->kind == StreamKind::Source)
         return failWith(ErrorNone, 0);
+    std::lock_guard<std::mutex> work(st->work);
     const int frameBytes = int(sizeof(float)) * st->channels;
     const int frames = st->decoder->read(buffer, maxBytes / frameBytes);
     if (frames == 0 && st->decoder->finished())

@@ -322,6 +322,25 @@ void TestOutput::freeWhileAnotherThreadPushes()
     audio.join();
     QVERIFY(pushes > 40);
     QVERIFY(freeStream(current));
+
+    // A decoding stream freed while another thread reads it: the read in progress ends
+    // normally and the next one is refused.
+    for (int round = 0; round < 20; ++round) {
+        const Handle decoder = openFile(PLECTRONOME_SOURCE_DIR "/tests/audio/fixtures/tone.mp3");
+        QVERIFY(decoder);
+        std::atomic<int> result{0};
+        std::thread reader([&] {
+            std::vector<float> chunk(4096);
+            int r = 0;
+            while ((r = readFloats(decoder, chunk.data(), 16384)) > 0) {
+            }
+            result = r;
+        });
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * round));
+        freeStream(decoder);
+        reader.join();
+        QVERIFY(result == -1 || result == 0);
+    }
 }
 
 void TestOutput::wavFileEncoder()
