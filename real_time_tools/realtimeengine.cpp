@@ -1,5 +1,7 @@
 #include "real_time_tools/realtimeengine.h"
 
+#include "real_time_tools/fastmath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -13,16 +15,38 @@ constexpr int N = RealTimeEngine::frameSize;
 constexpr int H = RealTimeEngine::hopSize;
 constexpr int HALF = N / 2;
 
-// Wraps a phase into [-pi, pi).
+// Wraps a phase into [-pi, pi].
 inline double wrapPhase(double x)
 {
-    return x - kTwoPi * std::floor(x / kTwoPi + 0.5);
+    return x - kTwoPi * fastmath::roundNearest(x * (1.0 / kTwoPi));
+}
+
+inline float wrapPhase(float x)
+{
+    const float twoPi = static_cast<float>(kTwoPi);
+    return x - twoPi * fastmath::roundNearest(x * static_cast<float>(1.0 / kTwoPi));
 }
 
 // Reads in[k] for 0 <= k < length, silence elsewhere.
 inline float sampleAt(const float *in, long k, int length)
 {
     return (k >= 0 && k < length) ? in[k] : 0.0f;
+}
+
+// Polar conversions over one frame's HALF bins.
+inline void polarKernel(const float *spectrum, float *magnitude, float *phase)
+{
+    fastmath::toPolarBlock(spectrum, spectrum + HALF, magnitude, phase, HALF);
+}
+
+inline void magnitudeKernel(const float *spectrum, float *magnitude)
+{
+    fastmath::magnitudeBlock(spectrum, spectrum + HALF, magnitude, HALF);
+}
+
+inline void rectKernel(float *spectrum, const float *magnitude, const float *phase)
+{
+    fastmath::fromPolarBlock(magnitude, phase, spectrum, spectrum + HALF, HALF);
 }
 
 } // namespace
@@ -312,23 +336,12 @@ void RealTimeEngine::makeHannWindow(float *w, int n)
 
 void RealTimeEngine::toPolar(const float *spectrum, float *magnitude, float *phase, int n)
 {
-    const int half = n / 2;
-    for (int i = 0; i < half; ++i) {
-        const float re = spectrum[i];
-        const float im = spectrum[half + i];
-        magnitude[i] = std::sqrt(re * re + im * im);
-        phase[i] = std::atan2(-im, re);
-    }
+    fastmath::toPolarBlock(spectrum, spectrum + n / 2, magnitude, phase, n / 2);
 }
 
 void RealTimeEngine::fromPolar(float *spectrum, const float *magnitude, const float *phase, int n)
 {
-    const int half = n / 2;
-    for (int i = 0; i < half; ++i) {
-        const float m = magnitude[i];
-        spectrum[i] = m * std::cos(phase[i]);
-        spectrum[half + i] = -(m * std::sin(phase[i]));
-    }
+    fastmath::fromPolarBlock(magnitude, phase, spectrum, spectrum + n / 2, n / 2);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -407,12 +420,12 @@ void RealTimeEngine::readFrame(const float *in, int position, const Params &p, C
 
 void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool restart)
 {
-    const float *phase = ch.phase.data();
-    const float *prevPhase = ch.prevPhase.data();
-    const float *mag = ch.magnitude.data();
-    const float *prevMag = ch.prevMagnitude.data();
-    float *syn = ch.synthPhase.data();
-    float *acc = ch.accumulator.data();
+    const float *__restrict phase = ch.phase.data();
+    const float *__restrict prevPhase = ch.prevPhase.data();
+    const float *__restrict mag = ch.magnitude.data();
+    const float *__restrict prevMag = ch.prevMagnitude.data();
+    float *__restrict syn = ch.synthPhase.data();
+    float *__restrict acc = ch.accumulator.data();
 
     // Synthesis hop D = N/4 output samples; the previous frame lies H input samples back,
     // which is H / interp samples of the resampled frame.
@@ -422,13 +435,20 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
 
     // Bin 0 carries DC and Nyquist together; it keeps its analysis phase.
     syn[0] = acc[0] = phase[0];
-    for (int j = 1; j < HALF; ++j) {
-        const double w = kTwoPi * j / N;
-        const double expected = wrapPhase(a * w);
-        const double dev = wrapPhase(static_cast<double>(phase[j]) - prevPhase[j] - expected);
-        // w * D is j quarter turns.
-        const double s = restart ? phase[j] : wrapPhase(acc[j] + (j & 3) * (kPi / 2.0) + dev * ratio);
-        syn[j] = acc[j] = static_cast<float>(s);
+    if (restart) {
+        for (int j = 1; j < HALF; ++j)
+            syn[j] = acc[j] = phase[j];
+    } else {
+        // Expected advance of bin j over the analysis hop: j * theta, taken modulo 2 pi in
+        // double so that high bins keep their precision.
+        const double theta = kTwoPi * a / N;
+        for (int j = 1; j < HALF; ++j) {
+            const double expected = wrapPhase(j * theta);
+            const float dev = wrapPhase(static_cast<float>(phase[j] - prevPhase[j] - expected));
+            // The bin's own advance over the synthesis hop, w * D, is j quarter turns.
+            const float s = wrapPhase(acc[j] + static_cast<float>((j & 3) * (kPi / 2.0)) + dev * static_cast<float>(ratio));
+            syn[j] = acc[j] = s;
+        }
     }
 
     // Peaks and the count of rising bins.
@@ -579,16 +599,13 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
             m_fft.forward(ch.spectrum.data(), ch.frame.data());
             if (!p.vocoder) {
                 // The isolate alone needs only the magnitudes.
-                const float *s = ch.spectrum.data();
-                float *mag = ch.magnitude.data();
-                for (int i = 0; i < HALF; ++i)
-                    mag[i] = std::sqrt(s[i] * s[i] + s[HALF + i] * s[HALF + i]);
+                magnitudeKernel(ch.spectrum.data(), ch.magnitude.data());
                 continue;
             }
-            toPolar(ch.spectrum.data(), ch.magnitude.data(), ch.phase.data(), N);
+            polarKernel(ch.spectrum.data(), ch.magnitude.data(), ch.phase.data());
             {
                 m_fft.forward(ch.prevSpectrum.data(), ch.prevFrame.data());
-                toPolar(ch.prevSpectrum.data(), ch.prevMagnitude.data(), ch.prevPhase.data(), N);
+                polarKernel(ch.prevSpectrum.data(), ch.prevMagnitude.data(), ch.prevPhase.data());
             }
         }
 
@@ -615,7 +632,7 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
             Channel &ch = m_ch[c];
             if (p.vocoder) {
                 processPhase(p.mode, ch, p.interp, restart);
-                fromPolar(ch.spectrum.data(), ch.magnitude.data(), ch.synthPhase.data(), N);
+                rectKernel(ch.spectrum.data(), ch.magnitude.data(), ch.synthPhase.data());
             } else if (p.isolate) {
                 // Magnitudes scaled, phases untouched: scale the complex bins directly.
                 float *s = ch.spectrum.data();
