@@ -1,0 +1,48 @@
+#include "analysis/chordframes.h"
+
+#include <cmath>
+
+namespace analysis {
+
+ChordFrameList chordFrames(const std::vector<int> &beatFrames, int hop, int chordPeriod,
+                           int sampleCount)
+{
+    ChordFrameList list;
+    const double samplesPerBeat = static_cast<double>(hop) * chordPeriod;
+    const double fit = std::floor((samplesPerBeat - (kChordWindow - kChordHop)) / kChordHop);
+    // A beat shorter than one window still gets one frame.
+    list.framesPerBeat = fit < 1.0 ? 1 : (fit > 1e6 ? 1000000 : static_cast<int>(fit));
+    const int n = list.framesPerBeat;
+    const int beats = static_cast<int>(beatFrames.size());
+    if (beats == 0)
+        return list;
+
+    const long long total = static_cast<long long>(sampleCount);
+    auto beatStart = [&](int i) { return static_cast<long long>(hop) * beatFrames[i]; };
+    auto clampStart = [](long long s) {
+        return static_cast<int>(s < -(1LL << 30) ? -(1LL << 30) : (s > (1LL << 30) ? (1LL << 30) : s));
+    };
+
+    list.frames.reserve(static_cast<size_t>(beats) * (n + 1));
+    for (int i = 0; i < beats; ++i) {
+        const long long start = beatStart(i);
+        const bool last = i == beats - 1;
+        if (last && total < start + (kChordWindow - kChordHop)) {
+            // The last beat is too close to the end: close the previous beat instead.
+            if (!list.frames.empty())
+                list.frames.push_back({list.frames.back().start, -1});
+            break;
+        }
+        if (i > 0)
+            list.frames.push_back({clampStart(start - kChordHop), -1});
+        for (int k = 0; k < n; ++k) {
+            const long long s = start + static_cast<long long>(k) * kChordHop;
+            if (last && s + kChordWindow > total)
+                break;
+            list.frames.push_back({clampStart(s), i});
+        }
+    }
+    return list;
+}
+
+} // namespace analysis
