@@ -4,13 +4,18 @@
 #pragma once
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class AudioPlayer;
 class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
 class PreferencesMenu;
+class QMenu;
 class QTimer;
 class TabWidget;
 class TransportWidget;
@@ -38,6 +43,67 @@ public:
     // Safe to call more than once.
     void stopThreads();
 
+    // ---- Opening and decoding audio files ----------------------------------------
+    // Result of open(): 0 loaded, 1 refused or cancelled, -1 failed.
+    // Result of decodeAudioFile(): 0 decoded, -1 not loaded, -2 too short, -3 too large.
+    enum DecodeResult { DecodeOk = 0, DecodeFailed = -1, DecodeTooSmall = -2, DecodeTooLarge = -3 };
+    static constexpr int minimumFrames = 100000;
+    static constexpr int maximumFrames = 0x1FC00000;
+    int decodeAudioFile(const QString &path);
+    void resetForNewFile();
+    bool isTrackLoaded() const { return m_loaded; }
+    const float *leftSamples() const { return m_leftSamples; }
+    const float *rightSamples() const { return m_rightSamples; }
+    int frameCount() const { return m_frameCount; }
+    int sampleRate() const { return m_sampleRate; }
+    int channelCount() const { return m_channelCount; }
+    bool isStereo() const { return m_stereo; }
+    // Title, artist and album of the loaded file (empty texts when it has no tags).
+    QStringList trackTags() const { return m_tags; }
+    bool fileRelocated() const { return m_openedFromSession; }
+    QString baseTitle() const { return m_title; }
+    // "artist - title" when either tag is set, else the file name after the last "/".
+    static QString trackLabel(const QStringList &tags, const QString &path);
+    // The folder the "Open CD Track" dialog starts in: a mounted audio CD (a gvfs cdda
+    // mount under gvfsFolder) or a mounted optical drive; empty when there is none.
+    static QString findAudioCdFolder(const QString &gvfsFolder);
+
+    // ---- Recent files ------------------------------------------------------------
+    // The "Recent files" sub-menu. createMenus makes it (disabled, in "&File") and
+    // connects its triggered(QAction*) to loadRecent; setRecentFiles makes one if not.
+    QMenu *recentFilesMenu();
+    // The paths of the menu's entries, most recent first.
+    QStringList recentFiles() const;
+    // Rebuilds the menu from a list of paths: one entry each (empty texts and
+    // "Clear Recent" skipped, duplicates dropped, at most 8), a separator and
+    // "&Clear Recent". An empty list leaves the menu empty and disabled.
+    void setRecentFiles(const QStringList &paths);
+    // Puts a path first in the menu (moving it when already listed) and enables it.
+    void addRecentFile(const QString &path);
+    static constexpr int maximumRecentFiles = 8;
+
+    // ---- Questions and warnings to the user ----------------------------------------
+    // Every message box of the window goes through showMessageBox and every "open
+    // file" dialog through askOpenFileName; tests replace them with these hooks.
+    using MessageBoxHook = std::function<QMessageBox::StandardButton(
+        QMessageBox::Icon icon, const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton)>;
+    using FileDialogHook =
+        std::function<QString(const QString &title, const QString &folder, const QString &filter)>;
+    void setMessageBoxHook(MessageBoxHook hook) { m_messageBoxHook = std::move(hook); }
+    void setFileDialogHook(FileDialogHook hook) { m_fileDialogHook = std::move(hook); }
+    QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    QString askOpenFileName(const QString &title, const QString &folder, const QString &filter);
+
+public slots:
+    int open();
+    int open(const QString &fn);
+    int open(const QString &fn, bool isCDTrack);
+    void openCD();
+    void clearRecent();
+
 public slots:
     void writeSettings();
 
@@ -60,8 +126,17 @@ private:
     void readSettings();
     void scanMetadataFolder();
     void freeSampleBuffers();
+    // Actions that need a loaded track follow its presence.
+    void setTrackActionsEnabled(bool loaded);
 
     QString m_title;
+
+    // ---- Opening files and recent files ----
+    QStringList m_tags;
+    int m_channelCount = 0;
+    QMenu *m_recentFilesMenu = nullptr;
+    MessageBoxHook m_messageBoxHook;
+    FileDialogHook m_fileDialogHook;
 
     // Decoded audio of the loaded track.
     float *m_leftSamples = nullptr;

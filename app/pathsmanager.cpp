@@ -62,7 +62,8 @@ void PathsManager::moveFolders(const QString &oldBase, bool withMetadata)
         const QDir oldFolder(QDir::cleanPath(oldBase + name));
         // The new base may not exist yet: create the whole path.
         QDir().mkpath(newFolder);
-        const QFileInfoList entries = oldFolder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+        // Plain files only: sub-folders stay behind, and nothing is removed from the old place.
+        const QFileInfoList entries = oldFolder.entryInfoList(QDir::Files);
         for (const QFileInfo &entry : entries)
             QFile::copy(entry.absoluteFilePath(), newFolder + "/" + entry.fileName());
     }

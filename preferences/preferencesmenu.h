@@ -2,6 +2,8 @@
 #pragma once
 #include <QDialog>
 
+#include "preferences/pathstab.h"
+
 class PreferencesMenu : public QDialog
 {
     Q_OBJECT
@@ -11,4 +13,8 @@ public:
     {
         setWindowTitle(tr("Preferences"));
     }
+    PathsTab *pathsTab() { return m_pathsTab; }
+
+private:
+    PathsTab *m_pathsTab = new PathsTab(this);
 };

@@ -1,4 +1,4 @@
-// The table of every image the program compiles in: its file name under :/images/
+// The table of every image the program compiles in: its path under :/images/
 // and the function that draws it. imagegen walks this table.
 #pragma once
 #include <QImage>
@@ -7,7 +7,7 @@
 #include <vector>
 
 struct ArtEntry {
-    QString name;                  // file name under :/images/
+    QString name;                  // path under :/images/
     std::function<QImage()> draw;  // draws the whole image (all frames of a strip)
 };
 

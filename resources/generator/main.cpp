@@ -1,41 +1,120 @@
 // imagegen: draws every compiled-in image of the program into a folder and writes
 // the images.qrc that lists them. Run by the build; takes the output folder.
+// With "--sheet FOLDER" it also writes contact sheets and window mock-ups for review.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QTextStream>
+#include <atomic>
 #include <cstdio>
+#include <map>
+#include <thread>
+#include <vector>
 
 #include "artbook.h"
+#include "artsizes.h"
+#include "contactsheet.h"
+
+namespace {
+
+// The size the table promises for an image, or an invalid size when it has no entry.
+QSize promisedSize(const QString &name)
+{
+    for (const ArtSizes::ArtSize *a : ArtSizes::kAll)
+        if (name == QLatin1String(a->name))
+            return QSize(a->width(), a->height());
+    for (const char *code : ArtSizes::kFlagCodes)
+        if (name == QString("flags/%1.png").arg(code))
+            return QSize(ArtSizes::kFlagWidth, ArtSizes::kFlagHeight);
+    return QSize();
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER\n");
+    QString out, sheetDir;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == "--sheet" && i + 1 < argc)
+            sheetDir = QString::fromLocal8Bit(argv[++i]);
+        else
+            out = arg;
+    }
+    if (out.isEmpty()) {
+        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER [--sheet SHEET_FOLDER]\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out + "/images");
+    QElapsedTimer clock;
+    clock.start();
+
+    const std::vector<ArtEntry> &book = artBook();
+    std::vector<QImage> images(book.size());
+    // Each drawing is independent; spread them over a few threads.
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i = next++; i < book.size(); i = next++)
+            images[i] = book[i].draw();
+    };
+    const unsigned threads = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < threads; ++t)
+        pool.emplace_back(worker);
+    for (std::thread &t : pool)
+        t.join();
+
+    int errors = 0;
+    int listed = 0;
+    for (size_t i = 0; i < book.size(); ++i) {
+        const QSize want = promisedSize(book[i].name);
+        if (!want.isValid()) {
+            std::fprintf(stderr, "imagegen: %s has no entry in the size table\n", qPrintable(book[i].name));
+            ++errors;
+        } else if (images[i].size() != want) {
+            std::fprintf(stderr, "imagegen: %s is %dx%d, the table says %dx%d\n",
+                         qPrintable(book[i].name), images[i].width(), images[i].height(),
+                         want.width(), want.height());
+            ++errors;
+        } else {
+            ++listed;
+        }
+    }
+    if (listed != ArtSizes::kAllCount + ArtSizes::kFlagCount) {
+        std::fprintf(stderr, "imagegen: drew %d of the %d images of the size table\n", listed,
+                     ArtSizes::kAllCount + ArtSizes::kFlagCount);
+        ++errors;
+    }
+    if (errors)
+        return 1;
 
     QFile qrc(out + "/images.qrc");
+    QDir().mkpath(out + "/images");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(qrc.fileName()));
         return 1;
     }
     QTextStream ts(&qrc);
     ts << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (const ArtEntry &e : artBook()) {
-        const QImage img = e.draw();
-        const QString file = out + "/images/" + e.name;
-        if (img.isNull() || !img.save(file, "PNG")) {
-            std::fprintf(stderr, "imagegen: failed to draw %s\n", qPrintable(e.name));
+    for (size_t i = 0; i < book.size(); ++i) {
+        const QString file = out + "/images/" + book[i].name;
+        QDir().mkpath(QFileInfo(file).path());
+        if (images[i].isNull() || !images[i].save(file, "PNG")) {
+            std::fprintf(stderr, "imagegen: failed to write %s\n", qPrintable(book[i].name));
             return 1;
         }
-        ts << "  <file alias=\"images/" << e.name << "\">images/" << e.name << "</file>\n";
+        ts << "  <file alias=\"images/" << book[i].name << "\">images/" << book[i].name << "</file>\n";
     }
     ts << "</qresource>\n</RCC>\n";
+
+    if (!sheetDir.isEmpty()) {
+        std::map<QString, QImage> byName;
+        for (size_t i = 0; i < book.size(); ++i)
+            byName[book[i].name] = images[i];
+        writeContactSheets(sheetDir, byName);
+    }
+    std::printf("imagegen: %zu images in %lld ms\n", book.size(), static_cast<long long>(clock.elapsed()));
     return 0;
 }

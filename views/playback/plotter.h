@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "views/chords/chordsstrip.h"
+#include "views/chords/processinglabel.h"
 #include "views/jam/beatselection.h"
 #include "views/playback/playmarker.h"
 #include "views/playback/plotselection.h"
@@ -17,7 +18,8 @@ class Plotter : public QWidget
 public:
     explicit Plotter(QWidget *parent = nullptr)
         : QWidget(parent), m_playMarker(new PlayMarker(this)), m_smallPlotPlayMarker(new SmallPlotPlayMarker(this)),
-          m_selection(new PlotSelection(this)), m_chordsStrip(new ChordsStrip(this))
+          m_selection(new PlotSelection(this)), m_chordsStrip(new ChordsStrip(this)),
+          m_processingLabel(new ProcessingLabel(this))
     {
         for (int i = 0; i < 6; ++i)
             m_beatSelections.append(new BeatSelection(this));
@@ -28,12 +30,25 @@ public:
     SmallPlotPlayMarker *smallPlotPlayMarker() { return m_smallPlotPlayMarker; }
     PlotSelection *plotSelection() { return m_selection; }
     ChordsStrip *chordsStrip() { return m_chordsStrip; }
+    ProcessingLabel *processingLabel() { return m_processingLabel; }
+    void setWaveform(float *left, float *right, int frames, bool stereo)
+    {
+        m_left = left;
+        m_right = right;
+        m_frames = frames;
+        m_stereo = stereo;
+    }
 
 private:
     PlayMarker *m_playMarker;
     SmallPlotPlayMarker *m_smallPlotPlayMarker;
     PlotSelection *m_selection;
     ChordsStrip *m_chordsStrip;
+    ProcessingLabel *m_processingLabel;
+    float *m_left = nullptr;
+    float *m_right = nullptr;
+    int m_frames = 0;
+    bool m_stereo = false;
     QList<BeatSelection *> m_beatSelections;
     MetaData *m_metaData = nullptr;
 };

@@ -1,0 +1,528 @@
+// MainWindow: opening audio files (dialog, CD tracks), decoding them into the track's
+// sample arrays, the recent-files menu, and the window's questions to the user.
+#include "app/mainwindow.h"
+
+#include "app/datafolder.h"
+#include "app/pathsmanager.h"
+#include "app/tabwidget.h"
+#include "audio/audioplayer.h"
+#include "audio/layer/audiolayer.h"
+#include "metadata/analysiscache.h"
+#include "metadata/metadatathread.h"
+#include "views/playback/transportwidget.h"
+#include "views/playback/wavebg.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace {
+
+QString audioFileFilter()
+{
+    return MainWindow::tr("All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;"
+                          "WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;"
+                          "M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)");
+}
+
+QString fileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// A track read from an audio CD: a ".cda" name, or a file of a gvfs cdda mount. Such
+// tracks have no unique file names, so they get no analysis cache.
+bool isCdTrackPath(const QString &path)
+{
+    return path.contains(".cda") || path.contains("/cdda:");
+}
+
+void printLayerError(const char *message)
+{
+    const int code = audiolayer::lastError();
+    std::printf("Error(%d): %s (%s)<br />\n", code, message, audiolayer::errorText(code));
+    std::fflush(stdout);
+}
+
+// The track's sample arrays while they are being filled: grown as frames arrive, so
+// the count is whatever the decoder really delivers, and released on every early return.
+class GrowingSamples
+{
+public:
+    explicit GrowingSamples(bool stereo) : m_stereo(stereo) {}
+
+    qint64 capacity() const { return m_capacity; }
+
+    // Makes room for at least frames frames, copying what is there. False when the
+    // memory cannot be had.
+    bool reserve(qint64 frames)
+    {
+        if (frames <= m_capacity)
+            return true;
+        std::unique_ptr<float[]> left(new (std::nothrow) float[size_t(frames)]);
+        std::unique_ptr<float[]> right;
+        if (!left)
+            return false;
+        if (m_stereo) {
+            right.reset(new (std::nothrow) float[size_t(frames)]);
+            if (!right)
+                return false;
+        }
+        if (m_count > 0) {
+            std::memcpy(left.get(), m_left.get(), size_t(m_count) * sizeof(float));
+            if (m_stereo)
+                std::memcpy(right.get(), m_right.get(), size_t(m_count) * sizeof(float));
+        }
+        m_left = std::move(left);
+        m_right = std::move(right);
+        m_capacity = frames;
+        return true;
+    }
+
+    // De-interleaves frames of one or two channels at the end. The caller reserved room.
+    void append(const float *interleaved, qint64 frames)
+    {
+        float *l = m_left.get() + m_count;
+        if (m_stereo) {
+            float *r = m_right.get() + m_count;
+            for (qint64 i = 0; i < frames; ++i) {
+                l[i] = interleaved[2 * i];
+                r[i] = interleaved[2 * i + 1];
+            }
+        } else {
+            std::memcpy(l, interleaved, size_t(frames) * sizeof(float));
+        }
+        m_count += frames;
+    }
+
+    qint64 count() const { return m_count; }
+
+    // Hands over the arrays; for mono the right array becomes a copy of the left.
+    bool release(float **left, float **right)
+    {
+        if (!m_stereo) {
+            m_right.reset(new (std::nothrow) float[size_t(std::max<qint64>(m_count, 1))]);
+            if (!m_right)
+                return false;
+            std::memcpy(m_right.get(), m_left.get(), size_t(m_count) * sizeof(float));
+        }
+        *left = m_left.release();
+        *right = m_right.release();
+        return true;
+    }
+
+private:
+    bool m_stereo;
+    qint64 m_capacity = 0;
+    qint64 m_count = 0;
+    std::unique_ptr<float[]> m_left;
+    std::unique_ptr<float[]> m_right;
+};
+
+// Releases the decoding stream and the no-sound device on every way out.
+class DecodeSession
+{
+public:
+    DecodeSession() = default;
+    ~DecodeSession() { close(); }
+    void setStream(audiolayer::Handle stream) { m_stream = stream; }
+    void setDeviceOpen(bool open) { m_deviceOpen = open; }
+    void close()
+    {
+        if (m_stream)
+            audiolayer::freeStream(m_stream);
+        m_stream = 0;
+        if (m_deviceOpen)
+            audiolayer::freeDevice();
+        m_deviceOpen = false;
+    }
+
+private:
+    audiolayer::Handle m_stream = 0;
+    bool m_deviceOpen = false;
+};
+
+} // namespace
+
+// ---- Opening -------------------------------------------------------------------------
+
+int MainWindow::open()
+{
+    return open(QString(), false);
+}
+
+int MainWindow::open(const QString &fn)
+{
+    return open(fn, false);
+}
+
+int MainWindow::open(const QString &fn, bool isCDTrack)
+{
+    if (m_metaDataThread->isRunning()) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
+                       tr("Meta data extraction still running!<br />Please wait till processing is finished<br />"
+                          "before loading a new file."));
+        return 1;
+    }
+
+    m_openedFromSession = false;
+    const QString folder = m_pathsManager->openDialogFolder();
+    QString name = fn;
+    if (name.isEmpty())
+        name = askOpenFileName(tr("Open Audio File"), folder, audioFileFilter());
+    if (name.isEmpty())
+        return 1;
+    m_pathsManager->setLastFile(name);
+
+    if (!QFileInfo::exists(name)) {
+        const QMessageBox::StandardButton answer =
+            showMessageBox(QMessageBox::Question, tr("File not found!"),
+                           tr("Audio file could not be located<br />Do you want to manually select an audio file?"),
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return 1;
+        name = askOpenFileName(tr("Open Audio File"), folder, audioFileFilter());
+        if (name.isEmpty())
+            return 1;
+        m_pathsManager->setLastFile(name);
+        m_openedFromSession = true;
+    }
+
+    // The player reads the arrays and the beats: stop it before either is replaced.
+    m_audioPlayer->stop(false);
+    Plotter *plotter = m_waveBg->plotter();
+    plotter->hide();
+    m_waveBg->smallPlot()->hide();
+    setWindowTitle(m_title);
+    resetForNewFile();
+    m_waveBg->scrollButton()->setValueFromSession(true);
+    setTrackActionsEnabled(false);
+
+    const int result = decodeAudioFile(name);
+    if (result != DecodeOk) {
+        freeSampleBuffers();
+        m_waveBg->clearProgressLabel();
+        QString text;
+        if (result == DecodeTooSmall)
+            text = tr("File too small!<br />Please choose another file.");
+        else if (result == DecodeTooLarge)
+            text = tr("File too large!<br />Please choose another file.");
+        else
+            text = tr("Please select a different audio file.");
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), text);
+        return -1;
+    }
+
+    const QString label = trackLabel(m_tags, name);
+    m_waveBg->setProgressLabelText(tr("Drawing Waveform | %1").arg(label));
+    if (m_loaded) {
+        plotter->setWaveform(m_leftSamples, m_rightSamples, m_frameCount, m_stereo);
+        m_waveBg->clearProgressLabel();
+        plotter->show();
+        m_waveBg->smallPlot()->show();
+        m_transportWidget->setDuration(m_frameCount);
+    }
+    setWindowTitle(QString("%1 | %2").arg(m_title, label));
+
+    // CD tracks have no file name of their own to key a cache file on.
+    const bool cdTrack = isCDTrack || isCdTrackPath(name);
+    const QString cachePath = cdTrack ? QString() : analysisCachePath(dataFolderPath, name);
+    m_metaDataThread->setFileNames(cachePath, m_pathsManager->lastFile());
+    AnalysisCacheContents cached;
+    if (!cachePath.isEmpty() && QFileInfo::exists(cachePath) && readAnalysisCache(cachePath, m_frameCount, cached)) {
+        m_metaDataThread->metaData()->loadFromSession(cached.beats, cached.chords, cached.detected, cached.tempo,
+                                                      cached.fileName);
+    } else {
+        m_metaDataThread->setSamples(m_leftSamples, m_rightSamples, m_frameCount, m_stereo, m_sampleRate);
+        m_metaDataThread->start(QThread::InheritPriority);
+        ProcessingLabel *processing = plotter->processingLabel();
+        processing->show();
+        processing->dotTimer()->start();
+    }
+
+    setTrackActionsEnabled(true);
+    addRecentFile(m_pathsManager->lastFile());
+    checkSongLoopLength();
+    m_audioPlayer->setFilterKnob(19);
+    return 0;
+}
+
+void MainWindow::openCD()
+{
+    const QString folder =
+        findAudioCdFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/gvfs");
+    const QString name = askOpenFileName(tr("Open CD Track"), folder,
+                                         tr("CD tracks (*.wav *.flac *.cda);;") + audioFileFilter());
+    if (!name.isEmpty())
+        open(name, true);
+}
+
+QString MainWindow::findAudioCdFolder(const QString &gvfsFolder)
+{
+    // A desktop's CD mount: gvfs exposes the tracks of an audio CD as WAV files.
+    const QFileInfoList mounts =
+        QDir(gvfsFolder).entryInfoList(QStringList() << "cdda:*", QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    if (!mounts.isEmpty())
+        return mounts.first().absoluteFilePath();
+    // A mounted optical drive (a data disc, or an audio CD through a track file system).
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QByteArray device = volume.device();
+        const QByteArray type = volume.fileSystemType();
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        if (device.startsWith("/dev/sr") || device.startsWith("/dev/cdrom") || type == "iso9660" || type == "udf"
+            || type == "cdfs" || type.contains("cddfs"))
+            return volume.rootPath();
+    }
+    return QString();
+}
+
+// ---- Decoding ----------------------------------------------------------------------------
+
+int MainWindow::decodeAudioFile(const QString &path)
+{
+    m_audioPlayer->stop(false);
+    m_audioPlayer->clearAudioData();
+    freeSampleBuffers();
+    m_frameCount = 0;
+    m_tags = QStringList() << QString() << QString() << QString();
+
+    if (!audiolayer::versionMatches())
+        return DecodeFailed;
+    DecodeSession session;
+    audiolayer::setOption(audiolayer::Option::UpdatePeriodMs, 0);
+    if (audiolayer::initDevice(audiolayer::kNoSoundDevice, 44100))
+        session.setDeviceOpen(true);
+    else
+        printLayerError("Can't initialize device");
+
+    const audiolayer::Handle stream = audiolayer::openFile(path.toUtf8().toStdString());
+    if (!stream) {
+        printLayerError("file not loaded");
+        return DecodeFailed;
+    }
+    session.setStream(stream);
+
+    audiolayer::StreamInfo info;
+    if (!audiolayer::streamInfo(stream, &info) || info.channels < 1 || info.sampleRate <= 0)
+        return DecodeFailed;
+    if (info.channels == 2)
+        m_stereo = true;
+    else if (info.channels == 1)
+        m_stereo = false;
+    const int channels = info.channels == 1 ? 1 : 2;
+    const qint64 expected = audiolayer::lengthFrames(stream);
+
+    TagLib::FileRef ref(QFile::encodeName(path).constData(), true, TagLib::AudioProperties::Average);
+    if (!ref.isNull() && ref.tag()) {
+        const TagLib::Tag *tag = ref.tag();
+        m_tags = QStringList() << QString::fromStdWString(tag->title().toWString())
+                               << QString::fromStdWString(tag->artist().toWString())
+                               << QString::fromStdWString(tag->album().toWString());
+    }
+    m_waveBg->setProgressLabelText(tr("Decoding Audio | %1").arg(trackLabel(m_tags, path)));
+
+    // Room for the expected length and a little more; grown when the decoder delivers more.
+    GrowingSamples samples(m_stereo);
+    const qint64 firstCapacity = expected > 0 ? std::min<qint64>(expected + expected / 64 + 8192, maximumFrames)
+                                              : qint64(1) << 20;
+    if (!samples.reserve(firstCapacity))
+        return DecodeTooLarge;
+
+    const int blockBytes = 20000;
+    const int frameBytes = channels * int(sizeof(float));
+    std::vector<float> block(size_t(blockBytes / sizeof(float)));
+    ProgressBar *progress = m_waveBg->progressBar();
+    int shown = 0;
+    while (audiolayer::activity(stream) != audiolayer::Activity::Stopped) {
+        const int bytes = audiolayer::readFloats(stream, block.data(), blockBytes);
+        if (bytes <= 0)
+            break;
+        const qint64 frames = bytes / frameBytes;
+        const qint64 needed = samples.count() + frames;
+        if (needed > maximumFrames)
+            return DecodeTooLarge;
+        if (needed > samples.capacity()
+            && !samples.reserve(std::min<qint64>(std::max(needed, samples.capacity() * 3 / 2), maximumFrames)))
+            return DecodeTooLarge;
+        if (expected > 0) {
+            const float percent = std::min(100.0f, float(samples.count()) / float(expected) * 100.0f);
+            while (percent > shown + 1) {
+                progress->updatePercentage(shown);
+                ++shown;
+            }
+        }
+        samples.append(block.data(), frames);
+    }
+
+    if (samples.count() < minimumFrames)
+        return DecodeTooSmall;
+    float *left = nullptr;
+    float *right = nullptr;
+    if (!samples.release(&left, &right))
+        return DecodeTooLarge;
+    session.close();
+
+    m_leftSamples = left;
+    m_rightSamples = right;
+    m_frameCount = int(samples.count());
+    m_sampleRate = info.sampleRate;
+    m_channelCount = channels;
+    m_loaded = true;
+
+    m_audioPlayer->setAudioData(m_leftSamples, m_rightSamples, m_channelCount, m_frameCount, m_sampleRate);
+    m_transportWidget->setSampleRate(m_sampleRate);
+    m_audioPlayer->start(QThread::InheritPriority);
+    return DecodeOk;
+}
+
+void MainWindow::resetForNewFile()
+{
+    m_metaDataThread->metaData()->clear();
+    m_metaDataThread->initChordFilter();
+    m_tabWidget->resetTabs();
+    m_audioPlayer->setRiff(0);
+    m_audioPlayer->setFilterKnob(19);
+    m_waveBg->plotter()->chordsStrip()->deleteChordLabels();
+}
+
+QString MainWindow::trackLabel(const QStringList &tags, const QString &path)
+{
+    const QString title = tags.value(0);
+    const QString artist = tags.value(1);
+    if (!title.isEmpty() || !artist.isEmpty())
+        return QString("%1 - %2").arg(artist, title);
+    return fileNameOf(path);
+}
+
+void MainWindow::setTrackActionsEnabled(bool loaded)
+{
+    // On a new track: the session may be saved under a new name, and the whole track
+    // exported; selections, riffs and the song start empty.
+    static const char *const loadedOn[] = {"Save Session &As...", "Save Audio"};
+    static const char *const alwaysOff[] = {"&Save Session", "Save Audio Selection", "Save Song Audio...",
+                                            "Save Riff Audio..."};
+    const QList<QAction *> actions = findChildren<QAction *>();
+    for (QAction *action : actions) {
+        for (const char *text : loadedOn) {
+            if (action->text() == tr(text))
+                action->setEnabled(loaded);
+        }
+        for (const char *text : alwaysOff) {
+            if (action->text() == tr(text))
+                action->setEnabled(false);
+        }
+    }
+}
+
+// ---- Recent files ------------------------------------------------------------------------
+
+QMenu *MainWindow::recentFilesMenu()
+{
+    if (!m_recentFilesMenu) {
+        m_recentFilesMenu = new QMenu(tr("Recent files"), this);
+        m_recentFilesMenu->setEnabled(false);
+    }
+    return m_recentFilesMenu;
+}
+
+QStringList MainWindow::recentFiles() const
+{
+    QStringList paths;
+    if (!m_recentFilesMenu)
+        return paths;
+    const QString clear = tr("Clear Recent");
+    const QString clearMenu = tr("&Clear Recent");
+    for (QAction *action : m_recentFilesMenu->actions()) {
+        const QString text = action->text();
+        if (text.isEmpty() || action->isSeparator() || text.contains(clear) || text.contains(clearMenu))
+            continue;
+        paths << text;
+    }
+    return paths;
+}
+
+void MainWindow::setRecentFiles(const QStringList &paths)
+{
+    QMenu *menu = recentFilesMenu();
+    // The entries go later, not at once: this may run inside one of their own triggered().
+    const QList<QAction *> old = menu->actions();
+    for (QAction *action : old) {
+        menu->removeAction(action);
+        if (action->parent() == menu || action->parent() == this)
+            action->deleteLater();
+    }
+
+    const QString clear = tr("Clear Recent");
+    const QString clearMenu = tr("&Clear Recent");
+    QStringList kept;
+    for (const QString &path : paths) {
+        const QString translated = tr(path.toUtf8().constData());
+        if (path.isEmpty() || translated.isEmpty() || translated == clear || translated == clearMenu
+            || kept.contains(path))
+            continue;
+        kept << path;
+        if (kept.size() == maximumRecentFiles)
+            break;
+    }
+    for (const QString &path : kept)
+        menu->addAction(new QAction(path, menu));
+    menu->setEnabled(!kept.isEmpty());
+    if (kept.isEmpty())
+        return;
+    auto *clearAction = new QAction(tr("&Clear Recent"), this);
+    connect(clearAction, SIGNAL(triggered()), this, SLOT(clearRecent()));
+    menu->addSeparator();
+    menu->addAction(clearAction);
+}
+
+void MainWindow::addRecentFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    QStringList paths = recentFiles();
+    paths.removeAll(path);
+    paths.prepend(path);
+    setRecentFiles(paths);
+}
+
+void MainWindow::clearRecent()
+{
+    setRecentFiles(QStringList());
+}
+
+// ---- Questions and warnings ------------------------------------------------------------------
+
+QMessageBox::StandardButton MainWindow::showMessageBox(QMessageBox::Icon icon, const QString &title,
+                                                       const QString &text, QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton defaultButton)
+{
+    if (m_messageBoxHook)
+        return m_messageBoxHook(icon, title, text, buttons, defaultButton);
+    QMessageBox box(icon, title, text, buttons, this);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QString MainWindow::askOpenFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    if (m_fileDialogHook)
+        return m_fileDialogHook(title, folder, filter);
+    return QFileDialog::getOpenFileName(this, title, folder, filter);
+}

@@ -1,0 +1,368 @@
+// Opening audio files: length limits, missing and corrupt files, tags in the title and
+// labels, mono and stereo arrays, the recent-files menu, and the track actions.
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/pathsmanager.h"
+#include "metadata/metadatathread.h"
+#include "views/playback/wavebg.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+
+#include <cmath>
+
+namespace {
+
+// The 16-bit value of frame i of channel c in the generated files.
+qint16 sampleValue(int i, int channel)
+{
+    const double v = 12000.0 * std::sin(2.0 * M_PI * 440.0 * i / 44100.0) * (channel == 0 ? 1.0 : -0.5);
+    return qint16(std::lround(v));
+}
+
+void putLe32(QByteArray &out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+void putLe16(QByteArray &out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+// Writes a 16-bit PCM WAV file of the given length at 44100 Hz.
+bool writeWav(const QString &path, int frames, int channels)
+{
+    QByteArray data;
+    data.reserve(frames * channels * 2);
+    for (int i = 0; i < frames; ++i) {
+        for (int c = 0; c < channels; ++c)
+            putLe16(data, quint16(sampleValue(i, c)));
+    }
+    QByteArray out("RIFF");
+    putLe32(out, quint32(36 + data.size()));
+    out += "WAVEfmt ";
+    putLe32(out, 16);
+    putLe16(out, 1);
+    putLe16(out, quint16(channels));
+    putLe32(out, 44100);
+    putLe32(out, quint32(44100 * channels * 2));
+    putLe16(out, quint16(channels * 2));
+    putLe16(out, 16);
+    out += "data";
+    putLe32(out, quint32(data.size()));
+    out += data;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
+bool tagFile(const QString &path, const QString &title, const QString &artist, const QString &album)
+{
+    TagLib::FileRef ref(QFile::encodeName(path).constData());
+    if (ref.isNull() || !ref.tag())
+        return false;
+    ref.tag()->setTitle(TagLib::String(title.toUtf8().constData(), TagLib::String::UTF8));
+    ref.tag()->setArtist(TagLib::String(artist.toUtf8().constData(), TagLib::String::UTF8));
+    ref.tag()->setAlbum(TagLib::String(album.toUtf8().constData(), TagLib::String::UTF8));
+    return ref.save();
+}
+
+struct ShownMessage {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+} // namespace
+
+class TestOpenFile : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_short;
+    QString m_minimum;
+    QString m_mono;
+    QString m_tagged;
+
+    QList<ShownMessage> m_messages;
+    QMessageBox::StandardButton m_answer = QMessageBox::Cancel;
+    QStringList m_dialogAnswers;
+    QStringList m_dialogFilters;
+
+    // Replaces every box and dialog of the window by recorded answers.
+    void attach(MainWindow &window)
+    {
+        window.setMessageBoxHook([this](QMessageBox::Icon icon, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def) {
+            m_messages << ShownMessage{icon, title, text, buttons, def};
+            return m_answer;
+        });
+        window.setFileDialogHook([this](const QString &, const QString &, const QString &filter) {
+            m_dialogFilters << filter;
+            return m_dialogAnswers.isEmpty() ? QString() : m_dialogAnswers.takeFirst();
+        });
+    }
+
+    // Opens a file and lets its analysis finish, so the next open is not refused.
+    int openAndSettle(MainWindow &window, const QString &path)
+    {
+        const int result = window.open(path);
+        window.metaDataThread()->wait();
+        QCoreApplication::processEvents();
+        return result;
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QString());
+        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
+        QSettings("Quillfen", "Plectronome").clear();
+        QVERIFY(m_dir.isValid());
+        m_short = path("short.wav");
+        m_minimum = path("minimum.wav");
+        m_mono = path("mono.wav");
+        m_tagged = path("tagged.wav");
+        QVERIFY(writeWav(m_short, MainWindow::minimumFrames - 1, 2));
+        QVERIFY(writeWav(m_minimum, MainWindow::minimumFrames, 2));
+        QVERIFY(writeWav(m_mono, 150000, 1));
+        QVERIFY(writeWav(m_tagged, 120000, 2));
+        QVERIFY(tagFile(m_tagged, QString::fromUtf8("Sommerl\xc3\xa4nd"), "The Testers", "Fixtures"));
+    }
+
+    void init()
+    {
+        m_messages.clear();
+        m_answer = QMessageBox::Cancel;
+        m_dialogAnswers.clear();
+        m_dialogFilters.clear();
+    }
+
+    void lengthLimits()
+    {
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, m_short), -1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].title, QString("Cannot load file"));
+        QCOMPARE(m_messages[0].text, QString("File too small!<br />Please choose another file."));
+        QCOMPARE(m_messages[0].icon, QMessageBox::Warning);
+        QVERIFY(!window.isTrackLoaded());
+        QVERIFY(window.leftSamples() == nullptr);
+        QCOMPARE(window.windowTitle(), QString("Plectronome"));
+        QVERIFY(window.recentFiles().isEmpty());
+
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(window.isTrackLoaded());
+        QCOMPARE(window.frameCount(), MainWindow::minimumFrames);
+        QCOMPARE(window.sampleRate(), 44100);
+        QCOMPARE(window.channelCount(), 2);
+        QVERIFY(window.isStereo());
+        // Every frame holds the decoded value, to the last one: nothing uninitialised.
+        for (int i : {0, 1, 777, 54321, MainWindow::minimumFrames - 1}) {
+            QCOMPARE(window.leftSamples()[i], sampleValue(i, 0) / 32768.0f);
+            QCOMPARE(window.rightSamples()[i], sampleValue(i, 1) / 32768.0f);
+        }
+        QVERIFY(!window.waveBg()->plotter()->isHidden());
+        QCOMPARE(window.pathsManager()->lastFile(), m_minimum);
+        QCOMPARE(window.pathsManager()->openDialogFolder(), m_dir.path());
+    }
+
+    void monoSourceFillsBothArrays()
+    {
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, m_mono), 0);
+        QCOMPARE(window.frameCount(), 150000);
+        QCOMPARE(window.channelCount(), 1);
+        QVERIFY(!window.isStereo());
+        QVERIFY(std::equal(window.leftSamples(), window.leftSamples() + 150000, window.rightSamples()));
+        QCOMPARE(window.leftSamples()[149999], sampleValue(149999, 0) / 32768.0f);
+    }
+
+    void missingFile()
+    {
+        MainWindow window;
+        attach(window);
+        const QString gone = path("gone.wav");
+        QCOMPARE(window.open(gone), 1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].title, QString("File not found!"));
+        QCOMPARE(m_messages[0].text,
+                 QString("Audio file could not be located<br />Do you want to manually select an audio file?"));
+        QCOMPARE(m_messages[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(m_messages[0].defaultButton, QMessageBox::Cancel);
+        QVERIFY(!window.fileRelocated());
+
+        // OK, then a replacement from the dialog: it loads and counts as relocated.
+        m_answer = QMessageBox::Ok;
+        m_dialogAnswers << m_minimum;
+        QCOMPARE(openAndSettle(window, gone), 0);
+        QVERIFY(window.fileRelocated());
+        QCOMPARE(window.pathsManager()->lastFile(), m_minimum);
+        QCOMPARE(window.recentFiles(), QStringList() << m_minimum);
+        QCOMPARE(m_dialogFilters.size(), 1);
+        QVERIFY(m_dialogFilters[0].startsWith("All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff "
+                                              "*.aif);;"));
+        QVERIFY(!m_dialogFilters[0].contains("*.aac*"));
+
+        // OK, then a cancelled dialog: nothing changes.
+        m_dialogAnswers.clear();
+        QCOMPARE(window.open(gone), 1);
+        QVERIFY(window.isTrackLoaded());
+        QVERIFY(!window.fileRelocated());
+    }
+
+    void corruptFileDropsThePreviousTrack()
+    {
+        const QString corrupt = path("corrupt.mp3");
+        {
+            QFile file(corrupt);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray junk(40000, '\0');
+            for (int i = 0; i < junk.size(); ++i)
+                junk[i] = char((i * 7919 + 13) % 251);
+            file.write(junk);
+        }
+        MainWindow window;
+        attach(window);
+        auto *saveAudio = new QAction("Save Audio", &window);
+        auto *saveAs = new QAction("Save Session &As...", &window);
+        auto *saveSession = new QAction("&Save Session", &window);
+        auto *saveSelection = new QAction("Save Audio Selection", &window);
+        saveSelection->setEnabled(true);
+
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QVERIFY(saveAudio->isEnabled());
+        QVERIFY(saveAs->isEnabled());
+        QVERIFY(!saveSession->isEnabled());
+        QVERIFY(!saveSelection->isEnabled());
+
+        QCOMPARE(openAndSettle(window, corrupt), -1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].title, QString("Cannot load file"));
+        QCOMPARE(m_messages[0].text, QString("Please select a different audio file."));
+        QVERIFY(!window.isTrackLoaded());
+        QVERIFY(window.leftSamples() == nullptr && window.rightSamples() == nullptr);
+        QCOMPARE(window.frameCount(), 0);
+        QVERIFY(!saveAudio->isEnabled());
+        QVERIFY(!saveAs->isEnabled());
+        QVERIFY(window.waveBg()->plotter()->isHidden());
+        QCOMPARE(window.windowTitle(), QString("Plectronome"));
+        QCOMPARE(window.recentFiles(), QStringList() << m_minimum);
+
+        // An empty file is refused the same way.
+        const QString empty = path("empty.wav");
+        QFile(empty).open(QIODevice::WriteOnly);
+        m_messages.clear();
+        QCOMPARE(openAndSettle(window, empty), -1);
+        QCOMPARE(m_messages.value(0).text, QString("Please select a different audio file."));
+    }
+
+    void tagsInTitleAndLabels()
+    {
+        const QStringList tags = {"Title", "Artist", "Album"};
+        QCOMPARE(MainWindow::trackLabel(tags, "/a/b/c.wav"), QString("Artist - Title"));
+        QCOMPARE(MainWindow::trackLabel({"", "Artist", ""}, "/a/b/c.wav"), QString("Artist - "));
+        QCOMPARE(MainWindow::trackLabel({"", "", "Album"}, "/a/b/c.wav"), QString("c.wav"));
+        QCOMPARE(MainWindow::trackLabel({}, "c.wav"), QString("c.wav"));
+
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, m_tagged), 0);
+        QCOMPARE(window.trackTags(),
+                 QStringList() << QString::fromUtf8("Sommerl\xc3\xa4nd") << "The Testers" << "Fixtures");
+        QCOMPARE(window.windowTitle(), QString::fromUtf8("Plectronome | The Testers - Sommerl\xc3\xa4nd"));
+
+        // The next file has no tags: the old ones must not stay.
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QCOMPARE(window.trackTags(), QStringList() << "" << "" << "");
+        QCOMPARE(window.windowTitle(), QString("Plectronome | minimum.wav"));
+    }
+
+    void recentFilesMenu()
+    {
+        MainWindow window;
+        attach(window);
+        window.clearRecent();
+        QMenu *menu = window.recentFilesMenu();
+        QVERIFY(!menu->isEnabled());
+
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QCOMPARE(openAndSettle(window, m_mono), 0);
+        QCOMPARE(window.recentFiles(), QStringList() << m_mono << m_minimum);
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QCOMPARE(window.recentFiles(), QStringList() << m_minimum << m_mono);
+        QVERIFY(menu->isEnabled());
+        QList<QAction *> actions = menu->actions();
+        QCOMPARE(actions.size(), 4);
+        QVERIFY(actions[2]->isSeparator());
+        QCOMPARE(actions[3]->text(), QString("&Clear Recent"));
+
+        // At most eight files, the oldest dropped; only one separator.
+        QStringList paths;
+        for (int i = 0; i < 10; ++i)
+            paths << QString("/music/song%1.mp3").arg(i);
+        window.setRecentFiles(paths);
+        QCOMPARE(window.recentFiles(), paths.mid(0, 8));
+        window.addRecentFile(m_minimum);
+        QCOMPARE(window.recentFiles(), QStringList() << m_minimum << paths.mid(0, 7));
+        window.addRecentFile(paths[3]);
+        QCOMPARE(window.recentFiles().first(), paths[3]);
+        QCOMPARE(window.recentFiles().count(paths[3]), 1);
+        actions = menu->actions();
+        QCOMPARE(actions.size(), 10);
+        int separators = 0;
+        for (QAction *action : actions)
+            separators += action->isSeparator() ? 1 : 0;
+        QCOMPARE(separators, 1);
+
+        // "Clear Recent", from the menu itself, and a file opened after it.
+        actions.last()->trigger();
+        QVERIFY(window.recentFiles().isEmpty());
+        QVERIFY(menu->actions().isEmpty());
+        QVERIFY(!menu->isEnabled());
+        window.clearRecent();
+        QCOMPARE(openAndSettle(window, m_mono), 0);
+        QCOMPARE(window.recentFiles(), QStringList() << m_mono);
+        QCOMPARE(menu->actions().size(), 3);
+        QVERIFY(menu->isEnabled());
+
+        // Stored lists holding the clear entry or empty texts make no entries for them.
+        window.setRecentFiles({"", "&Clear Recent", "/x/a.wav", "Clear Recent", "/x/a.wav", "/x/b.wav"});
+        QCOMPARE(window.recentFiles(), QStringList() << "/x/a.wav" << "/x/b.wav");
+    }
+
+    void cdFolderLookup()
+    {
+        QTemporaryDir gvfs;
+        QVERIFY(gvfs.isValid());
+        QVERIFY(QDir(gvfs.path()).mkdir("smb-share:server=nas"));
+        QVERIFY(QDir(gvfs.path()).mkdir("cdda:host=sr0"));
+        QCOMPARE(MainWindow::findAudioCdFolder(gvfs.path()), gvfs.path() + "/cdda:host=sr0");
+        // Without a CD the dialog opens in an empty folder (or at a mounted optical drive).
+        const QString none = MainWindow::findAudioCdFolder(gvfs.path() + "/nothing");
+        QVERIFY(none.isEmpty() || QFileInfo(none).isDir());
+    }
+};
+
+QTEST_MAIN(TestOpenFile)
+#include "tst_openfile.moc"

@@ -1,0 +1,235 @@
+// Settings of the main window and the program folders: defaults with no settings, a
+// round trip through a second window, the screen rule, stored lists with stray entries,
+// and copying the folders to a new save location.
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/pathsmanager.h"
+#include "app/tabwidget.h"
+#include "preferences/preferencesmenu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString musicFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QString());
+        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
+    }
+
+    void init() { QSettings("Quillfen", "Plectronome").clear(); }
+
+    void settingsLiveInTheNativeStore()
+    {
+        QSettings settings("Quillfen", "Plectronome");
+        QCOMPARE(settings.format(), QSettings::NativeFormat);
+        QCOMPARE(settings.fileName(),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                     + "/Quillfen/Plectronome.conf");
+    }
+
+    void defaultsWithNoSettings()
+    {
+        MainWindow window;
+        PathsManager *paths = window.pathsManager();
+        QCOMPARE(paths->saveLocation(), dataFolderPath);
+        QCOMPARE(paths->sessionsFolder(), dataFolderPath + "/sessions");
+        QCOMPARE(paths->openDialogFolder(), musicFolder());
+        QVERIFY(paths->lastFile().isEmpty());
+        // No stored screen count (0) never matches the screens present.
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        QVERIFY(window.recentFiles().isEmpty());
+        QVERIFY(!window.recentFilesMenu()->isEnabled());
+        QCOMPARE(window.preferencesMenu()->pathsTab()->savePath(), dataFolderPath);
+        for (const QString &sub : PathsManager::subFolders())
+            QVERIFY2(QFileInfo(dataFolderPath + sub).isDir(), qPrintable(sub));
+    }
+
+    void roundTripThroughASecondWindow()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString saveBase = dir.filePath("saves");
+        const QString audioFolder = dir.filePath("audio");
+        const QStringList recent = {"/music/one.mp3", QString::fromUtf8("/music/tw\xc3\xb6 & three.flac"),
+                                    "/music/four.wav"};
+        {
+            MainWindow window;
+            window.setRecentFiles(recent);
+            window.pathsManager()->setLastFile("/music/one.mp3");
+            window.pathsManager()->updatePaths(audioFolder, saveBase);
+            window.preferencesMenu()->pathsTab()->applyOpenBehaviour(true, audioFolder);
+            window.tabWidget()->chordsTab()->neckTypeWidget()->setNeckType(2);
+            window.writeSettings();
+        }
+        {
+            QSettings settings("Quillfen", "Plectronome");
+            settings.beginGroup("MainWindow");
+            QCOMPARE(settings.value("recent files").toStringList(), recent);
+            QCOMPARE(settings.value("file path").toString(), QString("/music/one.mp3"));
+            QCOMPARE(settings.value("save location").toString(), saveBase);
+            QCOMPARE(settings.value("always open folder string").toString(), audioFolder);
+            QCOMPARE(settings.value("always open folder bool").toBool(), true);
+            QCOMPARE(settings.value("neck type").toInt(), 2);
+            QCOMPARE(settings.value("screen count").toInt(), QGuiApplication::screens().size());
+            QCOMPARE(settings.value("version").toString(), QString("1.6.0.0"));
+            QVERIFY(settings.contains("volume"));
+            QVERIFY(settings.contains("audio device"));
+        }
+        MainWindow second;
+        QCOMPARE(second.recentFiles(), recent);
+        QVERIFY(second.recentFilesMenu()->isEnabled());
+        QCOMPARE(second.pathsManager()->lastFile(), QString("/music/one.mp3"));
+        QCOMPARE(second.pathsManager()->saveLocation(), saveBase);
+        QCOMPARE(second.pathsManager()->sessionsFolder(), saveBase + "/sessions");
+        QCOMPARE(second.pathsManager()->openDialogFolder(), audioFolder);
+        QCOMPARE(second.preferencesMenu()->pathsTab()->savePath(), saveBase);
+        QVERIFY(second.preferencesMenu()->pathsTab()->alwaysOpenChecked());
+        QCOMPARE(second.tabWidget()->chordsTab()->neckTypeWidget()->neckType(), 2);
+    }
+
+    void alwaysOpenWithoutRecentFilesUsesTheMusicFolder()
+    {
+        {
+            QSettings settings("Quillfen", "Plectronome");
+            settings.setValue("MainWindow/always open folder bool", true);
+            settings.setValue("MainWindow/always open folder string", "/somewhere/else");
+        }
+        MainWindow window;
+        QCOMPARE(window.pathsManager()->openDialogFolder(), musicFolder());
+        QVERIFY(window.preferencesMenu()->pathsTab()->alwaysOpenChecked());
+    }
+
+    void strayRecentEntriesAreNeitherShownNorStored()
+    {
+        QSettings("Quillfen", "Plectronome")
+            .setValue("MainWindow/recent files", QStringList() << "&Clear Recent" << "" << "/a.wav" << "Clear Recent"
+                                                               << "/b.mp3");
+        {
+            MainWindow window;
+            QCOMPARE(window.recentFiles(), QStringList() << "/a.wav" << "/b.mp3");
+            QCOMPARE(window.recentFilesMenu()->actions().size(), 4);
+            window.writeSettings();
+        }
+        QCOMPARE(QSettings("Quillfen", "Plectronome").value("MainWindow/recent files").toStringList(),
+                 QStringList() << "/a.wav" << "/b.mp3");
+
+        // After "Clear Recent" nothing is stored.
+        {
+            MainWindow window;
+            window.clearRecent();
+            window.writeSettings();
+        }
+        QVERIFY(QSettings("Quillfen", "Plectronome").value("MainWindow/recent files").toStringList().isEmpty());
+    }
+
+    void screenRule()
+    {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QVERIFY(screen);
+        const QPoint inside = screen->geometry().topLeft() + QPoint(17, 23);
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/pos", inside);
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/screen count", QGuiApplication::screens().size());
+        {
+            MainWindow window;
+            QCOMPARE(window.pos(), inside);
+        }
+        // Another number of screens, or a point on no screen: back to the origin.
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/screen count", QGuiApplication::screens().size() + 1);
+        {
+            MainWindow window;
+            QCOMPARE(window.pos(), QPoint(0, 0));
+        }
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/screen count", QGuiApplication::screens().size());
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/pos", QPoint(-50000, -50000));
+        {
+            MainWindow window;
+            QCOMPARE(window.pos(), QPoint(0, 0));
+        }
+    }
+
+    void pathsFollowTheLastFile()
+    {
+        PathsManager paths;
+        QCOMPARE(paths.openDialogFolder(), QString());
+        paths.setLastFile("/music/albums/song.mp3");
+        QCOMPARE(paths.lastFile(), QString("/music/albums/song.mp3"));
+        QCOMPARE(paths.openDialogFolder(), QString("/music/albums"));
+        paths.setAlwaysOpenFolder("/fixed");
+        QCOMPARE(paths.openDialogFolder(), QString("/fixed"));
+        paths.setSaveLocation("/saves");
+        QCOMPARE(paths.sessionsFolder(), QString("/saves/sessions"));
+    }
+
+    void movingTheSaveLocationCopiesPlainFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString oldBase = dir.filePath("old");
+        PathsManager paths;
+        paths.setSaveLocation(oldBase);
+        for (const QString &sub : PathsManager::subFolders()) {
+            QVERIFY(QDir().mkpath(oldBase + sub + "/nested"));
+            QVERIFY(writeFile(oldBase + sub + "/file" + QString(sub).remove('/') + ".dat", sub.toUtf8()));
+            QVERIFY(writeFile(oldBase + sub + "/nested/inner.dat", "inner"));
+        }
+
+        // The new base lies several levels below folders that do not exist yet.
+        const QString newBase = dir.filePath("a/b/c/new");
+        paths.updatePaths("/audio/here", newBase);
+        QCOMPARE(paths.alwaysOpenFolder(), QString("/audio/here"));
+        QCOMPARE(paths.saveLocation(), newBase);
+        QCOMPARE(paths.sessionsFolder(), newBase + "/sessions");
+        for (const QString &sub : PathsManager::subFolders()) {
+            const QString copied = newBase + sub + "/file" + QString(sub).remove('/') + ".dat";
+            if (sub == "/metadata") {
+                QVERIFY2(!QFileInfo::exists(newBase + sub), "the cache folder stays where it was");
+                continue;
+            }
+            QCOMPARE(readFile(copied), sub.toUtf8());
+            QVERIFY(!QFileInfo::exists(newBase + sub + "/nested"));
+            // Nothing leaves the old place.
+            QVERIFY(QFileInfo::exists(oldBase + sub + "/file" + QString(sub).remove('/') + ".dat"));
+        }
+
+        // With the cache folder included.
+        const QString third = dir.filePath("third");
+        paths.setSaveLocation(third);
+        paths.moveFolders(oldBase, true);
+        QCOMPARE(readFile(third + "/metadata/filemetadata.dat"), QByteArray("/metadata"));
+        QCOMPARE(readFile(third + "/songs/filesongs.dat"), QByteArray("/songs"));
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
