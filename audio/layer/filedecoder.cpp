@@ -61,7 +61,13 @@ int FileDecoder::open(const std::string &utf8Path)
 
     if (utf8Path.empty())
         return ErrorFileOpen;
-    const int opened = avformat_open_input(&m_format, utf8Path.c_str(), nullptr, nullptr);
+    // Always a local file: a name that looks like a URL ("http:", "pipe:", "concat:") is
+    // taken as a file name, and nothing inside a file may open anything but files either.
+    const std::string url = "file:" + utf8Path;
+    AVDictionary *options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const int opened = avformat_open_input(&m_format, url.c_str(), nullptr, &options);
+    av_dict_free(&options);
     if (opened < 0) {
         m_format = nullptr;
         // Missing or unreadable files are "cannot open"; anything else is not sound we know.

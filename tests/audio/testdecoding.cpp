@@ -262,6 +262,29 @@ void TestDecoding::truncatedFilesDeliverWhatIsThere()
     QCOMPARE(openFile(std::string()), Handle(0));
 }
 
+void TestDecoding::pathsAreLocalFileNames()
+{
+    QTemporaryDir dir;
+    const QByteArray wav = fixtureBytes("mono.wav");
+    // Any UTF-8 name, including characters that look like URL syntax.
+    for (const QString &name : {QStringLiteral("t\u00ebst \u266a \u4e2d.wav"), QStringLiteral("50% a:b #1?.wav")}) {
+        const Decoded d = decodeAll(writeTemp(dir, name.toUtf8().constData(), wav));
+        QCOMPARE(d.frames(), qint64(11025));
+    }
+    // A relative name with a colon is a file in the working folder, not a protocol.
+    const QString old = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    writeTemp(dir, "song:take.wav", wav);
+    const Decoded relative = decodeAll(QStringLiteral("song:take.wav"));
+    QDir::setCurrent(old);
+    QCOMPARE(relative.frames(), qint64(11025));
+    // URLs are not fetched: they name files that do not exist.
+    for (const char *url : {"http://127.0.0.1:9/x.mp3", "pipe:0", "concat:a.wav|b.wav", "data:audio/wav;base64,AAAA"}) {
+        QCOMPARE(openFile(url), Handle(0));
+        QCOMPARE(lastError(), int(ErrorFileOpen));
+    }
+}
+
 void TestDecoding::badHandlesAreRefused()
 {
     float buffer[16];

@@ -15,5 +15,6 @@ private slots:
     void damagedFilesFailOrEnd_data();
     void damagedFilesFailOrEnd();
     void truncatedFilesDeliverWhatIsThere();
+    void pathsAreLocalFileNames();
     void badHandlesAreRefused();
 };

@@ -1,9 +1,5 @@
-// SmallPlot: the overview strip of the whole track under the waveform (stand-in: shows
-// the picture and the zoom window and passes the wheel on; no seeking yet).
+// SmallPlot: the overview strip of the whole track under the waveform (stand-in).
 #pragma once
-#include <QPainter>
-#include <QPixmap>
-#include <QWheelEvent>
 #include <QWidget>
 
 class SmallPlot : public QWidget
@@ -11,53 +7,4 @@ class SmallPlot : public QWidget
     Q_OBJECT
 public:
     explicit SmallPlot(QWidget *parent = nullptr) : QWidget(parent) { hide(); }
-    const QPixmap &pixmap() const { return m_pixmap; }
-    int windowCentre() const { return m_centre; }
-    float zoomFactor() const { return m_zoomFactor; }
-
-public slots:
-    void setSmallPlotPixmap(QPixmap pixmap, float zoomFactor, int centre)
-    {
-        m_pixmap = pixmap;
-        m_zoomFactor = zoomFactor;
-        m_centre = centre;
-        update();
-    }
-    void setSmallPlotZoomCentre(int x)
-    {
-        m_centre = x;
-        update();
-    }
-    void setZoomFactor(float scaleFactor) { m_zoomFactor = scaleFactor; }
-    void setSelection(float, float) {}
-
-signals:
-    void setCentreZoomPos(float centre);
-    void setZoom(QWheelEvent *event);
-    void scrollPlot(QWheelEvent *event);
-    void setPlaybackPosition(int xPos, int width);
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.drawPixmap(rect(), m_pixmap);
-        const float half = (width() / 2) * m_zoomFactor;
-        painter.setOpacity(0.7);
-        painter.fillRect(QRectF(0, 0, m_centre - half, height()), Qt::black);
-        painter.fillRect(QRectF(m_centre + half, 0, width() - m_centre - half, height()), Qt::black);
-    }
-    void wheelEvent(QWheelEvent *event) override
-    {
-        if (event->modifiers() == Qt::ControlModifier)
-            emit scrollPlot(event);
-        else
-            emit setZoom(event);
-        update();
-    }
-
-private:
-    QPixmap m_pixmap;
-    int m_centre = 442;
-    float m_zoomFactor = 1.0f;
 };
