@@ -49,6 +49,16 @@ inline void rectKernel(float *spectrum, const float *magnitude, const float *pha
     fastmath::fromPolarBlock(magnitude, phase, spectrum, spectrum + HALF, HALF);
 }
 
+inline float usableInterp(float x)
+{
+    return std::isnan(x) ? 1.0f : std::min(std::max(x, 0.25f), 4.0f);
+}
+
+inline float usableHop(float x)
+{
+    return std::isnan(x) ? 1.0f : std::min(std::max(x, 0.125f), 4.0f);
+}
+
 } // namespace
 
 void RealTimeEngine::Channel::allocate(int n)
@@ -116,6 +126,8 @@ void RealTimeEngine::clearProcessingBuffers()
         std::fill(ch.blockOut.begin(), ch.blockOut.end(), 0.0f);
         ch.transientCount = 0;
     }
+    // The next block starts its synthesis phases afresh.
+    m_vocoderWasActive = false;
 }
 
 void RealTimeEngine::resetPhaseBuffers()
@@ -136,7 +148,7 @@ void RealTimeEngine::setPlayPosition(int position)
 int RealTimeEngine::blockAdvance() const
 {
     if (m_vocoderActive.load(std::memory_order_relaxed))
-        return static_cast<int>(std::floor(hopSize * m_hopFactor.load(std::memory_order_relaxed)));
+        return static_cast<int>(std::floor(hopSize * usableHop(m_hopFactor.load(std::memory_order_relaxed))));
     return hopSize;
 }
 
@@ -353,11 +365,10 @@ RealTimeEngine::Params RealTimeEngine::snapshot()
     p.vocoder = m_vocoderActive.load(std::memory_order_relaxed);
     p.interp = p.vocoder ? m_interpFactor.load(std::memory_order_relaxed) : 1.0f;
     p.hop = p.vocoder ? m_hopFactor.load(std::memory_order_relaxed) : 1.0f;
-    // Factors outside the controls' range would make the frame read run away.
-    if (!(p.interp >= 0.25f && p.interp <= 4.0f))
-        p.interp = 1.0f;
-    if (!(p.hop >= 0.0f && p.hop <= 8.0f))
-        p.hop = 1.0f;
+    // Factors far outside the controls' range would make the frame read run away or the
+    // position stand still; NaN counts as 1.
+    p.interp = usableInterp(p.interp);
+    p.hop = usableHop(p.hop);
     p.isolate = m_isolateOn.load(std::memory_order_relaxed);
     p.inverted = m_inverted.load(std::memory_order_relaxed);
     p.highSide = m_highSide.load(std::memory_order_relaxed);
