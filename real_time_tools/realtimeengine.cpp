@@ -99,6 +99,8 @@ void RealTimeEngine::allocPhaseVocoderBuffers()
     m_gain.assign(HALF, 1.0f);
     std::fill(std::begin(m_histogram), std::end(m_histogram), 0.0f);
     std::fill(std::begin(m_curveSource), std::end(m_curveSource), 0.0f);
+    for (std::atomic<float> &c : m_curve)
+        c.store(0.0f, std::memory_order_relaxed);
 }
 
 void RealTimeEngine::setAudioData(const float *left, const float *right, int frames)
@@ -561,8 +563,21 @@ void RealTimeEngine::isolateKernel(const Params &p, int channels)
 void RealTimeEngine::makeCurve(float *curve, int plotScale)
 {
     const float s = static_cast<float>(std::max(plotScale, static_cast<int>(minPlotScale)));
+    for (int j = 0; j < curvePoints; ++j) {
+        const float v = m_curveSource[j] / s;
+        m_curve[j].store(v, std::memory_order_relaxed);
+        if (curve)
+            curve[j] = v;
+    }
+}
+
+bool RealTimeEngine::getSSSCurve(float *points) const
+{
+    if (!m_isolateOn.load(std::memory_order_relaxed))
+        return false;
     for (int j = 0; j < curvePoints; ++j)
-        curve[j] = m_curveSource[j] / s;
+        points[j] = m_curve[j].load(std::memory_order_relaxed);
+    return true;
 }
 
 void RealTimeEngine::applyWindows(Channel &ch)
@@ -632,8 +647,7 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
                         mag[i] *= m_gain[i];
                 }
             }
-            if (curve)
-                makeCurve(curve, p.plotScale);
+            makeCurve(curve, p.plotScale);
         }
 
         // The first block, and the first after the vocoder switches on, start from the

@@ -52,6 +52,11 @@ public:
     // as silence; without a track the output is silent and the position stays.
     void processBlock(float *outLeft, float *outRight, float *curve);
 
+    // Latest isolate curve for the GUI thread: while the isolate is on, copies curvePoints
+    // values into points and returns true; otherwise returns false and leaves points alone.
+    // Safe to call while a block runs on another thread.
+    bool getSSSCurve(float *points) const;
+
     // Zeroes the previous frames, overlap tails and block outputs (used on stop).
     void clearProcessingBuffers();
     // Restarts the synthesis phases of both channels from their current analysis phases.
@@ -151,6 +156,7 @@ private:
     std::vector<float> m_gain;
     float m_histogram[histogramBins];
     float m_curveSource[curvePoints];
+    std::atomic<float> m_curve[curvePoints];
 
     const float *m_left = nullptr;
     const float *m_right = nullptr;

@@ -309,6 +309,14 @@ void TestRealTimeEngine::curveFollowsPanning()
                 peak = i;
         }
         QVERIFY(curve[peak] > 0.0f);
+        // The copy for the GUI matches the last block's curve, and is withheld while the isolate is off.
+        std::vector<float> copy(RealTimeEngine::curvePoints, -1.0f);
+        QVERIFY(e.getSSSCurve(copy.data()));
+        QVERIFY(copy == curve);
+        e.activateSSS(true);
+        std::fill(copy.begin(), copy.end(), -1.0f);
+        QVERIFY(!e.getSSSCurve(copy.data()));
+        QCOMPARE(copy[0], -1.0f);
         // A level ratio of 0.2 lands a tenth of the way in from its side (the outer
         // halves hold the ratios 0..1 of the softer channel to the louder one).
         if (toRight)
