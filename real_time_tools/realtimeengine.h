@@ -15,7 +15,8 @@
 //  - The parameter setters (tempo, pitch, isolate, mode, plot scale) and the play position
 //    are atomics: they may be called from another thread while a block runs. A block takes
 //    one snapshot of the parameters, so both channels of a block see the same values.
-//    Setters must not be called from two threads at the same time.
+//    Setters must not be called from two threads at the same time. getSSSCurve() may be
+//    called from the GUI thread while a block runs.
 //  - setAudioData(), processBlock(), clearProcessingBuffers() and resetPhaseBuffers() touch
 //    the processing buffers and must never overlap each other (the player serialises them).
 
