@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
@@ -15,7 +16,10 @@ class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
 class PreferencesMenu;
+class QAction;
+class QActionGroup;
 class QMenu;
+class QShortcut;
 class QTimer;
 class TabWidget;
 class TransportWidget;
@@ -104,6 +108,51 @@ public slots:
     void openCD();
     void clearRecent();
 
+public:
+    // ---- Menus, actions and keyboard commands (mainwindowactions.cpp) -------------
+    UpdateCheck *updateCheck() const { return m_updateCheck; }
+    // The keyboard commands, wired by initShortcuts: the shortcuts page's list.
+    QList<QShortcut *> shortcuts() const;
+    // Prints a failed audio-library call to standard output and frees the device.
+    void showBassError(const char *message);
+    // The maker's page for the help command in a language ("en", "de", ...).
+    static QUrl onlineDocsUrl(const QString &languageCode);
+
+public slots:
+    void initShortcuts();
+    void checkEnableAudioExport();
+    void enableSelectionExport(bool enable);
+    void checkSongLoopLength();
+    void jamTabPowerPressed(bool power);
+    void playStop();
+    void pause();
+    void playFromSelectionStart();
+    void toggleLoop();
+    void toggleScroll();
+    void toggleTempo();
+    void toggleIsolate();
+    void togglePitch();
+    void viewOnlineDocs();
+    void viewSupport();
+    void updateRedirect();
+
+    // Stand-ins until the sessions, export, about and recent-file code lands; they
+    // sit together at the end of mainwindowactions.cpp.
+    void saveSessionFileAs();
+    void saveSessionFile();
+    void loadSession();
+    void exportSelection();
+    void exportAudioMP3();
+    void exportSongWav();
+    void exportRiffWav();
+    void about();
+    void loadRecent(QAction *recent);
+
+private slots:
+    // The two save commands act only while their menu actions are enabled.
+    void saveSessionFromShortcut();
+    void exportAudioFromShortcut();
+
 public slots:
     void writeSettings();
 
@@ -122,7 +171,6 @@ private:
     void createMenus();
     void createConnections();
     void enableAllShortcuts();
-    void checkSongLoopLength();
     void readSettings();
     void scanMetadataFolder();
     void freeSampleBuffers();
@@ -130,6 +178,33 @@ private:
     void setTrackActionsEnabled(bool loaded);
 
     QString m_title;
+
+    // ---- Menus and actions ----
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_openAct = nullptr;
+    QAction *m_openCDAct = nullptr;
+    QAction *m_exitAct = nullptr;
+    QAction *m_saveSessionAsAct = nullptr;
+    QAction *m_saveSessionAct = nullptr;
+    QAction *m_loadSessionAct = nullptr;
+    QAction *m_exportSelectionAct = nullptr;
+    QAction *m_exportAudioAct = nullptr;
+    QAction *m_exportSongAct = nullptr;
+    QAction *m_exportRiffAct = nullptr;
+    QAction *m_deviceAct = nullptr;
+    QAction *m_pathsAct = nullptr;
+    QAction *m_shortcutsAct = nullptr;
+    QAction *m_languageAct = nullptr;
+    QAction *m_viewHelpAct = nullptr;
+    QAction *m_supportAct = nullptr;
+    QAction *m_aboutAct = nullptr;
+    QAction *m_checkUpdatesAct = nullptr;
+    QActionGroup *m_preferencesGroup = nullptr;
+    // Set once construction has ended: shortcuts wired later are enabled at once.
+    bool m_shortcutsLive = false;
+
 
     // ---- Opening files and recent files ----
     QStringList m_tags;

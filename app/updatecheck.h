@@ -10,6 +10,9 @@ class UpdateCheck : public QObject
 public:
     explicit UpdateCheck(QWidget *window) : QObject(nullptr), m_window(window) {}
 
+public slots:
+    void checkForUpdates() {}
+
 private:
     QWidget *m_window;
 };

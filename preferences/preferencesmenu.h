@@ -2,7 +2,9 @@
 #pragma once
 #include <QDialog>
 
+#include "preferences/languagetab.h"
 #include "preferences/pathstab.h"
+#include "preferences/shortcutstab.h"
 
 class PreferencesMenu : public QDialog
 {
@@ -14,7 +16,14 @@ public:
         setWindowTitle(tr("Preferences"));
     }
     PathsTab *pathsTab() { return m_pathsTab; }
+    ShortcutsTab *shortcutsTab() { return m_shortcutsTab; }
+    LanguageTab *languageTab() { return m_languageTab; }
+
+public slots:
+    void showPreferences(QAction *) {}
 
 private:
     PathsTab *m_pathsTab = new PathsTab(this);
+    ShortcutsTab *m_shortcutsTab = new ShortcutsTab(this);
+    LanguageTab *m_languageTab = new LanguageTab(this);
 };

@@ -4,13 +4,17 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "views/playback/custombutton.h"
+
 class MetaData;
 
 class JamTab : public QWidget
 {
     Q_OBJECT
 public:
-    explicit JamTab(QWidget *parent = nullptr) : QWidget(parent)
+    explicit JamTab(QWidget *parent = nullptr)
+        : QWidget(parent), m_riffPlayButton(new CustomButton(QPixmap(), this, true)),
+          m_songPlayButton(new CustomButton(QPixmap(), this, true))
     {
         for (int i = 0; i < 6; ++i)
             m_riffTimers.append(new QTimer(this));
@@ -20,8 +24,12 @@ public:
     void setMetaData(MetaData *metaData) { m_metaData = metaData; }
     QTimer *riffRowTimer(int index) { return m_riffTimers.value(index); }
     int *songSlots() { return m_song; }
+    CustomButton *riffPlayButton() { return m_riffPlayButton; }
+    CustomButton *songPlayButton() { return m_songPlayButton; }
 
 private:
+    CustomButton *m_riffPlayButton;
+    CustomButton *m_songPlayButton;
     QList<QTimer *> m_riffTimers;
     int m_song[16];
     MetaData *m_metaData = nullptr;

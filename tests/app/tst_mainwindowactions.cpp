@@ -1,0 +1,508 @@
+// Menus, actions and keyboard commands of the main window: the menus and their order,
+// the actions' starting states and targets, every keyboard command reaching its target
+// before and after the shortcuts page changes or rebuilds the keys, the export enabling
+// rules, the transport and tool commands, and the help pages.
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/tabwidget.h"
+#include "app/updatecheck.h"
+#include "app/weblinks.h"
+#include "audio/audioplayer.h"
+#include "preferences/preferencesmenu.h"
+#include "preferences/shortcutstab.h"
+#include "views/playback/transportwidget.h"
+#include "views/playback/wavebg.h"
+#include "../preferences/modalanswerer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+// True when the connection exists; it is left in place.
+bool isWired(QObject *sender, const char *signal, QObject *receiver, const char *method)
+{
+    if (!QObject::disconnect(sender, signal, receiver, method))
+        return false;
+    QObject::connect(sender, signal, receiver, method, Qt::UniqueConnection);
+    return true;
+}
+
+QAction *actionNamed(MainWindow &window, const QString &text)
+{
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QString("-") : action->text());
+    return texts;
+}
+
+QShortcut *shortcutNamed(MainWindow &window, const QString &command)
+{
+    for (QShortcut *shortcut : window.shortcuts()) {
+        if (shortcut && shortcut->objectName() == command)
+            return shortcut;
+    }
+    return nullptr;
+}
+
+struct Route {
+    QString command;
+    QObject *receiver;
+    const char *slot;
+};
+
+// Where each keyboard command must arrive.
+QList<Route> routes(MainWindow &w)
+{
+    Plotter *plotter = w.waveBg()->plotter();
+    RealTimeToolsTab *tools = w.tabWidget()->realTimeToolsTab();
+    TransportWidget *transport = w.transportWidget();
+    TabButtons *tabs = w.tabWidget()->tabButtons();
+    return {
+        {"Open Audio File", &w, SLOT(open())},
+        {"Save Audio", &w, SLOT(exportAudioFromShortcut())},
+        {"Save Session", &w, SLOT(saveSessionFromShortcut())},
+        {"Load Session", &w, SLOT(loadSession())},
+        {"Zoom In", plotter, SLOT(zoomIn())},
+        {"Zoom Out", plotter, SLOT(zoomOut())},
+        {"Play/Stop", &w, SLOT(playStop())},
+        {"Play From Selection Start", &w, SLOT(playFromSelectionStart())},
+        {"Pause", &w, SLOT(pause())},
+        {"Rewind", w.audioPlayer(), SLOT(seekB())},
+        {"Fast Forward", w.audioPlayer(), SLOT(seekF())},
+        {"Toggle Loop", &w, SLOT(toggleLoop())},
+        {"Toggle Scroll", &w, SLOT(toggleScroll())},
+        {"View Help", &w, SLOT(viewOnlineDocs())},
+        {"Toggle Tempo Tool", &w, SLOT(toggleTempo())},
+        {"Toggle Isolate Tool", &w, SLOT(toggleIsolate())},
+        {"Toggle Pitch Tool", &w, SLOT(togglePitch())},
+        {"Pitch Down (-1 Semitone)", tools->semitoneWidget(), SLOT(decrement())},
+        {"Pitch Up (+1 Semitone)", tools->semitoneWidget(), SLOT(increment())},
+        {"Tempo Down (-1 BPM)", tools->bpmWidget(), SLOT(decrement())},
+        {"Tempo Up (+1 BPM)", tools->bpmWidget(), SLOT(increment())},
+        {"Metronome Volume Down", transport->metronomeKnob(), SLOT(decrement())},
+        {"Metronome Volume Up", transport->metronomeKnob(), SLOT(increment())},
+        {"Volume Down", transport->volumeKnob(), SLOT(decrement())},
+        {"Volume Up", transport->volumeKnob(), SLOT(increment())},
+        {"Exit", &w, SLOT(close())},
+        {"Show Vur Arezev Tab", tabs, SLOT(showRealTimeTools())},
+        {"Show Riff Builder Tab", tabs, SLOT(showRiffBuilder())},
+        {"Show Chord Viewer Tab", tabs, SLOT(showChordViewer())},
+    };
+}
+
+// Collects the pages the window asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher()
+    {
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
+        QDesktopServices::setUrlHandler("http", this, "openUrl");
+    }
+    ~UrlCatcher() override
+    {
+        QDesktopServices::unsetUrlHandler("https");
+        QDesktopServices::unsetUrlHandler("http");
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void openUrl(const QUrl &url) { urls << url; }
+};
+} // namespace
+
+class TestMainWindowActions : public QObject
+{
+    Q_OBJECT
+
+    // Each keyboard command with a key: the key fires it, it reaches its target, it
+    // belongs to the window and is enabled. Exit is pressed by its own test.
+    void checkEveryShortcutFires(MainWindow &window)
+    {
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QList<QShortcut *> shortcuts = window.shortcuts();
+        QCOMPARE(shortcuts.size(), ShortcutsTab::commandCount);
+        QCOMPARE(window.findChildren<QShortcut *>().size(), ShortcutsTab::commandCount);
+        for (const Route &route : routes(window)) {
+            QShortcut *shortcut = shortcutNamed(window, route.command);
+            QVERIFY2(shortcut, qPrintable(route.command));
+            QCOMPARE(shortcut->parent(), &window);
+            QVERIFY2(shortcut->isEnabled(), qPrintable(route.command));
+            QVERIFY2(isWired(shortcut, SIGNAL(activated()), route.receiver, route.slot), qPrintable(route.command));
+            if (route.command == "Exit" || shortcut->key().isEmpty())
+                continue;
+            QSignalSpy fired(shortcut, SIGNAL(activated()));
+            QTest::keySequence(&window, shortcut->key());
+            QVERIFY2(fired.count() == 1, qPrintable(route.command + " " + shortcut->key().toString()));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QString());
+        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
+    }
+
+    void init() { QSettings("Quillfen", "Plectronome").clear(); }
+
+    void menusHoldTheirActionsInOrder()
+    {
+        MainWindow window;
+        QStringList titles;
+        for (QAction *action : window.menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, QStringList({"&File", "&Options", "&Help"}));
+        const QList<QAction *> bar = window.menuBar()->actions();
+
+        QCOMPARE(menuTexts(bar.at(0)->menu()),
+                 QStringList({"&Open Audio File...", "Open CD Track...", "-", "&Save Session", "Save Session &As...",
+                              "&Load Session...", "-", "Save Audio", "Save Audio Selection", "Save Riff Audio...",
+                              "Save Song Audio...", "-", "Recent files", "-", "E&xit"}));
+        QMenu *recent = bar.at(0)->menu()->actions().at(12)->menu();
+        QVERIFY(recent);
+        QVERIFY(!recent->isEnabled());
+        QVERIFY(isWired(recent, SIGNAL(triggered(QAction *)), &window, SLOT(loadRecent(QAction *))));
+        QCOMPARE(menuTexts(bar.at(1)->menu()),
+                 QStringList({"Set &Audio Device", "Set &Default Folders", "Set &Keyboard Shortcuts", "Set &Language"}));
+        QCOMPARE(menuTexts(bar.at(2)->menu()), QStringList({"View Help", "Check For Updates", "About Plectronome"}));
+
+        // "Online Support" exists but sits in no menu.
+        QAction *support = actionNamed(window, "Online Support");
+        QVERIFY(support);
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            QVERIFY(!menu->actions().contains(support));
+        QVERIFY(isWired(support, SIGNAL(triggered()), &window, SLOT(viewSupport())));
+
+        // Starting states.
+        const QStringList disabled = {"Save Session &As...", "&Save Session", "Save Audio Selection", "Save Audio",
+                                      "Save Song Audio...", "Save Riff Audio..."};
+        const QStringList enabled = {"&Open Audio File...", "Open CD Track...", "E&xit", "&Load Session...",
+                                     "Set &Audio Device", "Set &Default Folders", "Set &Keyboard Shortcuts",
+                                     "Set &Language", "View Help", "Online Support", "About Plectronome",
+                                     "Check For Updates"};
+        for (const QString &text : disabled) {
+            QVERIFY2(actionNamed(window, text), qPrintable(text));
+            QVERIFY2(!actionNamed(window, text)->isEnabled(), qPrintable(text));
+        }
+        for (const QString &text : enabled) {
+            QVERIFY2(actionNamed(window, text), qPrintable(text));
+            QVERIFY2(actionNamed(window, text)->isEnabled(), qPrintable(text));
+        }
+        window.close();
+    }
+
+    void actionsReachTheirTargets()
+    {
+        MainWindow window;
+        const struct {
+            const char *text;
+            QObject *receiver;
+            const char *slot;
+        } targets[] = {
+            {"&Open Audio File...", &window, SLOT(open())},
+            {"Open CD Track...", &window, SLOT(openCD())},
+            {"E&xit", &window, SLOT(close())},
+            {"Save Session &As...", &window, SLOT(saveSessionFileAs())},
+            {"&Save Session", &window, SLOT(saveSessionFile())},
+            {"&Load Session...", &window, SLOT(loadSession())},
+            {"Save Audio Selection", &window, SLOT(exportSelection())},
+            {"Save Audio", &window, SLOT(exportAudioMP3())},
+            {"Save Song Audio...", &window, SLOT(exportSongWav())},
+            {"Save Riff Audio...", &window, SLOT(exportRiffWav())},
+            {"View Help", &window, SLOT(viewOnlineDocs())},
+            {"About Plectronome", &window, SLOT(about())},
+        };
+        for (const auto &t : targets)
+            QVERIFY2(isWired(actionNamed(window, t.text), SIGNAL(triggered()), t.receiver, t.slot), t.text);
+        // Every export stops the riff builder's playing.
+        JamTab *jam = window.tabWidget()->jamTab();
+        for (const char *text : {"Save Audio Selection", "Save Audio", "Save Song Audio...", "Save Riff Audio..."}) {
+            QVERIFY2(isWired(actionNamed(window, text), SIGNAL(triggered()), jam->riffPlayButton(), SLOT(unlatch())),
+                     text);
+            QVERIFY2(isWired(actionNamed(window, text), SIGNAL(triggered()), jam->songPlayButton(), SLOT(unlatch())),
+                     text);
+        }
+        QVERIFY(isWired(actionNamed(window, "Check For Updates"), SIGNAL(triggered()), window.updateCheck(),
+                        SLOT(checkForUpdates())));
+        auto *group = window.findChild<QActionGroup *>();
+        QVERIFY(group);
+        QStringList names;
+        for (QAction *action : group->actions())
+            names << action->objectName();
+        QCOMPARE(names, QStringList({"device", "paths", "shortcuts", "language"}));
+        QVERIFY(isWired(group, SIGNAL(triggered(QAction *)), window.preferencesMenu(),
+                        SLOT(showPreferences(QAction *))));
+        window.close();
+    }
+
+    void everyShortcutFiresBeforeAndAfterChanges()
+    {
+        MainWindow window;
+        window.setFileDialogHook([](const QString &, const QString &, const QString &) { return QString(); });
+        window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) { return QMessageBox::No; });
+        UrlCatcher urls;
+        ModalAnswerer answerer(QMessageBox::Yes);
+        ShortcutsTab *page = window.preferencesMenu()->shortcutsTab();
+        QCOMPARE(ShortcutsTab::commandNames().size(), routes(window).size());
+
+        checkEveryShortcutFires(window);
+        QCOMPARE(urls.urls.size(), 1); // "View Help"
+
+        // A new key on the page is live at once, and the old one is free.
+        page->commandTree()->setCurrentItem(page->items().at(ShortcutsTab::commandNames().indexOf("Zoom In")));
+        page->keyField()->setText("CTRL+SHIFT+Z");
+        page->setShortcut();
+        QShortcut *zoomIn = shortcutNamed(window, "Zoom In");
+        QSignalSpy zoomed(zoomIn, SIGNAL(activated()));
+        QTest::keyClick(&window, Qt::Key_Equal);
+        QCOMPARE(zoomed.count(), 0);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(zoomed.count(), 1);
+        checkEveryShortcutFires(window);
+
+        // A key moved from another command after the question.
+        page->commandTree()->setCurrentItem(page->items().at(ShortcutsTab::commandNames().indexOf("Rewind")));
+        page->keyField()->setText("L");
+        page->setShortcut();
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY(shortcutNamed(window, "Toggle Loop")->key().isEmpty());
+        checkEveryShortcutFires(window);
+
+        // Restoring the defaults builds a new list: it is wired and enabled at once.
+        page->restoreDefaults();
+        QCOMPARE(answerer.texts.size(), 2);
+        QCOMPARE(shortcutNamed(window, "Toggle Loop")->key(), QKeySequence("L"));
+        checkEveryShortcutFires(window);
+
+        // So is a list set from stored keys.
+        QStringList stored = page->loadShortcuts();
+        stored[ShortcutsTab::commandNames().indexOf("Play/Stop")] = "CTRL+P";
+        QVERIFY(page->setShortcuts(stored));
+        QCOMPARE(shortcutNamed(window, "Play/Stop")->key(), QKeySequence("Ctrl+P"));
+        checkEveryShortcutFires(window);
+
+        // Exit closes the window.
+        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
+    void commandsReachTheirTargets()
+    {
+        MainWindow window;
+        UrlCatcher urls;
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TransportWidget *transport = window.transportWidget();
+        RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
+
+        QVERIFY(!window.audioPlayer()->isPlaying());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(transport->playButton()->isChecked());
+        transport->playButton()->unlatch();
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(transport->playButton()->isChecked());
+        transport->playButton()->unlatch();
+        QTest::keyClick(&window, Qt::Key_Down);
+        QVERIFY(transport->playButton()->isChecked());
+
+        QVERIFY(!window.audioPlayer()->isLooping());
+        QTest::keyClick(&window, Qt::Key_L);
+        QVERIFY(transport->loopButton()->isChecked());
+
+        QVERIFY(window.waveBg()->scrollButton()->isOn());
+        QTest::keyClick(&window, Qt::Key_S);
+        QVERIFY(!window.waveBg()->scrollButton()->isOn());
+        QTest::keyClick(&window, Qt::Key_S);
+        QVERIFY(window.waveBg()->scrollButton()->isOn());
+
+        const struct {
+            Qt::Key key;
+            PowerButton *button;
+        } tools3[] = {{Qt::Key_F2, tools->tempoPowerButton()},
+                      {Qt::Key_F3, tools->isolatePowerButton()},
+                      {Qt::Key_F4, tools->pitchPowerButton()}};
+        for (const auto &t : tools3) {
+            const bool before = t.button->isOn();
+            QTest::keyClick(&window, t.key);
+            QCOMPARE(t.button->isOn(), !before);
+            QTest::keyClick(&window, t.key);
+            QCOMPARE(t.button->isOn(), before);
+        }
+
+        const int semitones = tools->semitoneWidget()->getCurrentValue();
+        QTest::keyClick(&window, Qt::Key_F8);
+        QCOMPARE(tools->semitoneWidget()->getCurrentValue(), semitones + 1);
+        QTest::keyClick(&window, Qt::Key_F7);
+        QCOMPARE(tools->semitoneWidget()->getCurrentValue(), semitones);
+
+        const int volume = transport->volumeKnob()->value();
+        QTest::keyClick(&window, Qt::Key_BracketLeft);
+        QCOMPARE(transport->volumeKnob()->value(), volume - 1);
+        QTest::keyClick(&window, Qt::Key_BracketRight);
+        QCOMPARE(transport->volumeKnob()->value(), volume);
+        const int metronome = transport->metronomeKnob()->value();
+        QTest::keyClick(&window, Qt::Key_NumberSign);
+        QCOMPARE(transport->metronomeKnob()->value(), metronome + 1);
+        QTest::keyClick(&window, Qt::Key_Apostrophe);
+        QCOMPARE(transport->metronomeKnob()->value(), metronome);
+
+        QSignalSpy tabs(window.tabWidget()->tabButtons(), SIGNAL(tabChanged(int)));
+        QTest::keyClick(&window, Qt::Key_2);
+        QTest::keyClick(&window, Qt::Key_3);
+        QTest::keyClick(&window, Qt::Key_1);
+        QCOMPARE(tabs.count(), 3);
+        QCOMPARE(tabs.at(0).at(0).toInt(), 1);
+        QCOMPARE(tabs.at(1).at(0).toInt(), 2);
+        QCOMPARE(tabs.at(2).at(0).toInt(), 0);
+
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(urls.urls, QList<QUrl>({MainWindow::onlineDocsUrl(QString())}));
+        window.close();
+    }
+
+    void saveKeysHonourTheirActions()
+    {
+        MainWindow window;
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QAction *saveSession = actionNamed(window, "&Save Session");
+        QAction *saveAudio = actionNamed(window, "Save Audio");
+        QSignalSpy sessionSaved(saveSession, SIGNAL(triggered()));
+        QSignalSpy audioSaved(saveAudio, SIGNAL(triggered()));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(sessionSaved.count(), 0);
+        QCOMPARE(audioSaved.count(), 0);
+        saveSession->setEnabled(true);
+        saveAudio->setEnabled(true);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(sessionSaved.count(), 1);
+        QCOMPARE(audioSaved.count(), 1);
+        window.close();
+    }
+
+    void exportActionsFollowTheMaterial()
+    {
+        MainWindow window;
+        QAction *riff = actionNamed(window, "Save Riff Audio...");
+        QAction *song = actionNamed(window, "Save Song Audio...");
+        QAction *selection = actionNamed(window, "Save Audio Selection");
+        Plotter *plotter = window.waveBg()->plotter();
+
+        window.checkEnableAudioExport();
+        QVERIFY(!riff->isEnabled());
+        QVERIFY(!song->isEnabled());
+        // Riff 0 alone makes a riff but no song.
+        plotter->beatSelection(0)->setLoopLength(2);
+        window.checkEnableAudioExport();
+        QVERIFY(riff->isEnabled());
+        QVERIFY(!song->isEnabled());
+        plotter->beatSelection(3)->setLoopLength(1);
+        window.checkEnableAudioExport();
+        QVERIFY(riff->isEnabled());
+        QVERIFY(song->isEnabled());
+        plotter->beatSelection(0)->setLoopLength(0);
+        window.checkEnableAudioExport();
+        QVERIFY(riff->isEnabled());
+        QVERIFY(song->isEnabled());
+        plotter->beatSelection(3)->setLoopLength(0);
+        window.checkEnableAudioExport();
+        QVERIFY(!riff->isEnabled());
+        QVERIFY(!song->isEnabled());
+
+        window.enableSelectionExport(true);
+        QVERIFY(selection->isEnabled());
+        window.enableSelectionExport(false);
+        QVERIFY(!selection->isEnabled());
+
+        // The song-play button needs a riff in some song slot.
+        JamTab *jam = window.tabWidget()->jamTab();
+        CustomButton *songPlay = jam->songPlayButton();
+        QVERIFY(!songPlay->isEnabled());
+        jam->songSlots()[5] = 2;
+        window.checkSongLoopLength();
+        QVERIFY(songPlay->isEnabled());
+        songPlay->latch();
+        jam->songSlots()[5] = -1;
+        window.checkSongLoopLength();
+        QVERIFY(!songPlay->isEnabled());
+        QVERIFY(!songPlay->isChecked());
+
+        // Switching the riff builder off stops its play buttons; switching on leaves them.
+        jam->riffPlayButton()->latch();
+        songPlay->latch();
+        window.jamTabPowerPressed(false);
+        QVERIFY(jam->riffPlayButton()->isChecked());
+        window.jamTabPowerPressed(true);
+        QVERIFY(!jam->riffPlayButton()->isChecked());
+        QVERIFY(!songPlay->isChecked());
+        window.close();
+    }
+
+    void clearRecentEmptiesAndDisablesTheMenu()
+    {
+        MainWindow window;
+        window.setRecentFiles({"/music/a.mp3", "/music/b.flac"});
+        QMenu *recent = window.recentFilesMenu();
+        QVERIFY(recent->isEnabled());
+        QVERIFY(!recent->actions().isEmpty());
+        window.clearRecent();
+        QVERIFY(!recent->isEnabled());
+        QTRY_VERIFY(recent->actions().isEmpty());
+        window.close();
+    }
+
+    void helpPagesFollowTheLanguage()
+    {
+        const QString root = QString::fromLatin1(weblinks::serverRoot);
+        QVERIFY(root.endsWith('/'));
+        const QString page = "documentation.html";
+        QCOMPARE(MainWindow::onlineDocsUrl(QString()), QUrl(root + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("en"), QUrl(root + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("pt"), QUrl(root + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("es"), QUrl(root + "sp/" + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("de"), QUrl(root + "ge/" + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("fr"), QUrl(root + "fr/" + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("jp"), QUrl(root + "jp/" + page));
+        QCOMPARE(MainWindow::onlineDocsUrl("it"), QUrl(root + "it/" + page));
+
+        QSettings("Quillfen", "Plectronome").setValue("Language/language", "de");
+        MainWindow window;
+        UrlCatcher urls;
+        window.viewOnlineDocs();
+        window.viewSupport();
+        window.updateRedirect();
+        QCOMPARE(urls.urls.size(), 3);
+        QCOMPARE(urls.urls.at(0), QUrl(root + "ge/" + page));
+        for (const QUrl &url : urls.urls)
+            QVERIFY2(url.toString().startsWith(root), qPrintable(url.toString()));
+        QVERIFY(urls.urls.at(1) != urls.urls.at(2));
+        window.close();
+    }
+};
+
+QTEST_MAIN(TestMainWindowActions)
+#include "tst_mainwindowactions.moc"
