@@ -1,5 +1,6 @@
 #include "analysis/chordframes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace analysis {
@@ -11,7 +12,9 @@ ChordFrameList chordFrames(const std::vector<int> &beatFrames, int hop, int chor
     const double samplesPerBeat = static_cast<double>(hop) * chordPeriod;
     const double fit = std::floor((samplesPerBeat - (kChordWindow - kChordHop)) / kChordHop);
     // A beat shorter than one window still gets one frame.
-    list.framesPerBeat = fit < 1.0 ? 1 : (fit > 1e6 ? 1000000 : static_cast<int>(fit));
+    // A beat longer than the whole track needs no more frames than the track holds.
+    const double most = std::max(sampleCount, 0) / static_cast<double>(kChordHop) + 1.0;
+    list.framesPerBeat = fit < 1.0 ? 1 : static_cast<int>(std::min(fit, most));
     const int n = list.framesPerBeat;
     const int beats = static_cast<int>(beatFrames.size());
     if (beats == 0)

@@ -109,7 +109,7 @@ private slots:
             {},                                         // no beat
         };
         for (const std::vector<int> &beats : cases)
-            for (int period : {43, 400, 1, 0, -5})
+            for (int period : {43, 400, 1, 0, -5, 100000000})
                 checkConsistent(recogniseChords(x.data(), count, rate, beats, 512, period, 4), beats.size());
 
         // No samples at all.
