@@ -84,10 +84,14 @@ ShortcutsTab::ShortcutsTab(QWidget *parent)
     m_keyField->setObjectName("keyField");
     m_keyField->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_setButton = new QPushButton(tr("Set"), this);
+    m_setButton->setObjectName("setButton");
     m_setButton->setAutoRepeat(false);
     m_clearButton = new QPushButton(tr("Clear"), this);
+    m_clearButton->setObjectName("clearButton");
     m_restoreButton = new QPushButton(tr("Restore Defaults"), this);
+    m_restoreButton->setObjectName("restoreDefaultsButton");
     m_promptLabel = new QLabel(this);
+    m_promptLabel->setObjectName("promptLabel");
 
     defaultShortcuts();
 

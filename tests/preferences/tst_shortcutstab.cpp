@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -131,6 +132,21 @@ private slots:
         QCoreApplication::sendEvent(&target, &override);
         QVERIFY(override.isAccepted());
         QVERIFY(target.text().isEmpty());
+
+        // Clicking a command names it in the prompt; a key pressed then and Set give it the key.
+        QTreeWidgetItem *zoomIn = tab.items().at(indexOf("Zoom In"));
+        tree->scrollToItem(zoomIn);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(zoomIn).center());
+        QCOMPARE(tree->currentItem(), zoomIn);
+        QCOMPARE(tab.findChild<QLabel *>()->text(), QString("Enter keystroke for \"Zoom In\":"));
+        QTest::keyClick(tree, Qt::Key_F12, Qt::AltModifier);
+        QCOMPARE(field->text(), QString("ALT+F12"));
+        auto *setButton = tab.findChild<QPushButton *>("setButton");
+        QVERIFY(setButton);
+        QTest::mouseClick(setButton, Qt::LeftButton);
+        QCOMPARE(zoomIn->text(1), QString("ALT+F12"));
+        QCOMPARE(shortcutOf(tab, "Zoom In")->key(), QKeySequence(Qt::ALT | Qt::Key_F12));
+        QVERIFY(field->text().isEmpty());
 
         // Showing the page again starts with an empty field.
         tab.hide();
