@@ -302,17 +302,18 @@ void drawKeyCap(QPainter &p, const QRectF &r, qreal radius, bool pressed, bool l
     p.restore();
 }
 
-void drawLed(QPainter &p, const QPointF &c, qreal r, bool on, const QColor &onColour)
+void drawLed(QPainter &p, const QPointF &c, qreal r, bool on, const QColor &onColour, qreal glow)
 {
     const QColor col = onColour.isValid() ? onColour : highlightOrange();
     p.save();
     p.setPen(Qt::NoPen);
     if (on) {
-        QRadialGradient glow(c, r * 2.4);
-        glow.setColorAt(0, QColor(col.red(), col.green(), col.blue(), 130));
-        glow.setColorAt(1, QColor(col.red(), col.green(), col.blue(), 0));
-        p.setBrush(glow);
-        p.drawEllipse(c, r * 2.4, r * 2.4);
+        const qreal gr = glow > 0 ? glow : r * 2.4;
+        QRadialGradient halo(c, gr);
+        halo.setColorAt(0, QColor(col.red(), col.green(), col.blue(), 130));
+        halo.setColorAt(1, QColor(col.red(), col.green(), col.blue(), 0));
+        p.setBrush(halo);
+        p.drawEllipse(c, gr, gr);
     }
     p.setBrush(QColor(0, 0, 0, 170));
     p.drawEllipse(c, r * 1.18, r * 1.18);

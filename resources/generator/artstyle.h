@@ -59,6 +59,8 @@ void drawScrew(QPainter &p, const QPointF &c, qreal r, qreal slotAngleDeg);
 // A rounded key cap (buttons); `lit` gives the orange glow, `pressed` sinks it.
 void drawKeyCap(QPainter &p, const QRectF &r, qreal radius, bool pressed, bool lit);
 // A round LED.
-void drawLed(QPainter &p, const QPointF &c, qreal r, bool on, const QColor &onColour = QColor());
+// `glow` limits the halo of a lit LED (by default 2.4 times its radius).
+void drawLed(QPainter &p, const QPointF &c, qreal r, bool on, const QColor &onColour = QColor(),
+             qreal glow = -1);
 
 } // namespace Art

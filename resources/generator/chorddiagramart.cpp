@@ -190,7 +190,7 @@ QImage diagramCell(const Voicings::Shape &shape, const QString &name, int bassSt
             drawDot(p, QPointF(stringX(s), rowY(f)), 7, s == bassString);
         }
         // Name on top, readable on every wood.
-        drawOutlinedText(p, QPointF(kCellW / 2.0, 20), name, 25, QColor(255, 150, 40),
+        drawOutlinedText(p, QPointF(kCellW / 2.0, 20), name, 27, QColor(255, 150, 40),
                          QColor(16, 10, 6, 235), 4.5);
     });
 }

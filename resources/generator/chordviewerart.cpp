@@ -53,7 +53,7 @@ void drawSocket(QPainter &p, const QPointF &c, double r)
 
 QImage orangeDot()
 {
-    return supersampled(14, 14, 8, [](QPainter &p) { drawLed(p, QPointF(7, 7), 5.2, true); });
+    return supersampled(14, 14, 8, [](QPainter &p) { drawLed(p, QPointF(7, 7), 5.0, true, QColor(), 7); });
 }
 
 // Two-frame slim button with a chevron (scroll the chord list).

@@ -281,6 +281,49 @@ void popups(const QString &folder, const std::map<QString, QImage> &img)
     sheet.save(folder + "/sheet_popups.png");
 }
 
+// Small controls enlarged (pixel for pixel) to judge their detail.
+void zoomSheet(const QString &folder, const std::map<QString, QImage> &img)
+{
+    const char *names[] = {"real_time_tools/mute_solo.png", "real_time_tools/hi_lo.png",
+                           "real_time_tools/plus_minus.png", "real_time_tools/plus_minus_fine_tune_up.png",
+                           "real_time_tools/plus_minus_inactive.png", "real_time_tools/power_on.png",
+                           "real_time_tools/power_off_small.png", "zoom_plus.png", "chords/open.png",
+                           "chords/chord_drag_left.png", "chords/up.png", "chords/orange_dot.png",
+                           "jam/riff_id.png", "jam/highlight_riff.png", "jam/beat_select_outline.png",
+                           "transport/metronome_red.png", "transport/loop.png", "chords/find_button.png",
+                           "chords/modes_roll.png", "chords/12_chords_roll.png"};
+    QImage sheet(1400, 1100, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(40, 40, 40));
+    QPainter p(&sheet);
+    int x = 10, y = 10, rowH = 0;
+    for (const char *n : names) {
+        QImage im = img.at(n);
+        if (im.height() > 80)
+            im = im.copy(0, 0, im.width(), std::min(im.height(), 80));
+        const QImage big = im.scaled(im.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (x + big.width() > 1390) {
+            x = 10;
+            y += rowH + 10;
+            rowH = 0;
+        }
+        p.drawImage(x, y, big);
+        x += big.width() + 12;
+        rowH = std::max(rowH, big.height());
+    }
+    // Knob frames at twice their size.
+    y += rowH + 10;
+    const QImage large = img.at("real_time_tools/knob_large.png");
+    const QImage small = img.at("real_time_tools/knob_small.png");
+    const QImage tk = img.at("transport/transport_knob.png");
+    for (int k = 0; k < 5; ++k) {
+        p.drawImage(QRect(10 + k * 180, y, 170, 170), large.copy(0, 85 * (k * 49), 85, 85));
+        p.drawImage(QRect(10 + k * 140, y + 180, 128, 128), small.copy(0, 64 * (k * 24), 64, 64));
+        p.drawImage(QRect(720 + k * 110, y + 180, 100, 100), tk.copy(0, 50 * (k * 24), 50, 50));
+    }
+    p.end();
+    sheet.save(folder + "/sheet_zoom.png");
+}
+
 } // namespace
 
 void writeContactSheets(const QString &folder, const std::map<QString, QImage> &images)
@@ -292,5 +335,6 @@ void writeContactSheets(const QString &folder, const std::map<QString, QImage> &
     for (int tab = 0; tab < 3; ++tab)
         mockWindow(folder, images, tab);
     popups(folder, images);
+    zoomSheet(folder, images);
     images.at("splashscreen.png").save(folder + "/splash.png");
 }

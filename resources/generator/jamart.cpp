@@ -17,7 +17,7 @@ constexpr int kCells = 16, kCell = 30;
 
 QRectF padRect(int k) { return QRectF(kCell * k + 1.5, 1.5, kCell - 3, kCell - 3); }
 
-enum class Pad { Idle, Looped, Playing };
+enum class Pad { Idle, Looped, Playing, PlayingSlot };
 
 void drawPad(QPainter &p, const QRectF &r, Pad kind)
 {
@@ -39,11 +39,21 @@ void drawPad(QPainter &p, const QRectF &r, Pad kind)
         g.setColorAt(0, QColor(250, 160, 60));
         g.setColorAt(1, QColor(196, 92, 10));
         break;
+    case Pad::PlayingSlot:
+        // Dark enough for the slot's grey letter, ringed in orange.
+        g.setColorAt(0, QColor(88, 54, 30));
+        g.setColorAt(1, QColor(60, 36, 20));
+        break;
     }
     p.setBrush(g);
     p.drawRoundedRect(r, 4, 4);
     p.setPen(QPen(kind == Pad::Playing ? QColor(255, 230, 190, 140) : QColor(255, 240, 220, 30), 0.8));
     p.drawLine(QPointF(r.left() + 3, r.top() + 0.6), QPointF(r.right() - 3, r.top() + 0.6));
+    if (kind == Pad::PlayingSlot) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(240, 140, 40), 1.4));
+        p.drawRoundedRect(r.adjusted(0.7, 0.7, -0.7, -0.7), 3.5, 3.5);
+    }
     p.restore();
 }
 
@@ -53,15 +63,16 @@ QImage stepRow(bool numbers)
     for (int playing = 0; playing < kCells; ++playing) {
         rows.push_back(supersampled(480, 30, 3, [&](QPainter &p) {
             for (int k = 0; k < kCells; ++k) {
-                const Pad kind = k == playing ? Pad::Playing : Pad::Idle;
+                const Pad lit = numbers ? Pad::Playing : Pad::PlayingSlot;
+                const Pad kind = k == playing ? lit : Pad::Idle;
                 drawPad(p, padRect(k), kind);
                 if (numbers)
                     drawText(p, padRect(k), QString::number(k + 1), 11,
                              kind == Pad::Playing ? QColor(50, 22, 4) : QColor(104, 97, 90));
-                else if (kind == Pad::Playing) {
+                else if (kind == Pad::PlayingSlot) {
                     // The song row's letters come from labels; light a strip under them.
                     p.setPen(Qt::NoPen);
-                    p.setBrush(QColor(255, 236, 200, 120));
+                    p.setBrush(QColor(255, 150, 50, 200));
                     p.drawRoundedRect(QRectF(padRect(k).left() + 5, 24, kCell - 13, 2), 1, 1);
                 }
             }
@@ -254,7 +265,7 @@ QImage jamOverlay()
                  8.5, Qt::AlignRight | Qt::AlignVCenter, 1.4);
     drawWell(p, QRectF(kPitchLabel.x - 2, kPitchLabel.y, kPitchLabel.w + 4, kPitchLabel.h), 4,
              QColor(16, 14, 13));
-    drawEngraved(p, QRectF(kRiffPlay.x - 20, kRiffPlay.bottom() + 5, kRiffPlay.w + 40, 11),
+    drawEngraved(p, QRectF(kRiffPlay.x - 20, kRiffPlay.y - 15, kRiffPlay.w + 40, 11),
                  "PLAY RIFF", 8.5, Qt::AlignCenter, 1.4);
     drawEngraved(p, QRectF(kLoopBar.x - 60, kLoopBar.y, 54, kLoopBar.h), "LOOP", 8,
                  Qt::AlignRight | Qt::AlignVCenter, 1.4);
@@ -274,7 +285,7 @@ QImage jamOverlay()
     for (int k = 0; k < 16; ++k)
         drawText(p, QRectF(kSongRow.x + 30 * k, kSongRow.y - 16, 30, 9), QString::number(k + 1), 7.5,
                  QColor(150, 140, 128));
-    drawEngraved(p, QRectF(kSongPlay.x - 20, kSongPlay.bottom() + 5, kSongPlay.w + 40, 11),
+    drawEngraved(p, QRectF(kSongPlay.x - 20, kSongPlay.y - 15, kSongPlay.w + 40, 11),
                  "PLAY SONG", 8.5, Qt::AlignCenter, 1.4);
     drawEngraved(p, QRectF(kJamPower.right() + 6, kJamPower.y, 90, kJamPower.h), "RIFF MODE", 8.5,
                  Qt::AlignLeft | Qt::AlignVCenter, 1.4);

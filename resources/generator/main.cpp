@@ -1,9 +1,11 @@
 // imagegen: draws every compiled-in image of the program into a folder and writes
 // the images.qrc that lists them. Run by the build; takes the output folder.
-// With "--sheet FOLDER" it also writes contact sheets and window mock-ups for review.
+// With "--sheet FOLDER" it also writes contact sheets and window mock-ups for review;
+// "--times" prints how long each drawing took.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
@@ -37,15 +39,18 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     QString out, sheetDir;
+    bool times = false;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg == "--sheet" && i + 1 < argc)
+        if (arg == "--times")
+            times = true;
+        else if (arg == "--sheet" && i + 1 < argc)
             sheetDir = QString::fromLocal8Bit(argv[++i]);
         else
             out = arg;
     }
     if (out.isEmpty()) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER [--sheet SHEET_FOLDER]\n");
+        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER [--sheet SHEET_FOLDER] [--times]\n");
         return 2;
     }
     QElapsedTimer clock;
@@ -53,11 +58,16 @@ int main(int argc, char **argv)
 
     const std::vector<ArtEntry> &book = artBook();
     std::vector<QImage> images(book.size());
+    std::vector<qint64> drawTimes(book.size());
     // Each drawing is independent; spread them over a few threads.
     std::atomic<size_t> next{0};
     auto worker = [&] {
-        for (size_t i = next++; i < book.size(); i = next++)
+        for (size_t i = next++; i < book.size(); i = next++) {
+            QElapsedTimer t;
+            t.start();
             images[i] = book[i].draw();
+            drawTimes[i] = t.elapsed();
+        }
     };
     const unsigned threads = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
     std::vector<std::thread> pool;
@@ -65,6 +75,10 @@ int main(int argc, char **argv)
         pool.emplace_back(worker);
     for (std::thread &t : pool)
         t.join();
+
+    if (times)
+        for (size_t i = 0; i < book.size(); ++i)
+            std::printf("%6lld ms  %s\n", static_cast<long long>(drawTimes[i]), qPrintable(book[i].name));
 
     int errors = 0;
     int listed = 0;
@@ -91,22 +105,35 @@ int main(int argc, char **argv)
         return 1;
 
     QFile qrc(out + "/images.qrc");
-    QDir().mkpath(out + "/images");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(qrc.fileName()));
         return 1;
     }
+    // Encoding the PNGs takes longer than drawing them: spread it as well.
+    std::atomic<size_t> nextSave{0};
+    std::atomic<int> saveErrors{0};
+    auto saver = [&] {
+        for (size_t i = nextSave++; i < book.size(); i = nextSave++) {
+            const QString file = out + "/images/" + book[i].name;
+            if (images[i].isNull() || !images[i].save(file, "PNG")) {
+                std::fprintf(stderr, "imagegen: failed to write %s\n", qPrintable(book[i].name));
+                ++saveErrors;
+            }
+        }
+    };
+    for (size_t i = 0; i < book.size(); ++i)
+        QDir().mkpath(QFileInfo(out + "/images/" + book[i].name).path());
+    pool.clear();
+    for (unsigned t = 0; t < threads; ++t)
+        pool.emplace_back(saver);
+    for (std::thread &t : pool)
+        t.join();
+    if (saveErrors)
+        return 1;
     QTextStream ts(&qrc);
     ts << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (size_t i = 0; i < book.size(); ++i) {
-        const QString file = out + "/images/" + book[i].name;
-        QDir().mkpath(QFileInfo(file).path());
-        if (images[i].isNull() || !images[i].save(file, "PNG")) {
-            std::fprintf(stderr, "imagegen: failed to write %s\n", qPrintable(book[i].name));
-            return 1;
-        }
+    for (size_t i = 0; i < book.size(); ++i)
         ts << "  <file alias=\"images/" << book[i].name << "\">images/" << book[i].name << "</file>\n";
-    }
     ts << "</qresource>\n</RCC>\n";
 
     if (!sheetDir.isEmpty()) {

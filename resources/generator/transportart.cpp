@@ -142,7 +142,7 @@ QImage clockBacking()
 QImage lamp(bool on)
 {
     return supersampled(12, 12, 8, [on](QPainter &p) {
-        drawLed(p, QPointF(6, 6), 4.4, on, QColor(235, 40, 20));
+        drawLed(p, QPointF(6, 6), 4.2, on, QColor(235, 40, 20), 6);
     });
 }
 
