@@ -46,11 +46,16 @@ MainWindow::~MainWindow()
     stopThreads();
     if (m_updateCheck)
         m_updateCheck->deleteLater();
-    // The views keep pointers into the player; they die with this window, before
-    // anything could run again, so the objects without a parent go last.
     delete m_preferencesMenu;
     m_preferencesMenu = nullptr;
+    // Both threads are joined: nothing reads the track, the player or the analysis any
+    // more, and no event loop runs while the views that point at them go.
+    delete m_audioPlayer;
+    m_audioPlayer = nullptr;
+    delete m_metaDataThread;
+    m_metaDataThread = nullptr;
     freeSampleBuffers();
+    audiolayer::shutdown();
 }
 
 void MainWindow::init()
