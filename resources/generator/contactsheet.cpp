@@ -292,7 +292,7 @@ void zoomSheet(const QString &folder, const std::map<QString, QImage> &img)
                            "jam/riff_id.png", "jam/highlight_riff.png", "jam/beat_select_outline.png",
                            "transport/metronome_red.png", "transport/loop.png", "chords/find_button.png",
                            "chords/modes_roll.png", "chords/12_chords_roll.png"};
-    QImage sheet(1400, 1100, QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(1400, 1800, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(40, 40, 40));
     QPainter p(&sheet);
     int x = 10, y = 10, rowH = 0;
@@ -316,9 +316,10 @@ void zoomSheet(const QString &folder, const std::map<QString, QImage> &img)
     const QImage small = img.at("real_time_tools/knob_small.png");
     const QImage tk = img.at("transport/transport_knob.png");
     for (int k = 0; k < 5; ++k) {
-        p.drawImage(QRect(10 + k * 180, y, 170, 170), large.copy(0, 85 * (k * 49), 85, 85));
-        p.drawImage(QRect(10 + k * 140, y + 180, 128, 128), small.copy(0, 64 * (k * 24), 64, 64));
-        p.drawImage(QRect(720 + k * 110, y + 180, 100, 100), tk.copy(0, 50 * (k * 24), 50, 50));
+        const int lf = std::min(199, k * 50), sf = std::min(99, k * 25);
+        p.drawImage(QRect(10 + k * 270, y, 255, 255), large.copy(0, 85 * lf, 85, 85));
+        p.drawImage(QRect(10 + k * 200, y + 265, 192, 192), small.copy(0, 64 * sf, 64, 64));
+        p.drawImage(QRect(10 + k * 160, y + 467, 150, 150), tk.copy(0, 50 * sf, 50, 50));
     }
     p.end();
     sheet.save(folder + "/sheet_zoom.png");

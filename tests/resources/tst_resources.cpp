@@ -1,7 +1,9 @@
 // The compiled-in images: every path the program loads exists with the size and
 // frame layout its widget expects, the backgrounds stay see-through where live
 // widgets lie under them, and the chord diagrams' voicings sound their chords.
+#include <QDirIterator>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -15,6 +17,7 @@ private slots:
     void imageSizes_data();
     void imageSizes();
     void sizeTableMatchesResources();
+    void everyPathTheCodeLoadsExists();
     void stripFramesDiffer_data();
     void stripFramesDiffer();
     void waveFrameLeavesViewsVisible();
@@ -225,6 +228,38 @@ void TestResources::sizeTableMatchesResources()
         QCOMPARE(img.size(), QSize(a->width(), a->height()));
     }
     QCOMPARE(ArtSizes::kFlagCount, 17);
+}
+
+void TestResources::everyPathTheCodeLoadsExists()
+{
+    // Image paths written into the program's sources must all be compiled in. A path
+    // that ends in "_" is a stem completed at run time (the tab buttons) and is checked
+    // with its completions.
+    const QRegularExpression literal(QStringLiteral("\":/?images/([^\"]*)\""));
+    int found = 0;
+    for (const char *folder : {"app", "audio", "metadata", "views", "preferences"}) {
+        QDirIterator it(QString(PLECTRONOME_SOURCE_DIR) + "/" + folder, {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            auto matches = literal.globalMatch(text);
+            while (matches.hasNext()) {
+                const QString rest = matches.next().captured(1);
+                const QString path = ":/images/" + rest;
+                ++found;
+                if (rest.endsWith('_')) {
+                    for (int n = 1; n <= 3; ++n)
+                        QVERIFY2(QFile::exists(path + QString::number(n) + ".png"),
+                                 qPrintable(file.fileName() + ": " + path + "N.png"));
+                } else {
+                    QVERIFY2(QFile::exists(path), qPrintable(file.fileName() + ": " + path));
+                }
+            }
+        }
+    }
+    QVERIFY2(found > 0, "no image paths found in the sources");
 }
 
 void TestResources::stripFramesDiffer_data()
