@@ -104,6 +104,7 @@ int main(int argc, char **argv)
     if (errors)
         return 1;
 
+    QDir().mkpath(out + "/images");
     QFile qrc(out + "/images.qrc");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(qrc.fileName()));
