@@ -6,6 +6,8 @@
 #include "analysis/tempoestimation.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace analysis {
 
@@ -101,31 +103,23 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
     if (!result.beats.empty() && result.beats.front() == static_cast<float>(hop))
         result.beats.front() = 0.0f; // a beat on frame 0 starts the track
 
-    // Chord stages on the tracked beats.
-    ChordStageData chords;
-    chords.samples = samples;
-    chords.sampleRate = sampleRate;
-    chords.sampleCount = sampleCount;
-    chords.hop = hop;
-    chords.beatFrames = tracked;
-    chords.chordPeriod = roundToInt(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempo) + 1e-21));
-    chords.beatsPerBar = tempo.beatsPerBar;
-    const std::size_t beatCount = tracked.size();
-    chords.beatLabels1.assign(beatCount, std::string());
-    chords.beatLabels2.assign(beatCount, std::string());
-    chords.chordList1.assign(TrackAnalysis::kChordClassCount, std::string());
-    chords.chordList2.assign(TrackAnalysis::kChordClassCount, std::string());
-    chords.confidence.assign(beatCount, 0.0f);
-
-    // ---- chord recognition plugs in here ----
-    // Until it does, every tracked beat keeps the empty label and the chord list stays
-    // 84 empty names.
-    // ------------------------------------------
+    // Chord stages on the tracked beats, at the chord period of the returned tempo.
+    const int chordPeriod = roundToInt(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempo) + 1e-21));
+    const int beatsPerBar = tempo.beatsPerBar;
+    // ---- chord recognition -------------------------------------------------------------
+    // Fills beatLabels (one label per tracked beat) and chordList (84 chord names). Until
+    // the recogniser runs here, every tracked beat keeps an empty label.
+    std::vector<std::string> beatLabels(tracked.size());
+    std::vector<std::string> chordList(TrackAnalysis::kChordClassCount);
+    (void)chordPeriod;
+    (void)beatsPerBar;
+    // --------------------------------------------------------------------------------------
+    beatLabels.resize(tracked.size()); // exactly one label per tracked beat, whatever came back
 
     result.chordLabels.reserve(all.frames.size());
     result.chordLabels.insert(result.chordLabels.end(), all.addedBefore, "X");
-    result.chordLabels.insert(result.chordLabels.end(), chords.beatLabels2.begin(), chords.beatLabels2.end());
+    result.chordLabels.insert(result.chordLabels.end(), beatLabels.begin(), beatLabels.end());
     result.chordLabels.insert(result.chordLabels.end(), all.addedAfter, "X");
-    result.chordList = chords.chordList2;
+    result.chordList = std::move(chordList);
     result.chordList.resize(TrackAnalysis::kChordClassCount);
 }

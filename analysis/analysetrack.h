@@ -3,8 +3,6 @@
 
 #include "analysis/trackanalysis.h"
 
-#include <array>
-#include <string>
 #include <vector>
 
 // Entry point of the whole-track analysis, called on the analysis thread once per opened
@@ -18,31 +16,6 @@
 void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount);
 
 namespace analysis {
-
-// 12 roots from C by 7 qualities (maj, min, sus2, sus4, 7, maj7, m7); 1 enables a chord.
-using ChordMask = std::array<std::array<int, 7>, 12>;
-
-// Everything the driver hands to the chord stages, and the lists they fill.
-struct ChordStageData
-{
-    // Inputs.
-    const float *samples = nullptr;
-    int sampleRate = 0;
-    int sampleCount = 0;
-    int hop = 0;                       // analysis hop in samples
-    std::vector<int> beatFrames;       // tracked beats (frame indices, ascending), P entries
-    int chordPeriod = 0;               // frames per beat at the track's tempo
-    int beatsPerBar = 0;               // 2 ... 11
-    ChordMask mask{};                  // all zero unless userMask is set
-    bool userMask = false;             // the mask comes from the caller and is used as it is
-
-    // Outputs, sized by the driver before the call: two lists of P labels, two lists of
-    // 84 chord names, P confidences. The driver reports the second label list and the
-    // second chord list.
-    std::vector<std::string> beatLabels1, beatLabels2;
-    std::vector<std::string> chordList1, chordList2;
-    std::vector<float> confidence;
-};
 
 // Frame layout of the onset analysis for a sample rate: frame length N (512, 1024 or
 // 2048), hop N/2, and the number of whole frames in sampleCount samples (0 if none).

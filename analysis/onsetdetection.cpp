@@ -2,6 +2,7 @@
 
 #include "analysis/analysetrack.h"
 #include "analysis/analysismath.h"
+#include "analysis/spectralkernels.h"
 #include "real_time_tools/fftreal.h"
 
 #include <algorithm>
@@ -34,28 +35,20 @@ int smoothingWidth(int sampleRate, int hop)
 void spectrumFrame(FFTReal &fft, const float *windowed, float *spectrum, float *magnitude, float *phase, int n)
 {
     fft.forward(spectrum, windowed);
-    toMagnitudePhase(spectrum, magnitude, phase, n);
+    magnitudePhaseFast(spectrum, magnitude, phase, n);
 }
 
 float complexDomainOnsetSum(const float *magnitude, const float *phase, const SpectralHistory &history,
                             int a, int e)
 {
-    const float *prevMag = history.magnitude.data();
-    const float *prev = history.phase.data();
-    const float *prev2 = history.phase2.data();
-    const double minusTwoPi = -static_cast<double>(kTwoPi);
+    if (e <= a)
+        return 0.0f;
+    std::vector<float> distance(e - a);
+    complexDomainDistances(magnitude, phase, history.magnitude.data(), history.phase.data(), history.phase2.data(),
+                           a, e, distance.data());
     float sum = 0.0f;
-    for (int k = a; k < e; ++k) {
-        // Deviation of the phase from its linear continuation, plus pi ...
-        const float y = static_cast<float>(static_cast<double>(phase[k] - 2.0f * prev[k] + prev2[k]) + kPi);
-        // ... wrapped back to (-pi, pi].
-        const double q = std::floor(y / -kTwoPi);
-        const double delta = y - q * minusTwoPi + kPi;
-        const double m = magnitude[k];
-        const double re = prevMag[k] - m * std::cos(delta);
-        const double im = m * std::sin(delta);
-        sum += static_cast<float>(std::sqrt(re * re + im * im));
-    }
+    for (float d : distance)
+        sum += d;
     return sum;
 }
 
@@ -66,22 +59,40 @@ void bandOnsetStrength(const float *magnitude, const float *phase, SpectralHisto
     const int k200 = edges.low200;
     const int k5000 = edges.high5000;
 
-    const float low = complexDomainOnsetSum(magnitude, phase, history, 0, k200);
+    // Every bin's distance once; the bands then sum their ranges in bin order.
+    float *distance = history.distance.data();
+    complexDomainDistances(magnitude, phase, history.magnitude.data(), history.phase.data(), history.phase2.data(), 0,
+                           half, distance);
+    auto bandSum = [distance](int from, int to) {
+        float sum = 0.0f;
+        for (int k = from; k < to; ++k)
+            sum += distance[k];
+        return sum;
+    };
+
+    const float low = bandSum(0, k200);
     total[j] += low;
     bands[0][j] = low;
 
-    const float middle = complexDomainOnsetSum(magnitude, phase, history, std::max(k200 - 1, 0),
-                                               std::min(k5000, half - 1) + 1);
+    const float middle = bandSum(std::max(k200 - 1, 0), std::min(k5000, half - 1) + 1);
     total[j] += middle;
     bands[1][j] = middle;
 
-    const float high = complexDomainOnsetSum(magnitude, phase, history, k5000, half);
+    const float high = bandSum(k5000, half);
     total[j] += high;
 
+    // A rise of more than 3 dB: 20 log10(ratio) > 3. The logarithm is taken only for
+    // ratios close to 10^0.15; all others are decided by the ratio itself.
+    static const double threeDecibels = std::pow(10.0, 0.15);
+    static const double clearlyAbove = threeDecibels * (1.0 + 1e-9);
+    static const double clearlyBelow = threeDecibels * (1.0 - 1e-9);
     const float *prevMag = history.magnitude.data();
     for (int k = k5000; k < half; ++k) {
-        const float ratio = (magnitude[k] + kEpsilon) / (prevMag[k] + kEpsilon);
-        if (20.0 * std::log10(static_cast<double>(ratio)) > 3.0)
+        const double ratio = (magnitude[k] + kEpsilon) / (prevMag[k] + kEpsilon);
+        bool rising = ratio > clearlyAbove;
+        if (!rising && ratio >= clearlyBelow)
+            rising = 20.0 * std::log10(ratio) > 3.0;
+        if (rising)
             bands[2][j] += 1.0f;
     }
 

@@ -37,11 +37,15 @@ struct BandEdges
 BandEdges bandEdges(int n, int sampleRate);
 
 // Spectral history of the onset function: previous magnitude and phase, phase two frames
-// back; n/2 floats each, zero at the start of a track.
+// back; n/2 floats each, zero at the start of a track. Also holds the per-bin work buffer.
 struct SpectralHistory
 {
-    explicit SpectralHistory(int bins) : magnitude(bins, 0.0f), phase(bins, 0.0f), phase2(bins, 0.0f) {}
+    explicit SpectralHistory(int bins)
+        : magnitude(bins, 0.0f), phase(bins, 0.0f), phase2(bins, 0.0f), distance(bins, 0.0f)
+    {
+    }
     std::vector<float> magnitude, phase, phase2;
+    std::vector<float> distance;
 };
 
 // Smoothing width W in frames for a rate and hop.

@@ -5,6 +5,7 @@
 #include "analysis/analysismath.h"
 #include "analysis/beattracking.h"
 #include "analysis/onsetdetection.h"
+#include "analysis/spectralkernels.h"
 #include "analysis/tempoestimation.h"
 #include "real_time_tools/fftreal.h"
 
@@ -63,6 +64,48 @@ private slots:
             QVERIFY(std::fabs(back[k] - f[k]) < 1e-4f);
             QVERIFY(std::fabs(back[n / 2 + k] - f[n / 2 + k]) < 1e-4f);
         }
+    }
+
+    void fastKernelsMatchTheLibrary()
+    {
+        // The per-bin kernels give the same floats as the formulas with std::atan2, sin, cos.
+        const int n = 1024, half = n / 2;
+        std::vector<float> spectrum(n), mag(half), ph(half), refMag(half), refPh(half);
+        unsigned state = 12345u;
+        auto next = [&state] {
+            state = state * 1664525u + 1013904223u;
+            return static_cast<float>(state >> 8) / 8388608.0f - 1.0f;
+        };
+        for (int i = 0; i < n; ++i)
+            spectrum[i] = (i % 7 == 0) ? 0.0f : next() * ((i % 5 == 0) ? 1e-4f : 10.0f);
+        spectrum[3] = -0.0f;
+        spectrum[half + 3] = 0.0f;
+        magnitudePhaseFast(spectrum.data(), mag.data(), ph.data(), n);
+        toMagnitudePhase(spectrum.data(), refMag.data(), refPh.data(), n);
+        for (int k = 0; k < half; ++k) {
+            QCOMPARE(mag[k], refMag[k]);
+            QVERIFY2(std::fabs(ph[k] - refPh[k]) <= 2.5e-7f, qPrintable(QString::number(k)));
+        }
+
+        SpectralHistory history(half);
+        for (int k = 0; k < half; ++k) {
+            history.magnitude[k] = std::fabs(next()) * 5.0f;
+            history.phase[k] = next() * 3.14159f;
+            history.phase2[k] = next() * 3.14159f;
+        }
+        for (int a : {0, 5, 114})
+            for (int e : {a + 1, a + 3, half}) {
+                float expected = 0.0f;
+                for (int k = a; k < e; ++k) {
+                    const float y = static_cast<float>(static_cast<double>(ph[k] - 2.0f * history.phase[k] + history.phase2[k]) + kPi);
+                    const double delta = y - std::floor(y / -kTwoPi) * -static_cast<double>(kTwoPi) + kPi;
+                    const double re = history.magnitude[k] - mag[k] * std::cos(delta);
+                    const double im = mag[k] * std::sin(delta);
+                    expected += static_cast<float>(std::sqrt(re * re + im * im));
+                }
+                const float got = complexDomainOnsetSum(mag.data(), ph.data(), history, a, e);
+                QVERIFY2(std::fabs(got - expected) <= 1e-6f * std::fabs(expected), qPrintable(QString("%1 %2").arg(a).arg(e)));
+            }
     }
 
     void frameLayoutAndBands()

@@ -1,0 +1,25 @@
+#ifndef PLECTRONOME_SPECTRALKERNELS_H
+#define PLECTRONOME_SPECTRALKERNELS_H
+
+// Per-bin loops of the onset stage, computed several bins at a time. Their results equal
+// those of the plain formulas with the standard library's atan2, sin and cos (double
+// precision, stored as float): the series used agree with the library to about 1e-16.
+// Called by the onset detection for every frame; usable by any stage with the same needs.
+
+namespace analysis {
+
+// Magnitude and phase of bins 0 .. n/2 - 1 of a half-complex spectrum of length n, as
+// toMagnitudePhase() (bin 0 takes the Nyquist term as its imaginary part).
+void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, int n);
+
+// For bins a .. e-1: distance between the bin (magnitude m, phase p) and its prediction
+// from the previous magnitude m1 and the linearly continued phase (phases p1, p2 of the
+// two frames before), with the analysis' own pi:
+//   y = float(p - 2 p1 + p2 + pi), D = y - floor(y / -2pi) (-2pi) + pi,
+//   out[k - a] = float(sqrt((m1 - m cos D)^2 + (m sin D)^2)).
+void complexDomainDistances(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
+                            int a, int e, float *out);
+
+} // namespace analysis
+
+#endif
