@@ -35,11 +35,20 @@ QImage knobStrip(int size, int frames, const std::function<double(int)> &angleOf
                  double arcOrigin)
 {
     const int ss = size < 60 ? 4 : 3;
+    const int big = size * ss;
     const double u = size / 100.0;  // drawing unit: the knob is designed on a 100 grid
     const QPointF c(size / 2.0, size / 2.0);
+    auto layer = [&](const std::function<void(QPainter &)> &draw) {
+        QImage img = blank(big, big);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(ss, ss);
+        draw(p);
+        return img;
+    };
 
-    // The parts that never turn are drawn once.
-    const QImage base = supersampled(size, size, ss, [&](QPainter &p) {
+    // The parts that never turn are drawn once, at the large size.
+    const QImage base = layer([&](QPainter &p) {
         // Arc track.
         p.setPen(QPen(QColor(12, 10, 9), 5.2 * u, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(arcPath(c, 44.5 * u, -135, 135));
@@ -63,7 +72,7 @@ QImage knobStrip(int size, int frames, const std::function<double(int)> &angleOf
         p.drawEllipse(c, 36 * u, 36 * u);
     });
 
-    const QImage top = supersampled(size, size, ss, [&](QPainter &p) {
+    const QImage top = layer([&](QPainter &p) {
         // Cap face: slightly domed, lit from the upper left.
         QRadialGradient g(c - QPointF(9 * u, 11 * u), 34 * u);
         g.setColorAt(0, QColor(96, 90, 84));
@@ -84,54 +93,51 @@ QImage knobStrip(int size, int frames, const std::function<double(int)> &angleOf
 
     std::vector<QImage> out;
     out.reserve(size_t(frames));
+    QImage canvas = blank(big, big);
     for (int n = 0; n < frames; ++n) {
         const double a = angleOf(n);
-        QImage frame = supersampled(size, size, ss, [&](QPainter &p) {
-            // Lit arc from the origin to the pointer.
-            if (std::abs(a - arcOrigin) > 0.5) {
-                const double lo = std::min(a, arcOrigin), hi = std::max(a, arcOrigin);
-                p.setPen(QPen(QColor(230, 122, 15, 70), 7.0 * u, Qt::SolidLine, Qt::RoundCap));
-                p.drawPath(arcPath(c, 44.5 * u, lo, hi));
-                p.setPen(QPen(highlightOrange(), 3.2 * u, Qt::SolidLine, Qt::RoundCap));
-                p.drawPath(arcPath(c, 44.5 * u, lo, hi));
-                p.setPen(QPen(QColor(255, 210, 150, 160), 1.0 * u, Qt::SolidLine, Qt::RoundCap));
-                p.drawPath(arcPath(c, 44.5 * u, lo, hi));
-            }
-            // Knurled grip ring turns with the knob.
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(30, 28, 26));
-            p.drawEllipse(c, 31 * u, 31 * u);
-            for (int k = 0; k < 36; ++k) {
-                const double ka = a + k * 10.0;
-                const double shade = 0.5 + 0.5 * std::cos((ka + 40) * M_PI / 180.0);
-                p.setPen(QPen(QColor(40 + int(70 * shade), 37 + int(65 * shade),
-                                     35 + int(60 * shade)),
-                              2.2 * u, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(polar(c, 26.5 * u, ka), polar(c, 30.2 * u, ka));
-            }
-            // Pointer dot on the skirt.
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(240, 226, 200));
-            p.drawEllipse(polar(c, 33.6 * u, a), 1.8 * u, 1.8 * u);
-        });
-        QPainter p(&frame);
-        p.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+        canvas.fill(Qt::transparent);
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::Antialiasing);
         p.drawImage(0, 0, base);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.scale(ss, ss);
+        // Lit arc from the origin to the pointer.
+        if (std::abs(a - arcOrigin) > 0.5) {
+            const double lo = std::min(a, arcOrigin), hi = std::max(a, arcOrigin);
+            p.setPen(QPen(QColor(230, 122, 15, 70), 7.0 * u, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(arcPath(c, 44.5 * u, lo, hi));
+            p.setPen(QPen(highlightOrange(), 3.2 * u, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(arcPath(c, 44.5 * u, lo, hi));
+            p.setPen(QPen(QColor(255, 210, 150, 160), 1.0 * u, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(arcPath(c, 44.5 * u, lo, hi));
+        }
+        // Knurled grip ring turns with the knob.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 28, 26));
+        p.drawEllipse(c, 31 * u, 31 * u);
+        for (int k = 0; k < 36; ++k) {
+            const double ka = a + k * 10.0;
+            const double shade = 0.5 + 0.5 * std::cos((ka + 40) * M_PI / 180.0);
+            p.setPen(QPen(QColor(40 + int(70 * shade), 37 + int(65 * shade), 35 + int(60 * shade)),
+                          2.2 * u, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(polar(c, 26.5 * u, ka), polar(c, 30.2 * u, ka));
+        }
+        // Pointer dot on the skirt.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 226, 200));
+        p.drawEllipse(polar(c, 33.6 * u, a), 1.8 * u, 1.8 * u);
+        // Cap, then the pointer line on it.
+        p.save();
+        p.resetTransform();
         p.drawImage(0, 0, top);
+        p.restore();
+        p.setPen(QPen(QColor(0, 0, 0, 120), 4.6 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(polar(c, 8 * u, a) + QPointF(0, 0.8 * u), polar(c, 22 * u, a) + QPointF(0, 0.8 * u));
+        p.setPen(QPen(QColor(240, 226, 200), 3.0 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(polar(c, 8 * u, a), polar(c, 22 * u, a));
         p.end();
-        // The pointer line on the cap.
-        QImage pointer = supersampled(size, size, ss, [&](QPainter &q) {
-            q.setPen(QPen(QColor(0, 0, 0, 120), 4.6 * u, Qt::SolidLine, Qt::RoundCap));
-            q.drawLine(polar(c, 8 * u, a) + QPointF(0, 0.8 * u),
-                       polar(c, 22 * u, a) + QPointF(0, 0.8 * u));
-            q.setPen(QPen(QColor(240, 226, 200), 3.0 * u, Qt::SolidLine, Qt::RoundCap));
-            q.drawLine(polar(c, 8 * u, a), polar(c, 22 * u, a));
-        });
-        QPainter pp(&frame);
-        pp.drawImage(0, 0, pointer);
-        pp.end();
-        out.push_back(frame);
+        out.push_back(canvas.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
     return stack(out);
 }

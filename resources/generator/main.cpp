@@ -110,13 +110,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(qrc.fileName()));
         return 1;
     }
-    // Encoding the PNGs takes longer than drawing them: spread it as well.
+    // Encoding the PNGs takes longer than drawing them: spread it as well, and use a
+    // middle compression level (the strongest one costs four times the time for 8% less).
     std::atomic<size_t> nextSave{0};
     std::atomic<int> saveErrors{0};
     auto saver = [&] {
         for (size_t i = nextSave++; i < book.size(); i = nextSave++) {
             const QString file = out + "/images/" + book[i].name;
-            if (images[i].isNull() || !images[i].save(file, "PNG")) {
+            if (images[i].isNull() || !images[i].save(file, "PNG", 50)) {
                 std::fprintf(stderr, "imagegen: failed to write %s\n", qPrintable(book[i].name));
                 ++saveErrors;
             }
