@@ -2,6 +2,7 @@
 
 #include "analysis/analysismath.h"
 #include "analysis/beattracking.h"
+#include "analysis/chordrecognition.h"
 #include "analysis/onsetdetection.h"
 #include "analysis/tempoestimation.h"
 
@@ -107,12 +108,12 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
     const int chordPeriod = roundToInt(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempo) + 1e-21));
     const int beatsPerBar = tempo.beatsPerBar;
     // ---- chord recognition -------------------------------------------------------------
-    // Fills beatLabels (one label per tracked beat) and chordList (84 chord names). Until
-    // the recogniser runs here, every tracked beat keeps an empty label.
-    std::vector<std::string> beatLabels(tracked.size());
-    std::vector<std::string> chordList(TrackAnalysis::kChordClassCount);
-    (void)chordPeriod;
-    (void)beatsPerBar;
+    // Fills beatLabels (one label per tracked beat) and chordList (84 chord names): the
+    // blip-free labels and their ranking.
+    ChordRecognition chords =
+        recogniseChords(samples, sampleCount, sampleRate, tracked, hop, chordPeriod, beatsPerBar);
+    std::vector<std::string> beatLabels = std::move(chords.beatLabels2);
+    std::vector<std::string> chordList = std::move(chords.chordList2);
     // --------------------------------------------------------------------------------------
     beatLabels.resize(tracked.size()); // exactly one label per tracked beat, whatever came back
 

@@ -1,6 +1,8 @@
-// Chord recognition of synthesised progressions on known beats.
+// Chord recognition of synthesised progressions: on known beats through the recogniser
+// itself, and through the whole analysis with its own beat tracking.
 #include <QtTest>
 
+#include "analysis/analysetrack.h"
 #include "analysis/chordnames.h"
 #include "analysis/chordrecognition.h"
 #include "chordsynth.h"
@@ -157,6 +159,49 @@ private slots:
                                                    beatFramesOf(t), kHop, 43, 4, &minorOnly);
         for (const std::string &label : r.beatLabels2)
             QVERIFY2(label == "-1" || chordIndex(label) / 12 == 1, label.c_str());
+    }
+
+    void wholeAnalysis_data()
+    {
+        QTest::addColumn<int>("transpose");
+        QTest::addRow("as played") << 0;
+        QTest::addRow("up a fourth") << 5;
+    }
+
+    void wholeAnalysis()
+    {
+        QFETCH(int, transpose);
+        chordsynth::Options o;
+        o.repeats = 4;
+        o.transpose = transpose;
+        const chordsynth::Track t = chordsynth::progression(chordsynth::popProgression(), o);
+        TrackAnalysis r;
+        analyseTrack(r, t.samples.data(), t.sampleRate, int(t.samples.size()));
+        QVERIFY(std::fabs(r.tempo - 120.0f) < 3.0f);
+        QCOMPARE(r.chordLabels.size(), r.beats.size());
+        QCOMPARE(int(r.chordList.size()), kChordClassCount);
+
+        // Each tracked beat against the chord sounding over it; beats of the first and last
+        // chord change of the track are left out.
+        int right = 0, total = 0;
+        for (size_t i = 0; i < r.beats.size(); ++i) {
+            if (r.chordLabels[i] == "X")
+                continue;
+            const double middle = r.beats[i] + t.beatLength / 2.0;
+            const int beat = static_cast<int>(std::floor((middle - t.beats.front()) / t.beatLength));
+            if (beat < 1 || beat >= int(t.beats.size()) - 1)
+                continue;
+            ++total;
+            right += chordIndex(r.chordLabels[i]) == t.chords[beat];
+        }
+        QVERIFY(total >= int(t.beats.size()) - 4);
+        QVERIFY2(right >= 0.85 * total, qPrintable(QString("%1 of %2").arg(right).arg(total)));
+
+        std::vector<std::string> expected;
+        for (const std::string &name : kPopChords)
+            expected.push_back(chordFromClass(transposed(chordIndex(name), transpose)).fullName);
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(topFour(r.chordList), expected);
     }
 };
 
