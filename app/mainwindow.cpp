@@ -146,7 +146,7 @@ void MainWindow::createWidgets()
     m_tabWidget->setFixedSize(w, 355);
     m_transportWidget->setFixedSize(w, 91);
 
-    plotter->smallPlotPlayMarker()->setPositionSource(position);
+    m_waveBg->smallPlotPlayMarker()->setPositionSource(position);
     for (int i = 0; i < 6; ++i) {
         for (BeatLabel *label : plotter->beatSelection(i)->beatLabels())
             label->setPositionSource(position);

@@ -412,21 +412,15 @@ QString MainWindow::trackLabel(const QStringList &tags, const QString &path)
 
 void MainWindow::setTrackActionsEnabled(bool loaded)
 {
-    // On a new track: the session may be saved under a new name, and the whole track
-    // exported; selections, riffs and the song start empty.
-    static const char *const loadedOn[] = {"Save Session &As...", "Save Audio"};
-    static const char *const alwaysOff[] = {"&Save Session", "Save Audio Selection", "Save Song Audio...",
-                                            "Save Riff Audio..."};
-    const QList<QAction *> actions = findChildren<QAction *>();
-    for (QAction *action : actions) {
-        for (const char *text : loadedOn) {
-            if (action->text() == tr(text))
-                action->setEnabled(loaded);
-        }
-        for (const char *text : alwaysOff) {
-            if (action->text() == tr(text))
-                action->setEnabled(false);
-        }
+    // A new track may be saved as a session under a new name and exported whole; its
+    // selection, riffs and song start empty, and no session file belongs to it yet.
+    for (QAction *action : {m_saveSessionAsAct, m_exportAudioAct}) {
+        if (action)
+            action->setEnabled(loaded);
+    }
+    for (QAction *action : {m_saveSessionAct, m_exportSelectionAct, m_exportSongAct, m_exportRiffAct}) {
+        if (action)
+            action->setEnabled(false);
     }
 }
 

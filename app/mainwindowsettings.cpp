@@ -7,6 +7,7 @@
 #include "app/tabwidget.h"
 #include "audio/audioplayer.h"
 #include "preferences/preferencesmenu.h"
+#include "preferences/shortcutstab.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -24,6 +25,12 @@ void MainWindow::readSettings()
     m_pathsManager->setSaveLocation(saveLocation);
     PathsTab *pathsTab = m_preferencesMenu->pathsTab();
     pathsTab->setSavePath(saveLocation);
+
+    // Only a complete list (one key per command) is applied; another length is ignored.
+    const QStringList keys = settings.value("edited shortcuts").toStringList();
+    ShortcutsTab *shortcutsTab = m_preferencesMenu->shortcutsTab();
+    if (keys.size() == ShortcutsTab::commandCount)
+        shortcutsTab->setShortcuts(keys);
 
     const QString alwaysOpenFolder = settings.value("always open folder string").toString();
     const bool alwaysOpen = settings.value("always open folder bool", false).toBool();
@@ -58,6 +65,7 @@ void MainWindow::readSettings()
 
     setRecentFiles(recent);
     settings.endGroup();
+    initShortcuts();
 }
 
 void MainWindow::writeSettings()
@@ -78,6 +86,7 @@ void MainWindow::writeSettings()
     settings.setValue("file path", m_pathsManager->lastFile());
     settings.setValue("save location", m_pathsManager->saveLocation());
     settings.setValue("version", QString("1.6.0.0"));
+    settings.setValue("edited shortcuts", m_preferencesMenu->shortcutsTab()->loadShortcuts());
     settings.endGroup();
     settings.sync();
 }

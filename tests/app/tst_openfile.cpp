@@ -79,6 +79,15 @@ bool tagFile(const QString &path, const QString &title, const QString &artist, c
     return ref.save();
 }
 
+QAction *actionNamed(MainWindow &window, const QString &text)
+{
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
 struct ShownMessage {
     QMessageBox::Icon icon;
     QString title;
@@ -244,11 +253,13 @@ private slots:
         }
         MainWindow window;
         attach(window);
-        auto *saveAudio = new QAction("Save Audio", &window);
-        auto *saveAs = new QAction("Save Session &As...", &window);
-        auto *saveSession = new QAction("&Save Session", &window);
-        auto *saveSelection = new QAction("Save Audio Selection", &window);
+        QAction *saveAudio = actionNamed(window, "Save Audio");
+        QAction *saveAs = actionNamed(window, "Save Session &As...");
+        QAction *saveSession = actionNamed(window, "&Save Session");
+        QAction *saveSelection = actionNamed(window, "Save Audio Selection");
+        QVERIFY(saveAudio && saveAs && saveSession && saveSelection);
         saveSelection->setEnabled(true);
+        saveSession->setEnabled(true);
 
         QCOMPARE(openAndSettle(window, m_minimum), 0);
         QVERIFY(saveAudio->isEnabled());

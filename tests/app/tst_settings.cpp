@@ -6,6 +6,7 @@
 #include "app/pathsmanager.h"
 #include "app/tabwidget.h"
 #include "preferences/preferencesmenu.h"
+#include "preferences/shortcutstab.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,6 +152,34 @@ private slots:
             window.writeSettings();
         }
         QVERIFY(QSettings("Quillfen", "Plectronome").value("MainWindow/recent files").toStringList().isEmpty());
+    }
+
+    void editedShortcutsOnlyWhenComplete()
+    {
+        QStringList keys = ShortcutsTab::defaultKeyMap().values();
+        QCOMPARE(keys.size(), ShortcutsTab::commandCount);
+        keys[0] = "CTRL+SHIFT+F9";
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/edited shortcuts", keys);
+        {
+            MainWindow window;
+            QCOMPARE(window.preferencesMenu()->shortcutsTab()->loadShortcuts(), keys);
+            window.writeSettings();
+        }
+        QCOMPARE(QSettings("Quillfen", "Plectronome").value("MainWindow/edited shortcuts").toStringList(), keys);
+
+        // A list of another length (an older version, a damaged store) leaves the defaults.
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/edited shortcuts", QStringList(keys.mid(0, 20)));
+        {
+            MainWindow window;
+            QCOMPARE(window.preferencesMenu()->shortcutsTab()->loadShortcuts(),
+                     ShortcutsTab::defaultKeyMap().values());
+        }
+        QSettings("Quillfen", "Plectronome").setValue("MainWindow/edited shortcuts", keys + QStringList("F1"));
+        {
+            MainWindow window;
+            QCOMPARE(window.preferencesMenu()->shortcutsTab()->loadShortcuts(),
+                     ShortcutsTab::defaultKeyMap().values());
+        }
     }
 
     void screenRule()
