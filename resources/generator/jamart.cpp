@@ -96,12 +96,13 @@ QImage highlightSteps()
     std::vector<QImage> rows;
     for (int cell = 0; cell < kCells; ++cell) {
         rows.push_back(supersampled(480, 30, 3, [cell](QPainter &p) {
-            const QRectF r = padRect(cell).adjusted(-0.6, -0.6, 0.6, 0.6);
+            // Kept inside the cell: the row's other cells stay untouched.
+            const QRectF r = padRect(cell);
             p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(QColor(235, 50, 30, 90), 4));
-            p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 4.5, 4.5);
+            p.setPen(QPen(QColor(235, 50, 30, 90), 3));
+            p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
             p.setPen(QPen(QColor(255, 90, 60), 1.6));
-            p.drawRoundedRect(r.adjusted(0.8, 0.8, -0.8, -0.8), 4.5, 4.5);
+            p.drawRoundedRect(r.adjusted(0.8, 0.8, -0.8, -0.8), 4, 4);
         }));
     }
     return stack(rows);

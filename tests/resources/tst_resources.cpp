@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <cmath>
 #include <QtTest>
 
 #include "resources/generator/artsizes.h"
@@ -20,6 +21,11 @@ private slots:
     void everyPathTheCodeLoadsExists();
     void stripFramesDiffer_data();
     void stripFramesDiffer();
+    void knobFramesTurnWithTheValue();
+    void sliderThumbFollowsTheValue();
+    void litHalvesMatchTheStates();
+    void riffRowsMarkTheirCell();
+    void highlightsLetTextThrough();
     void waveFrameLeavesViewsVisible();
     void progressBarShowsThroughItsFrame();
     void tabFaceplatesLetBackgroundShow();
@@ -52,6 +58,41 @@ int opaqueCount(const QImage &img, const QRect &r)
             if (qAlpha(img.pixel(x, y)) != 0)
                 ++n;
     return n;
+}
+
+// Mean "warmth" (red minus blue, weighted by alpha) of a rectangle: lit controls glow orange.
+double warmth(const QImage &img, const QRect &r)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            sum += (qRed(p) - qBlue(p)) * qAlpha(p) / 255.0;
+            ++n;
+        }
+    return n ? sum / n : 0;
+}
+
+// Mean brightness of the opaque pixels near a point.
+double brightnessNear(const QImage &img, const QPointF &c, int radius = 1)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = int(c.y()) - radius; y <= int(c.y()) + radius; ++y)
+        for (int x = int(c.x()) - radius; x <= int(c.x()) + radius; ++x) {
+            const QRgb p = img.pixel(x, y);
+            sum += qGray(p) * qAlpha(p) / 255.0;
+            ++n;
+        }
+    return sum / n;
+}
+
+// Point at a distance and angle (degrees, 0 = up, clockwise) from a centre.
+QPointF polar(const QPointF &c, double r, double deg)
+{
+    const double a = deg * M_PI / 180.0;
+    return QPointF(c.x() + r * std::sin(a), c.y() - r * std::cos(a));
 }
 
 // Pitch class (C = 0) of the chord viewer's roots, counted from A.
@@ -300,6 +341,134 @@ void TestResources::stripFramesDiffer()
         const QImage a = img.copy(0, (f - 1) * frameHeight, img.width(), frameHeight);
         const QImage b = img.copy(0, f * frameHeight, img.width(), frameHeight);
         QVERIFY2(a != b, qPrintable(QString("frames %1 and %2 of %3 are equal").arg(f - 1).arg(f).arg(path)));
+    }
+}
+
+void TestResources::knobFramesTurnWithTheValue()
+{
+    // The pointer of frame n points where the value n sits on the dial: the lowest value
+    // at the lower left, the highest at the lower right, the large knob's middle value
+    // 99 straight up.
+    struct Case { const char *path; int size; int frame; double angle; };
+    const Case cases[] = {
+        {":/images/real_time_tools/knob_large.png", 85, 0, -135},
+        {":/images/real_time_tools/knob_large.png", 85, 99, 0},
+        {":/images/real_time_tools/knob_large.png", 85, 199, 135},
+        {":/images/real_time_tools/knob_small.png", 64, 0, -135},
+        {":/images/real_time_tools/knob_small.png", 64, 99, 135},
+        {":/images/transport/transport_knob.png", 50, 0, -135},
+        {":/images/transport/transport_knob.png", 50, 99, 135},
+    };
+    for (const Case &c : cases) {
+        const QImage strip = load(c.path);
+        const QImage frame = strip.copy(0, c.frame * c.size, c.size, c.size);
+        const QPointF centre(c.size / 2.0, c.size / 2.0);
+        // The brightest direction on a circle across the pointer line is the pointer.
+        const double r = c.size * 0.17;
+        double best = -1, bestAngle = 0;
+        for (int step = 0; step < 72; ++step) {
+            const double a = -180 + step * 5;
+            const double b = brightnessNear(frame, polar(centre, r, a));
+            if (b > best) {
+                best = b;
+                bestAngle = a;
+            }
+        }
+        double off = std::fmod(std::abs(bestAngle - c.angle), 360.0);
+        off = std::min(off, 360 - off);
+        QVERIFY2(off <= 10, qPrintable(QString("%1 frame %2 points at %3 degrees, not %4")
+                                           .arg(c.path).arg(c.frame).arg(bestAngle).arg(c.angle)));
+    }
+}
+
+void TestResources::sliderThumbFollowsTheValue()
+{
+    // A press at x puts the value (x - 23) / (0.867 x 350) x 100: the thumb of frame v
+    // must stand at that x.
+    const QImage strip = load(":/images/real_time_tools/slider.png");
+    for (int v : {0, 25, 50, 75, 99}) {
+        const QImage frame = strip.copy(0, v * 24, 350, 24);
+        const double x = 23 + v * 0.867 * 350 / 100;
+        // The thumb's cream line across its middle.
+        QVERIFY2(qGray(frame.pixel(int(x), 12)) > 150, qPrintable(QString("value %1").arg(v)));
+        QVERIFY2(qGray(frame.pixel(int(x) + 20, 12)) < 120, qPrintable(QString("value %1").arg(v)));
+    }
+}
+
+void TestResources::litHalvesMatchTheStates()
+{
+    // Two-way switches: the upper half shows false, the lower half true, and a press on
+    // the left half sets true, so the left word is lit in the lower frame.
+    for (const char *path : {":/images/real_time_tools/mute_solo.png", ":/images/real_time_tools/hi_lo.png"}) {
+        const QImage img = load(path);
+        QVERIFY2(warmth(img, QRect(22, 0, 21, 18)) > warmth(img, QRect(0, 0, 21, 18)) + 10, path);
+        QVERIFY2(warmth(img, QRect(0, 18, 21, 18)) > warmth(img, QRect(22, 18, 21, 18)) + 10, path);
+    }
+    // Chord type buttons: the selected frame is on top.
+    for (const char *path : {":/images/chords/open.png", ":/images/chords/power.png"}) {
+        const QImage img = load(path);
+        QVERIFY2(warmth(img, QRect(0, 0, 45, 18)) > warmth(img, QRect(0, 18, 45, 18)) + 10, path);
+    }
+    // Two-frame buttons light up in their pressed frame.
+    for (const char *path : {":/images/transport/play_pause.png", ":/images/transport/loop.png"}) {
+        const QImage img = load(path);
+        QVERIFY2(warmth(img, QRect(0, 41, 42, 41)) > warmth(img, QRect(0, 0, 42, 41)) + 10, path);
+    }
+    // The tab switch lights the third of the tab it shows.
+    for (int n = 1; n <= 3; ++n) {
+        const QImage img = load(QString(":/images/tab_buttons/button_%1.png").arg(n));
+        for (int other = 1; other <= 3; ++other) {
+            if (other == n)
+                continue;
+            QVERIFY(warmth(img, QRect((n - 1) * 116, 0, 116, 25)) >
+                    warmth(img, QRect((other - 1) * 116, 0, 116, 25)) + 10);
+        }
+    }
+    // The power switches glow when on.
+    QVERIFY(warmth(load(":/images/real_time_tools/power_on.png"), QRect(0, 0, 25, 25)) >
+            warmth(load(":/images/real_time_tools/power_off.png"), QRect(0, 0, 25, 25)) + 10);
+}
+
+void TestResources::riffRowsMarkTheirCell()
+{
+    const QImage steps = load(":/images/jam/step_select.png");
+    const QImage song = load(":/images/jam/song_step.png");
+    const QImage highlight = load(":/images/jam/highlight_steps.png");
+    const QImage bar = load(":/images/jam/loop_length.png");
+    const QImage ball = load(":/images/jam/loop_length_ball.png");
+    for (int k = 0; k < 16; ++k) {
+        const int other = (k + 5) % 16;
+        // Row k of the step and song rows lights cell k (the playing step).
+        QVERIFY(warmth(steps, QRect(30 * k + 4, 30 * k + 4, 22, 22)) >
+                warmth(steps, QRect(30 * other + 4, 30 * k + 4, 22, 22)) + 10);
+        QVERIFY(warmth(song, QRect(30 * k + 2, 30 * k + 2, 26, 26)) >
+                warmth(song, QRect(30 * other + 2, 30 * k + 2, 26, 26)) + 10);
+        // Row k of the highlight frames cell k and nothing else.
+        QVERIFY(opaqueCount(highlight, QRect(30 * k, 30 * k, 30, 30)) > 0);
+        QCOMPARE(opaqueCount(highlight, QRect(0, 30 * k, 30 * k, 30)), 0);
+        QCOMPARE(opaqueCount(highlight, QRect(30 * k + 30, 30 * k, 480 - 30 * k - 30, 30)), 0);
+        // Row k of the loop bar reaches into cell k and stops there; the ball sits in it.
+        QVERIFY(alphaAt(bar, 30 * k + 8, 5 * k + 2) > 200);
+        QCOMPARE(opaqueCount(bar, QRect(30 * k + 30, 5 * k, 480 - 30 * k - 30, 5)), 0);
+        QVERIFY(alphaAt(ball, 30 * k + 15, 10 * k + 5) > 200);
+        QCOMPARE(opaqueCount(ball, QRect(0, 10 * k, 30 * k, 10)), 0);
+    }
+    // The riff chooser shows riff n in row n, and its menu lists A to F in 18-pixel rows.
+    const QImage riffs = load(":/images/jam/riff_id.png");
+    for (int r = 1; r < 6; ++r)
+        QVERIFY(riffs.copy(0, 18 * r, 48, 18) != riffs.copy(0, 0, 48, 18));
+}
+
+void TestResources::highlightsLetTextThrough()
+{
+    // Highlights lie above the menu texts as child labels: they must be see-through.
+    for (const char *path : {":/images/chords/highlight_modes.png", ":/images/chords/highlight_keys.png",
+                             ":/images/jam/highlight_riff.png", ":/images/real_time_tools/plus_minus_inactive.png",
+                             ":/images/transport/transport_grey.png"}) {
+        const QImage img = load(path);
+        const QPoint inside(img.width() / 3, img.height() / 3);
+        QVERIFY2(alphaAt(img, inside.x(), inside.y()) < 200, path);
+        QVERIFY2(alphaAt(img, inside.x(), inside.y()) > 20, path);
     }
 }
 
