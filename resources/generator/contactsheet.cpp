@@ -261,22 +261,15 @@ void popups(const QString &folder, const std::map<QString, QImage> &img)
     p.drawImage(470 + 198, 10 + 283, frame(img, "chords/find_button.png", 0));
     for (int s = 0; s < 12; s += 3)
         p.drawImage(470 + kFilterDotX[(s / 3) % 7], 10 + kFilterDotY0 + kFilterDotDy * s, img.at("chords/orange_dot.png"));
-    // Flags, large.
-    int x = 10;
-    for (const char *code : ArtSizes::kFlagCodes) {
-        p.drawImage(QRect(x, 170, 60, 40), img.at(QString("flags/%1.png").arg(code)));
-        p.drawImage(x + 15, 215, img.at(QString("flags/%1.png").arg(code)));
-        x += 26 + (x > 300 ? 0 : 0);
-        if (x > 440)
-            break;
-    }
-    x = 10;
+    // Flags, enlarged and at their own size.
     int k = 0;
     for (const char *code : ArtSizes::kFlagCodes) {
-        p.drawImage(QRect(10 + (k % 6) * 72, 250 + (k / 6) * 50, 60, 40), img.at(QString("flags/%1.png").arg(code)));
+        const QImage flag = img.at(QString("flags/%1.png").arg(code));
+        const QPoint at(10 + (k % 6) * 72, 170 + (k / 6) * 76);
+        p.drawImage(QRect(at, QSize(60, 40)), flag);
+        p.drawImage(at + QPoint(15, 44), flag);
         ++k;
     }
-    p.drawImage(10, 160 - 0, QImage());
     p.end();
     sheet.save(folder + "/sheet_popups.png");
 }
