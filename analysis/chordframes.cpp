@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace analysis {
 
@@ -23,7 +24,9 @@ ChordFrameList chordFrames(const std::vector<int> &beatFrames, int hop, int chor
     const long long total = static_cast<long long>(sampleCount);
     auto beatStart = [&](int i) { return static_cast<long long>(hop) * beatFrames[i]; };
     auto clampStart = [](long long s) {
-        return static_cast<int>(s < -(1LL << 30) ? -(1LL << 30) : (s > (1LL << 30) ? (1LL << 30) : s));
+        const long long lo = -(1LL << 30);
+        const long long hi = std::numeric_limits<int>::max();
+        return static_cast<int>(s < lo ? lo : (s > hi ? hi : s));
     };
 
     list.frames.reserve(static_cast<size_t>(beats) * (n + 1));
