@@ -49,6 +49,9 @@ void PathsManager::updatePaths(const QString &audioPath, const QString &sessionP
 {
     const QString oldBase = m_saveLocation;
     m_alwaysOpenFolder = audioPath;
+    // An empty save folder would put the sub-folders at the file system's root.
+    if (sessionPath.isEmpty())
+        return;
     setSaveLocation(sessionPath);
     moveFolders(oldBase, false);
 }
@@ -60,6 +63,8 @@ void PathsManager::moveFolders(const QString &oldBase, bool withMetadata)
             continue;
         const QString newFolder = m_saveLocation + name;
         const QDir oldFolder(QDir::cleanPath(oldBase + name));
+        if (oldFolder.absolutePath() == QDir(newFolder).absolutePath())
+            continue;
         // The new base may not exist yet: create the whole path.
         QDir().mkpath(newFolder);
         // Plain files only: sub-folders stay behind, and nothing is removed from the old place.

@@ -251,6 +251,13 @@ private slots:
             QVERIFY(QFileInfo::exists(oldBase + sub + "/file" + QString(sub).remove('/') + ".dat"));
         }
 
+        // Moving to the same place changes nothing; an empty folder is not taken.
+        paths.updatePaths("/audio/there", newBase);
+        QCOMPARE(readFile(newBase + "/songs/filesongs.dat"), QByteArray("/songs"));
+        paths.updatePaths("/audio/there", QString());
+        QCOMPARE(paths.saveLocation(), newBase);
+        QCOMPARE(paths.alwaysOpenFolder(), QString("/audio/there"));
+
         // With the cache folder included.
         const QString third = dir.filePath("third");
         paths.setSaveLocation(third);
