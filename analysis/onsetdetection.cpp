@@ -16,11 +16,11 @@ BandEdges bandEdges(int n, int sampleRate)
     BandEdges e;
     if (sampleRate <= 0 || half < 1)
         return e;
-    const double k200 = std::ceil(200.0 * n / sampleRate);
+    const float k200 = std::ceil(200.0f * static_cast<float>(n) / static_cast<float>(sampleRate));
     const float k5000 = static_cast<float>(n) * 5000.0f / static_cast<float>(sampleRate) + 0.5f - 1.0f;
     // Low rates put 5 kHz (and at absurd rates even 200 Hz) past the last bin: keep both
     // edges inside the spectrum.
-    e.low200 = std::min(std::max(static_cast<int>(std::min(k200, static_cast<double>(half))), 1), half);
+    e.low200 = std::min(std::max(truncToInt(k200), 1), half);
     e.high5000 = std::min(std::max(truncToInt(k5000), 0), half);
     return e;
 }
