@@ -1,7 +1,8 @@
 // PlotCanvas: holds the drawn waveform of the loaded track at eight zoom levels. Each
-// level is split in a left and a right pixmap (one wide pixmap would pass the size a
-// pixmap may have); two stacked widgets show the halves of the current level side by
-// side. The Plotter fills it once per track and then only moves it and switches levels.
+// level is split in a left and a right pixmap, so that even the closest level (about
+// 31600 pixels wide) keeps each pixmap well inside the sizes a window system accepts;
+// two stacked widgets show the halves of the current level side by side. The Plotter
+// fills it once per track and then only moves it and switches levels.
 #pragma once
 #include <QList>
 #include <QPixmap>
