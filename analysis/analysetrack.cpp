@@ -22,7 +22,8 @@ FrameLayout frameLayout(int sampleRate, int sampleCount)
     else
         layout.frameLength = 2048;
     layout.hop = layout.frameLength / 2;
-    const double frames = std::floor(static_cast<double>(sampleCount - layout.frameLength) / layout.hop) + 1.0;
+    const double frames =
+        std::floor((static_cast<double>(sampleCount) - layout.frameLength) / layout.hop) + 1.0;
     layout.frameCount = frames > 0.0 ? static_cast<int>(frames) : 0;
     return layout;
 }
