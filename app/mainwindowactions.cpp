@@ -394,4 +394,3 @@ void MainWindow::exportRiffWav() {}
 
 void MainWindow::about() {}
 
-void MainWindow::loadRecent(QAction *) {}

@@ -52,6 +52,15 @@ bool isCdTrackPath(const QString &path)
     return path.contains(".cda") || path.contains("/cdda:");
 }
 
+// The path with every occurrence of its extension (from the last ".") in lower case.
+QString lowerCasedExtension(const QString &path)
+{
+    const int dot = path.lastIndexOf('.');
+    const QString extension = dot >= 0 ? path.mid(dot) : path;
+    QString result = path;
+    return result.replace(extension, extension.toLower());
+}
+
 void printLayerError(const char *message)
 {
     const int code = audiolayer::lastError();
@@ -216,6 +225,8 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     const int result = decodeAudioFile(name);
     if (result != DecodeOk) {
         freeSampleBuffers();
+        // The bar and the text of the decode go away with the track.
+        m_waveBg->progressBar()->updatePercentage(ProgressBar::upperLimit);
         m_waveBg->clearProgressLabel();
         QString text;
         if (result == DecodeTooSmall)
@@ -485,6 +496,27 @@ void MainWindow::setRecentFiles(const QStringList &paths)
     menu->addAction(clearAction);
 }
 
+void MainWindow::loadRecent(QAction *recent)
+{
+    if (!recent)
+        return;
+    const QString name = recent->text();
+    // The extension is compared in lower case; the name is opened as it stands.
+    const QString tested = lowerCasedExtension(name);
+    static const char *const audio[] = {".mp3", ".flac", ".ogg", ".wma", ".aac", ".aiff",
+                                        ".aif", ".m4a", ".mp4", ".wav", ".cda"};
+    for (const char *extension : audio) {
+        if (tested.contains(QLatin1String(extension))) {
+            open(name, false);
+            return;
+        }
+    }
+    if (tested.contains(".pq") && !tested.contains(".pqm")) {
+        m_pathsManager->setSessionFile(name);
+        loadSession();
+    }
+}
+
 void MainWindow::addRecentFile(const QString &path)
 {
     if (path.isEmpty())
@@ -518,5 +550,12 @@ QString MainWindow::askOpenFileName(const QString &title, const QString &folder,
 {
     if (m_fileDialogHook)
         return m_fileDialogHook(title, folder, filter);
-    return QFileDialog::getOpenFileName(this, title, folder, filter);
+    // A folder that does not exist (a music folder never made) would end up as the file
+    // name in the dialog: start in its nearest existing parent instead.
+    QString start = folder;
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString parent = QFileInfo(start).absolutePath();
+        start = parent == start ? QString() : parent;
+    }
+    return QFileDialog::getOpenFileName(this, title, start, filter);
 }

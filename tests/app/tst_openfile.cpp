@@ -328,6 +328,16 @@ private slots:
         QVERIFY(actions[2]->isSeparator());
         QCOMPARE(actions[3]->text(), QString("&Clear Recent"));
 
+        // Picking an entry opens it (from inside the menu's own signal) and moves it up.
+        actions[1]->trigger();
+        window.metaDataThread()->wait();
+        QCOMPARE(window.pathsManager()->lastFile(), m_mono);
+        QCOMPARE(window.frameCount(), 150000);
+        QCOMPARE(window.recentFiles(), QStringList() << m_mono << m_minimum);
+        QCoreApplication::processEvents();
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        actions = menu->actions();
+
         // At most eight files, the oldest dropped; only one separator.
         QStringList paths;
         for (int i = 0; i < 10; ++i)
@@ -360,6 +370,33 @@ private slots:
         // Stored lists holding the clear entry or empty texts make no entries for them.
         window.setRecentFiles({"", "&Clear Recent", "/x/a.wav", "Clear Recent", "/x/a.wav", "/x/b.wav"});
         QCOMPARE(window.recentFiles(), QStringList() << "/x/a.wav" << "/x/b.wav");
+    }
+
+    void recentEntriesAreRoutedByExtension()
+    {
+        const QString upper = path("LOUD.WAV");
+        QVERIFY(QFile::copy(m_minimum, upper));
+        MainWindow window;
+        attach(window);
+        window.setRecentFiles({upper, "/x/cache.pqm", "/x/practice.pq", "/x/notes.txt"});
+        QMenu *menu = window.recentFilesMenu();
+        QList<QAction *> actions = menu->actions();
+
+        // A capital extension is compared in lower case, and the name opened as it stands.
+        actions[0]->trigger();
+        window.metaDataThread()->wait();
+        QCOMPARE(window.pathsManager()->lastFile(), upper);
+        QVERIFY(window.isTrackLoaded());
+        actions = menu->actions(); // rebuilt by the open
+        QCOMPARE(actions[2]->text(), QString("/x/practice.pq"));
+
+        actions[1]->trigger(); // a cache file: nothing
+        actions[3]->trigger(); // not a file of ours: nothing
+        QCOMPARE(window.pathsManager()->lastFile(), upper);
+        QVERIFY(window.pathsManager()->sessionFile().isEmpty());
+        actions[2]->trigger(); // a session
+        QCOMPARE(window.pathsManager()->sessionFile(), QString("/x/practice.pq"));
+        QVERIFY(m_messages.isEmpty());
     }
 
     void cdFolderLookup()
