@@ -67,7 +67,7 @@ void AudioPlayer::setAudioDevice(int deviceIndex)
 {
     QMutexLocker lock(&m_passMutex);
     m_streamReady = false;
-    const bool wasPlaying = m_stream && audiolayer::activity(m_stream) == audiolayer::Activity::Playing;
+    const bool wasPlaying = !m_stopped.load();
     freeStream();
     audiolayer::freeDevice();
     const int device = deviceIndex < 0 ? audiolayer::kDefaultDevice : deviceIndex + 1;
@@ -83,7 +83,7 @@ void AudioPlayer::setAudioDevice(int deviceIndex)
 void AudioPlayer::setDeviceBufferSize(int bufferSize)
 {
     audiolayer::setOption(audiolayer::Option::BufferLengthMs, bufferSize);
-    if (m_stream && audiolayer::activity(m_stream) == audiolayer::Activity::Playing)
+    if (!m_stopped.load())
         restartStream();
 }
 
@@ -98,9 +98,13 @@ QStringList AudioPlayer::getDeviceList() const
 
 int AudioPlayer::deviceStringToIndex(const QString &deviceName) const
 {
+    return deviceNameToIndex(deviceName, getDeviceList());
+}
+
+int AudioPlayer::deviceNameToIndex(const QString &deviceName, const QStringList &names)
+{
     QString name = deviceName;
     name.remove(" (Default)");
-    const QStringList names = getDeviceList();
     // An exact name wins over one that merely contains it ("Speakers" is not "Speakers 2").
     const int exact = names.indexOf(name);
     if (exact >= 0)
@@ -258,9 +262,7 @@ void AudioPlayer::clearFlashToggles()
 
 void AudioPlayer::restorePitchFromCopy()
 {
-    const float copy = m_pitchCopy.load();
-    if (copy != 1.0f)
-        m_engine.setInterp(copy);
+    m_engine.setInterp(m_pitchCopy.load());
 }
 
 void AudioPlayer::play(bool)
@@ -277,12 +279,12 @@ void AudioPlayer::play()
         QMutexLocker lock(&m_passMutex);
         m_riffPlaying = false;
         m_songPlaying = false;
-        setPlayPosition(selectionStart());
+        setPlayPosition(selectionEmpty() ? 0 : selectionStart());
         m_stopped = false;
+        clearFlashToggles();
     }
     m_displayPosition = 0;
     startDisplayClock();
-    clearFlashToggles();
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
     emit unlatchRiffPlay();
@@ -430,7 +432,7 @@ void AudioPlayer::setMetroVolume(int v)
 void AudioPlayer::setInterp(float x)
 {
     m_engine.setInterp(x);
-    m_pitchCopy = m_engine.storedInterpFactor();
+    m_pitchCopy = x;
 }
 
 void AudioPlayer::activatePitch(bool off)
@@ -443,10 +445,12 @@ QVector<QPointF> AudioPlayer::getSSSCurve()
     QVector<QPointF> points;
     if (!m_engine.isIsolateOn())
         return points;
+    float curve[RealTimeEngine::curvePoints];
+    if (!m_engine.getSSSCurve(curve))
+        return points;
     points.reserve(RealTimeEngine::curvePoints);
-    QMutexLocker lock(&m_curveMutex);
     for (int i = 0; i < RealTimeEngine::curvePoints; ++i)
-        points.append(QPointF(i, m_curve[i]));
+        points.append(QPointF(i, curve[i]));
     return points;
 }
 
@@ -493,6 +497,10 @@ void AudioPlayer::followBeats(bool &clickThisPass)
 {
     if (!m_metaData || !m_metaData->hasData())
         return;
+    // The analysis may replace the beats while we play: read them under their lock.
+    QMutexLocker beatsLock(&m_metaData->beatsMutex);
+    if (!m_metaData->hasData())
+        return;
     const QVector<float> &beats = m_metaData->beats;
     const int n = beats.size();
     const int position = playPosition();
@@ -529,10 +537,8 @@ bool AudioPlayer::onePass()
     // Loop the selection.
     if (!isRiffOrSongPlaying() && m_loop.load() && !selectionEmpty()) {
         const int position = playPosition();
-        if (position >= selectionEnd() || position < selectionStart()) {
-            m_engine.setPlayPosition(selectionStart());
-            m_playStart = m_engine.playPosition();
-        }
+        if (position >= selectionEnd() || position < selectionStart())
+            setPlayPosition(selectionStart());
     }
 
     bool clickThisPass = false;
@@ -541,15 +547,10 @@ bool AudioPlayer::onePass()
     int remaining = m_length - playPosition();
     bool processed = false;
     if (remaining > 4096.0f * m_engine.interpFactor()) {
-        m_engine.processBlock(m_blockL, m_blockR, m_engine.isIsolateOn() ? m_passCurve : nullptr);
+        m_engine.processBlock(m_blockL, m_blockR, nullptr);
         processed = true;
-        if (m_engine.isIsolateOn()) {
-            QMutexLocker lock(&m_curveMutex);
-            std::memcpy(m_curve, m_passCurve, sizeof(m_curve));
-        }
     } else if (m_loop.load()) {
-        m_engine.setPlayPosition(selectionEmpty() ? 0 : selectionStart());
-        m_playStart = m_engine.playPosition();
+        setPlayPosition(selectionEmpty() ? 0 : selectionStart());
         if (!selectionEmpty())
             m_engine.resetPhaseBuffers();
         // The position moved: what is left of the track is counted again.

@@ -10,7 +10,6 @@
 #include <QList>
 #include <QPointF>
 #include <QRecursiveMutex>
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -64,6 +63,9 @@ public:
     // Devices.
     QStringList getDeviceList() const;
     int deviceStringToIndex(const QString &deviceName) const;
+    // The list index for a device name: the exact name first, else the first name containing
+    // it; " (Default)" is ignored. -1 when none.
+    static int deviceNameToIndex(const QString &deviceName, const QStringList &names);
     QString deviceIndexToString(int device) const;
     QString getAudioDevice() const;
     bool isOutputReady() const { return m_outputOk; }
@@ -158,17 +160,16 @@ private:
     void clearFlashToggles();
     int selectionStart() const;
     int selectionEnd() const;
-    bool selectionEmpty() const { return selectionEnd() <= selectionStart(); }
+    // A selection that is empty, or lies past the end of this track (left from a longer
+    // one), counts as none.
+    bool selectionEmpty() const { return selectionEnd() <= selectionStart() || selectionStart() >= m_length; }
     void restorePitchFromCopy();
 
     RealTimeEngine m_engine;
     // Held by the audio thread over each pass, and by everything that moves the position,
     // replaces the track or stops playback; recursive so that a stop inside a pass is safe.
     mutable QRecursiveMutex m_passMutex;
-    QMutex m_curveMutex;
 
-    float m_curve[RealTimeEngine::curvePoints] = {};
-    float m_passCurve[RealTimeEngine::curvePoints] = {};
     float m_blockL[blockFrames] = {};
     float m_blockR[blockFrames] = {};
     float m_pushBuffer[blockFrames * 2] = {};

@@ -12,7 +12,14 @@ namespace {
 
 const char *const kSectionNames[5] = {"fileName: ", "beats: ", "chordVec1: ", "chordVecDetected1: ", "tempo: "};
 
-QString numberText(float value)
+// Six significant digits would move beats by up to 50 frames past ten million frames
+// (about four minutes); ten keep every frame. Readers take either form.
+QString beatText(float value)
+{
+    return QString::number(value, 'g', 10);
+}
+
+QString tempoText(float value)
 {
     return QString::number(value, 'g', 6);
 }
@@ -36,7 +43,7 @@ QByteArray composeAnalysisCacheText(const QString &audioPath, const QVector<floa
     QString text = "fileName: " + audioPath + "\r";
     text += "beats: ";
     for (float beat : beats)
-        text += numberText(beat) + " ";
+        text += beatText(beat) + " ";
     text += "\r";
     text += QString("chordVec") + "1" + ": ";
     for (const QString &chord : chords) {
@@ -50,7 +57,7 @@ QByteArray composeAnalysisCacheText(const QString &audioPath, const QVector<floa
             text += chord + " ";
     }
     text += "\r";
-    text += "tempo: " + numberText(tempo);
+    text += "tempo: " + tempoText(tempo);
     return text.toUtf8();
 }
 
@@ -76,7 +83,8 @@ bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents
 
 bool analysisCacheUsable(const AnalysisCacheContents &contents, qint64 trackFrames)
 {
-    if (contents.beats.size() < 2 || contents.chords.isEmpty())
+    // The writer keeps one more beat than chords; more chords than beats is not ours.
+    if (contents.beats.size() < 2 || contents.chords.isEmpty() || contents.chords.size() > contents.beats.size())
         return false;
     bool ok = false;
     const float tempo = contents.tempo.toFloat(&ok);

@@ -97,6 +97,10 @@ QByteArray Cipher::decrypt(const QByteArray &cipher)
     }
 
     const char flags = cipher.at(1);
+    if (flags & ~(FlagCompressed | FlagChecksum | FlagHash)) {
+        m_lastError = ErrorCorruptData;
+        return QByteArray();
+    }
     QByteArray body = cipher.mid(2);
     char last = 0;
     for (int i = 0; i < body.size(); ++i) {

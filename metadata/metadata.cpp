@@ -50,6 +50,7 @@ MetaData::MetaData(QObject *parent)
 
 void MetaData::clear()
 {
+    QMutexLocker lock(&beatsMutex);
     setHasData(false);
     beats.clear();
     m_analysedBeats.clear();
@@ -79,6 +80,8 @@ void MetaData::setFromAnalysis(const TrackAnalysis &result)
     for (const std::string &label : result.chordList)
         detected.append(spelledForViews(QString::fromUtf8(label.c_str())));
 
+    QMutexLocker lock(&beatsMutex);
+    setHasData(false);
     tempo = std::isfinite(result.tempo) ? result.tempo : 0.0f;
     beats = newBeats;
     chordVec = chords;
@@ -93,6 +96,7 @@ void MetaData::setFromAnalysis(const TrackAnalysis &result)
     m_analysedBeats = beats;
     beatStep = beatStepOf(beats);
     setHasData(usable);
+    lock.unlock();
     emit gotMeta();
 }
 
@@ -108,6 +112,8 @@ void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &
     while (newBeats.size() >= 2 && newBeats.size() <= chords.size())
         appendExtrapolatedBeat(newBeats);
 
+    QMutexLocker lock(&beatsMutex);
+    setHasData(false);
     chordVecDetected.clear();
     for (const QString &text : detectedTexts) {
         if (!text.isEmpty())
@@ -125,6 +131,7 @@ void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &
     m_analysedBeats = beats;
     beatStep = beatStepOf(beats);
     setHasData(usable);
+    lock.unlock();
 
     emit setBpm(tempo);
     emit setChordFilterSelection(chordVecDetected);

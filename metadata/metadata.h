@@ -4,6 +4,7 @@
 // MainWindow from the cache; the player, the chord views and the riff builder read it
 // while hasData() is true.
 #pragma once
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -40,7 +41,10 @@ public:
     ChordNameList chordVecDetected;
     ChordNameList *currentChords = &chordVec;
     ChordNameList *currentDetected = &chordVecDetected;
-    int currentBeat = 0;
+    // Index of the beat being played; written by the player's thread.
+    std::atomic<int> currentBeat{0};
+    // Held while the beat list is replaced, and by the player while it reads it.
+    QMutex beatsMutex;
 
 signals:
     void changeBeat();

@@ -61,6 +61,7 @@ bool MetaDataThread::setChordFilter(const ChordFilterGrid &grid)
 void MetaDataThread::run()
 {
     TrackAnalysis result;
+    m_metaData->clear();
     if (m_samplesSet && m_samples)
         analyseTrack(result, m_samples, m_sampleRate, m_sampleCount);
     m_metaData->setFromAnalysis(result);

@@ -143,6 +143,8 @@ private slots:
         MetaData source;
         source.setFromAnalysis(makeResult(40));
         QVERIFY(source.hasData());
+        // The working beats may be shifted later; the cache keeps the analysed ones.
+        source.beats[3] += 5000;
         QVERIFY(writeAnalysisCache(cache, composeAnalysisCacheText(audioPath, source.analysedBeats(), source.chordVec,
                                                                    source.chordVecDetected, source.tempo)));
 
@@ -157,7 +159,7 @@ private slots:
         QCOMPARE(bpm.count(), 1);
         QVERIFY(loaded.hasData());
         QCOMPARE(loaded.tempo, source.tempo);
-        QCOMPARE(loaded.beats, source.beats);
+        QCOMPARE(loaded.beats, source.analysedBeats());
         QCOMPARE(loaded.chordVec, source.chordVec);
         QCOMPARE(loaded.chordVecDetected, QVector<QString>({"Ebm", "Ab7", "C"}));
 
@@ -179,6 +181,22 @@ private slots:
         QVERIFY(!readAnalysisCache(dir.path() + "/metadata/none.pqm", 2000000, contents));
     }
 
+    void longTracksKeepTheirBeatsExactly()
+    {
+        // Far into a long track every beat comes back on its frame.
+        MetaData source;
+        TrackAnalysis r = makeResult(500, 22050.0f * 2.5f);
+        source.setFromAnalysis(r);
+        QVERIFY(source.beats.last() > 2.0e7f);
+        AnalysisCacheContents contents;
+        QVERIFY(parseAnalysisCacheText(QString::fromUtf8(composeAnalysisCacheText("/a.wav", source.analysedBeats(),
+                                       source.chordVec, source.chordVecDetected, source.tempo)), contents));
+        QCOMPARE(contents.beats.size(), source.beats.size());
+        for (int i = 0; i < contents.beats.size(); ++i)
+            QCOMPARE(contents.beats[i].toFloat(), source.beats[i]);
+        QVERIFY(analysisCacheUsable(contents, qint64(source.beats[source.beats.size() - 2]) + 1));
+    }
+
     void oldPlainCacheStillReads()
     {
         QTemporaryDir dir;
@@ -197,6 +215,10 @@ private slots:
         QVERIFY(!analysisCacheUsable(contents, 1000));
         contents.beats = QStringList({"100", "200"});
         contents.tempo = "nan";
+        QVERIFY(!analysisCacheUsable(contents, 1000));
+        // More chords than beats is no file of ours.
+        contents.tempo = "98";
+        contents.chords = QStringList({"C", "G", "D"});
         QVERIFY(!analysisCacheUsable(contents, 1000));
     }
 
@@ -268,6 +290,9 @@ private slots:
         const std::vector<float> song = clickTrack(20, 44100);
 
         MetaDataThread thread;
+        QThread *analysedOn = nullptr;
+        connect(thread.metaData(), &MetaData::gotMeta, this, [&] { analysedOn = QThread::currentThread(); },
+                Qt::DirectConnection);
         QSignalSpy got(&thread, SIGNAL(gotMetaData()));
         QSignalSpy bpm(&thread, SIGNAL(setBPM(float)));
         QSignalSpy selection(&thread, SIGNAL(setChordFilterSelection(QVector<QString>)));
@@ -278,6 +303,7 @@ private slots:
         thread.start();
         QTRY_COMPARE_WITH_TIMEOUT(got.count(), 2, 30000);
         QVERIFY(thread.wait(5000));
+        QVERIFY(analysedOn && analysedOn != QThread::currentThread());
         QCOMPARE(bpm.count(), 1);
         QCOMPARE(selection.count(), 1);
         QVERIFY(thread.metaData()->hasData());
@@ -298,6 +324,18 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(got.count(), 4, 30000);
         QVERIFY(thread.wait(5000));
         QVERIFY(!QFile::exists(cdCache));
+
+        // Silence gives no analysis: the views still hear of it, and no cache is written.
+        const std::vector<float> silence(size_t(44100) * 8, 0.0f);
+        const QString quiet = dir.path() + "/quiet.wav";
+        const QString quietCache = analysisCachePath(dir.path(), quiet);
+        thread.setSamples(silence.data(), nullptr, int(silence.size()), false, 44100);
+        thread.setFileNames(quietCache, quiet);
+        thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 6, 30000);
+        QVERIFY(thread.wait(5000));
+        QVERIFY(!thread.metaData()->hasData());
+        QVERIFY(!QFile::exists(quietCache));
     }
 };
 
