@@ -350,8 +350,11 @@ int MainWindow::decodeAudioFile(const QString &path)
 
     // Room for the expected length and a little more; grown when the decoder delivers more.
     GrowingSamples samples(m_stereo);
-    const qint64 firstCapacity = expected > 0 ? std::min<qint64>(expected + expected / 64 + 8192, maximumFrames)
-                                              : qint64(1) << 20;
+    // A header may promise far more than the file holds: at most 20 minutes up front.
+    const qint64 firstCapacity =
+        expected > 0 ? std::min<qint64>({expected + expected / 64 + 8192, qint64(info.sampleRate) * 1200,
+                                         qint64(maximumFrames)})
+                     : qint64(1) << 20;
     if (!samples.reserve(firstCapacity))
         return DecodeTooLarge;
 

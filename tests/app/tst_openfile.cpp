@@ -195,6 +195,25 @@ private slots:
         QCOMPARE(window.pathsManager()->openDialogFolder(), m_dir.path());
     }
 
+    void lengthComesFromTheDecodedFrames()
+    {
+        // The header promises 150000 frames, the file holds 120000: the track has 120000.
+        const QString truncated = path("truncated.wav");
+        QVERIFY(writeWav(truncated, 150000, 2));
+        QVERIFY(QFile::resize(truncated, 44 + 120000 * 4));
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, truncated), 0);
+        QCOMPARE(window.frameCount(), 120000);
+        QCOMPARE(window.leftSamples()[119999], sampleValue(119999, 0) / 32768.0f);
+        QCOMPARE(window.rightSamples()[119999], sampleValue(119999, 1) / 32768.0f);
+
+        // Cut below the minimum, it is refused although its header says enough.
+        QVERIFY(QFile::resize(truncated, 44 + 90000 * 4));
+        QCOMPARE(openAndSettle(window, truncated), -1);
+        QCOMPARE(m_messages.value(0).text, QString("File too small!<br />Please choose another file."));
+    }
+
     void monoSourceFillsBothArrays()
     {
         MainWindow window;
