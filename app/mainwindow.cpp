@@ -180,7 +180,31 @@ void MainWindow::createCentralWidget()
     setCentralWidget(central);
 }
 
-void MainWindow::createConnections() {}
+void MainWindow::createConnections()
+{
+    // Transport bar and overview strip to the player, and the overview to the plotter.
+    TransportWidget *transport = m_transportWidget;
+    Plotter *plotter = m_waveBg->plotter();
+    SmallPlot *smallPlot = m_waveBg->smallPlot();
+    connect(transport->playButton(), SIGNAL(released()), m_audioPlayer, SLOT(pause()));
+    connect(transport->stopButton(), SIGNAL(released()), m_audioPlayer, SLOT(stop()));
+    connect(transport->forwardButton(), SIGNAL(released()), m_audioPlayer, SLOT(seekF()));
+    connect(transport->backButton(), SIGNAL(released()), m_audioPlayer, SLOT(seekB()));
+    connect(transport->cueBackButton(), SIGNAL(released()), m_audioPlayer, SLOT(toBeginning()));
+    connect(transport->cueForwardButton(), SIGNAL(released()), m_audioPlayer, SLOT(toEnd()));
+    connect(transport->loopButton(), SIGNAL(toggled(bool)), m_audioPlayer, SLOT(loop(bool)));
+    connect(smallPlot, SIGNAL(setPlaybackPosition(int,int)), m_audioPlayer, SLOT(setPlaybackPos(int,int)));
+    connect(plotter, SIGNAL(setSmallPlotPixmap(QPixmap,float,int)), smallPlot,
+            SLOT(setSmallPlotPixmap(QPixmap,float,int)));
+    connect(plotter, SIGNAL(setSmallPlotZoomFactor(float)), smallPlot, SLOT(setZoomFactor(float)));
+    connect(transport->playButton(), SIGNAL(released()), plotter->playMarker(), SLOT(show()));
+    connect(transport->loopButton(), SIGNAL(released()), plotter->playMarker(), SLOT(show()));
+    connect(transport->volumeKnob(), SIGNAL(valueChanged(int)), m_audioPlayer, SLOT(setVolume(int)));
+    connect(transport->metronomeKnob(), SIGNAL(valueChanged(int)), m_audioPlayer, SLOT(setMetroVolume(int)));
+    connect(m_audioPlayer, SIGNAL(unlatchMainPlay()), transport->playButton(), SLOT(unlatch()));
+    connect(m_audioPlayer, SIGNAL(flashMetro()), transport, SLOT(flashMetronome()));
+    connect(m_audioPlayer, SIGNAL(setGreyedButtonsHidden(bool)), transport, SLOT(setGreyedButtonsHidden(bool)));
+}
 
 void MainWindow::scanMetadataFolder() {}
 

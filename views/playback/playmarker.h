@@ -1,78 +1,61 @@
-// PlayMarker: the line over the waveform at the play position (stand-in: follows the
-// display position on a 10 ms timer, without the carry and the band repaints).
+// PlayMarker: the vertical play line over the zoomed waveform. It reads the player's
+// display position through a pointer on its own 10 ms timer, moves the line when its
+// pixel changes and tells the overview strip the play position in overview pixels.
+// Plotter owns it, lays it over its canvas and gives it the track's sample count; the
+// main window hands it the position pointer once; the chord strip follows its x.
 #pragma once
-#include <QPainter>
-#include <QTimer>
-#include <QWheelEvent>
 #include <QWidget>
 
-#include <cmath>
+class QTimer;
 
 class PlayMarker : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PlayMarker(QWidget *parent = nullptr) : QWidget(parent), m_timer(new QTimer(this))
-    {
-        m_timer->setInterval(10);
-        connect(m_timer, &QTimer::timeout, this, &PlayMarker::setPos);
-    }
-    void startFollowTimer(const float *position)
-    {
-        m_position = position;
-        m_timer->start();
-    }
-    void setSampleCount(int sampleCount)
-    {
-        m_hasTrack = true;
-        m_sampleCount = float(sampleCount);
-    }
+    // Width of the overview strip in pixels, the unit of setSmallPos.
+    static constexpr int overviewWidth = 884;
+
+    explicit PlayMarker(QWidget *parent = nullptr);
+
+    // Stores the display-position pointer and starts following it.
+    void startFollowTimer(const float *position);
+    // A track is present from now on: its length in sample frames.
+    void setSampleCount(int sampleCount);
+
+    bool hasTrack() const { return m_hasTrack; }
+    float sampleCount() const { return m_sampleCount; }
     // The line's x in canvas pixels, and the address the chord strip follows.
     float markerX() const { return m_x; }
     const float *markerXPointer() const { return &m_x; }
-    void setDrawMarker(bool draw)
-    {
-        if (draw != m_draw) {
-            m_draw = draw;
-            update();
-        }
-    }
+    // Plotter clears the draw flag while its centre line stands in for the marker.
+    void setDrawMarker(bool draw);
     bool drawsMarker() const { return m_draw; }
+    QTimer *followTimer() const { return m_timer; }
 
 public slots:
-    void setPos()
-    {
-        if (!m_hasTrack || !m_position || m_sampleCount <= 0 || width() <= 0)
-            return;
-        const float x = std::floor(*m_position / (m_sampleCount / float(width())));
-        emit setSmallPos(int(std::floor(*m_position / (m_sampleCount / 884.0f) + 0.5f)));
-        if (x != m_x) {
-            m_x = x;
-            update();
-        }
-    }
-    void showPlaymarker(bool showMarker) { setVisible(showMarker); }
-    void showPlaymarker() { show(); }
+    // One follow step: recompute the pixel from the display position.
+    void setPos();
+    // Shown while true (the riff builder's switch sends true when riff mode goes off).
+    void showPlaymarker(bool showMarker);
+    void showPlaymarker();
 
 signals:
+    // The play position in overview pixels, on every follow step with a track.
     void setSmallPos(int smallPos);
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (!m_draw || !m_hasTrack)
-            return;
-        QPainter painter(this);
-        painter.setPen(QColor(180, 180, 180));
-        painter.drawLine(int(m_x), 0, int(m_x), height());
-    }
-    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+    void paintEvent(QPaintEvent *event) override;
+    // The wheel belongs to the waveform view underneath.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void repaintBand(float x);
+
     QTimer *m_timer;
     const float *m_position = nullptr;
     bool m_hasTrack = false;
     bool m_draw = true;
     float m_x = 1.0f;
-    float m_sampleCount = 0;
+    float m_carry = 0.0f;
+    float m_sampleCount = 0.0f;
 };
