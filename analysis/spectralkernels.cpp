@@ -2,222 +2,370 @@
 
 #include "analysis/analysismath.h"
 
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
+// The kernels are written once for a number of lanes and built twice on x86: two doubles
+// per operation (SSE2, every x86-64 processor) and four (AVX2, chosen at run time when the
+// processor has it). Both use the same operations in the same order, without fused
+// multiply-add, so they give identical results.
+
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
 #if defined(__GNUC__)
-#define ALWAYS_INLINE inline __attribute__((always_inline))
+#define KERNEL_INLINE inline __attribute__((always_inline))
 #else
-#define ALWAYS_INLINE inline
+#define KERNEL_INLINE inline
+#endif
+
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#define PLECTRONOME_KERNELS_AVX2 1
 #endif
 
 namespace analysis {
 
 namespace {
 
-// Two doubles at a time (GCC/Clang vector extensions; one SSE2 register).
-constexpr int kLanes = 2;
-using Vec = double __attribute__((vector_size(kLanes * sizeof(double))));
-using Mask = long long __attribute__((vector_size(kLanes * sizeof(long long))));
-
 constexpr double kMathPi = 3.141592653589793;
 
-ALWAYS_INLINE Vec splat(double x) { return Vec{x, x}; }
-ALWAYS_INLINE Mask splatMask(long long x) { return Mask{x, x}; }
+template <int Lanes>
+struct Lanes_;
 
-ALWAYS_INLINE Vec absOf(Vec x) { return (Vec)((Mask)x & splatMask(0x7fffffffffffffffLL)); }
-ALWAYS_INLINE Mask signBit(Vec x) { return (Mask)x < splatMask(0); }
-ALWAYS_INLINE Vec copySign(Vec magnitude, Vec sign)
+template <>
+struct Lanes_<2>
 {
-    return (Vec)(((Mask)magnitude & splatMask(0x7fffffffffffffffLL)) | ((Mask)sign & splatMask(static_cast<long long>(0x8000000000000000ULL))));
+    typedef double Vec __attribute__((vector_size(16)));
+    typedef long long Mask __attribute__((vector_size(16)));
+    typedef float FVec __attribute__((vector_size(8)));
+};
+
+template <>
+struct Lanes_<4>
+{
+    typedef double Vec __attribute__((vector_size(32)));
+    typedef long long Mask __attribute__((vector_size(32)));
+    typedef float FVec __attribute__((vector_size(16)));
+};
+
+template <int L>
+using VecOf = typename Lanes_<L>::Vec;
+template <int L>
+using MaskOf = typename Lanes_<L>::Mask;
+template <int L>
+using FVecOf = typename Lanes_<L>::FVec;
+
+template <typename V, typename S>
+KERNEL_INLINE V splat(S x)
+{
+    return V{} + x;
+}
+
+template <int L>
+KERNEL_INLINE VecOf<L> absOf(VecOf<L> x)
+{
+    return (VecOf<L>)((MaskOf<L>)x & splat<MaskOf<L>>(0x7fffffffffffffffLL));
+}
+
+template <int L>
+KERNEL_INLINE MaskOf<L> signBit(VecOf<L> x)
+{
+    return (MaskOf<L>)x < splat<MaskOf<L>>(0);
+}
+
+template <int L>
+KERNEL_INLINE VecOf<L> copySign(VecOf<L> magnitude, VecOf<L> sign)
+{
+    const MaskOf<L> signMask = splat<MaskOf<L>>(static_cast<long long>(0x8000000000000000ULL));
+    return (VecOf<L>)(((MaskOf<L>)magnitude & ~signMask) | ((MaskOf<L>)sign & signMask));
 }
 
 // floor(x) for |x| < 2^51: round to nearest through 1.5 * 2^52, then step down where that
 // went up. NaN stays NaN.
-ALWAYS_INLINE Vec floorOf(Vec x)
+template <int L>
+KERNEL_INLINE VecOf<L> floorOf(VecOf<L> x)
 {
-    const Vec big = splat(6755399441055744.0);
-    const Vec r = (x + big) - big;
-    return r - ((r > x) ? splat(1.0) : splat(0.0));
+    using V = VecOf<L>;
+    const V big = splat<V>(6755399441055744.0);
+    const V r = (x + big) - big;
+    return r - ((r > x) ? splat<V>(1.0) : splat<V>(0.0));
 }
 
-ALWAYS_INLINE bool anyLane(Mask m)
+template <int L>
+KERNEL_INLINE bool anyLane(MaskOf<L> m)
 {
     long long any = 0;
-    for (int l = 0; l < kLanes; ++l)
+    for (int l = 0; l < L; ++l)
         any |= m[l];
     return any != 0;
 }
 
 // atan(t) for |t| <= tan(pi/16): Taylor series to t^21.
-ALWAYS_INLINE Vec atanSmall(Vec t)
+template <int L>
+KERNEL_INLINE VecOf<L> atanSmall(VecOf<L> t)
 {
-    const Vec z = t * t;
-    Vec p = splat(-1.0 / 21.0);
-    p = p * z + splat(1.0 / 19.0);
-    p = p * z - splat(1.0 / 17.0);
-    p = p * z + splat(1.0 / 15.0);
-    p = p * z - splat(1.0 / 13.0);
-    p = p * z + splat(1.0 / 11.0);
-    p = p * z - splat(1.0 / 9.0);
-    p = p * z + splat(1.0 / 7.0);
-    p = p * z - splat(1.0 / 5.0);
-    p = p * z + splat(1.0 / 3.0);
+    using V = VecOf<L>;
+    const V z = t * t;
+    V p = splat<V>(-1.0 / 21.0);
+    p = p * z + splat<V>(1.0 / 19.0);
+    p = p * z - splat<V>(1.0 / 17.0);
+    p = p * z + splat<V>(1.0 / 15.0);
+    p = p * z - splat<V>(1.0 / 13.0);
+    p = p * z + splat<V>(1.0 / 11.0);
+    p = p * z - splat<V>(1.0 / 9.0);
+    p = p * z + splat<V>(1.0 / 7.0);
+    p = p * z - splat<V>(1.0 / 5.0);
+    p = p * z + splat<V>(1.0 / 3.0);
     return t - t * z * p;
 }
 
 // sin(r) and cos(r) for |r| <= pi/4: Taylor series to r^15 and r^16.
-ALWAYS_INLINE Vec sinSmall(Vec r)
+template <int L>
+KERNEL_INLINE VecOf<L> sinSmall(VecOf<L> r)
 {
-    const Vec z = r * r;
-    Vec p = splat(-1.0 / 1307674368000.0);
-    p = p * z + splat(1.0 / 6227020800.0);
-    p = p * z - splat(1.0 / 39916800.0);
-    p = p * z + splat(1.0 / 362880.0);
-    p = p * z - splat(1.0 / 5040.0);
-    p = p * z + splat(1.0 / 120.0);
-    p = p * z - splat(1.0 / 6.0);
+    using V = VecOf<L>;
+    const V z = r * r;
+    V p = splat<V>(-1.0 / 1307674368000.0);
+    p = p * z + splat<V>(1.0 / 6227020800.0);
+    p = p * z - splat<V>(1.0 / 39916800.0);
+    p = p * z + splat<V>(1.0 / 362880.0);
+    p = p * z - splat<V>(1.0 / 5040.0);
+    p = p * z + splat<V>(1.0 / 120.0);
+    p = p * z - splat<V>(1.0 / 6.0);
     return r + r * z * p;
 }
 
-ALWAYS_INLINE Vec cosSmall(Vec r)
+template <int L>
+KERNEL_INLINE VecOf<L> cosSmall(VecOf<L> r)
 {
-    const Vec z = r * r;
-    Vec p = splat(1.0 / 20922789888000.0);
-    p = p * z - splat(1.0 / 87178291200.0);
-    p = p * z + splat(1.0 / 479001600.0);
-    p = p * z - splat(1.0 / 3628800.0);
-    p = p * z + splat(1.0 / 40320.0);
-    p = p * z - splat(1.0 / 720.0);
-    p = p * z + splat(1.0 / 24.0);
-    p = p * z - splat(0.5);
-    return splat(1.0) + z * p;
+    using V = VecOf<L>;
+    const V z = r * r;
+    V p = splat<V>(1.0 / 20922789888000.0);
+    p = p * z - splat<V>(1.0 / 87178291200.0);
+    p = p * z + splat<V>(1.0 / 479001600.0);
+    p = p * z - splat<V>(1.0 / 3628800.0);
+    p = p * z + splat<V>(1.0 / 40320.0);
+    p = p * z - splat<V>(1.0 / 720.0);
+    p = p * z + splat<V>(1.0 / 24.0);
+    p = p * z - splat<V>(0.5);
+    return splat<V>(1.0) + z * p;
 }
 
 // atan2(y, x) with the library's conventions; zeros, infinities and NaN go to the library.
-ALWAYS_INLINE Vec atan2Of(Vec y, Vec x)
+template <int L>
+KERNEL_INLINE VecOf<L> atan2Of(VecOf<L> y, VecOf<L> x)
 {
-    const Vec ax = absOf(x), ay = absOf(y);
-    const Mask yBigger = ay > ax;
-    const Vec hi = yBigger ? ay : ax;
-    const Vec lo = yBigger ? ax : ay;
-    const Mask unusual = ~((hi > splat(0.0)) & (hi <= splat(std::numeric_limits<double>::max())));
-    const Vec a = lo / (unusual ? splat(1.0) : hi); // 0 ... 1
+    using V = VecOf<L>;
+    using M = MaskOf<L>;
+    const V ax = absOf<L>(x), ay = absOf<L>(y);
+    const M yBigger = ay > ax;
+    const V hi = yBigger ? ay : ax;
+    const V lo = yBigger ? ax : ay;
+    const M unusual = ~((hi > splat<V>(0.0)) & (hi <= splat<V>(std::numeric_limits<double>::max())));
+    const V a = lo / (unusual ? splat<V>(1.0) : hi); // 0 ... 1
     // Reduce around 0, tan(pi/8) or 1 so that |t| <= tan(pi/16).
-    const Mask k1 = a > splat(0.19891236737965800);
-    const Mask k2 = a > splat(0.66817863791929891);
-    const Vec centre = k2 ? splat(1.0) : (k1 ? splat(0.41421356237309503) : splat(0.0));
-    const Vec angle = k2 ? splat(kMathPi / 4.0) : (k1 ? splat(kMathPi / 8.0) : splat(0.0));
-    const Vec t = (a - centre) / (splat(1.0) + a * centre);
-    Vec r = angle + atanSmall(t);
-    r = yBigger ? splat(kMathPi / 2.0) - r : r;
-    r = signBit(x) ? splat(kMathPi) - r : r;
-    r = copySign(r, y);
-    if (anyLane(unusual))
-        for (int l = 0; l < kLanes; ++l)
+    const M k1 = a > splat<V>(0.19891236737965800);
+    const M k2 = a > splat<V>(0.66817863791929891);
+    const V centre = k2 ? splat<V>(1.0) : (k1 ? splat<V>(0.41421356237309503) : splat<V>(0.0));
+    const V angle = k2 ? splat<V>(kMathPi / 4.0) : (k1 ? splat<V>(kMathPi / 8.0) : splat<V>(0.0));
+    const V t = (a - centre) / (splat<V>(1.0) + a * centre);
+    V r = angle + atanSmall<L>(t);
+    r = yBigger ? splat<V>(kMathPi / 2.0) - r : r;
+    r = signBit<L>(x) ? splat<V>(kMathPi) - r : r;
+    r = copySign<L>(r, y);
+    if (anyLane<L>(unusual))
+        for (int l = 0; l < L; ++l)
             if (unusual[l])
                 r[l] = std::atan2(y[l], x[l]);
     return r;
 }
 
 // sin and cos of x, |x| <= pi; other lanes (and NaN) go to the library.
-ALWAYS_INLINE void sinCosOf(Vec x, Vec &sine, Vec &cosine)
+template <int L>
+KERNEL_INLINE void sinCosOf(VecOf<L> x, VecOf<L> &sine, VecOf<L> &cosine)
 {
-    const Vec a = absOf(x);
-    const Mask unusual = ~(a <= splat(kMathPi));
-    const Vec safe = unusual ? splat(0.0) : a;
+    using V = VecOf<L>;
+    using M = MaskOf<L>;
+    const V a = absOf<L>(x);
+    const M unusual = ~(a <= splat<V>(kMathPi));
+    const V safe = unusual ? splat<V>(0.0) : a;
     // safe = j pi/2 + r with |r| <= pi/4, j = 0, 1 or 2.
-    const Vec j = floorOf(safe * splat(0.63661977236758134) + splat(0.5));
-    const Vec r = (safe - j * splat(1.5707963267948966)) - j * splat(6.123233995736766e-17);
-    const Vec sr = sinSmall(r), cr = cosSmall(r);
-    const Mask odd = j == splat(1.0);
-    const Mask two = j == splat(2.0);
-    Vec s = odd ? cr : sr;
-    Vec c = odd ? -sr : cr;
+    const V j = floorOf<L>(safe * splat<V>(0.63661977236758134) + splat<V>(0.5));
+    const V r = (safe - j * splat<V>(1.5707963267948966)) - j * splat<V>(6.123233995736766e-17);
+    const V sr = sinSmall<L>(r), cr = cosSmall<L>(r);
+    const M odd = j == splat<V>(1.0);
+    const M two = j == splat<V>(2.0);
+    V s = odd ? cr : sr;
+    V c = odd ? -sr : cr;
     s = two ? -s : s;
     c = two ? -c : c;
-    sine = signBit(x) ? -s : s;
+    sine = signBit<L>(x) ? -s : s;
     cosine = c;
-    if (anyLane(unusual))
-        for (int l = 0; l < kLanes; ++l)
+    if (anyLane<L>(unusual))
+        for (int l = 0; l < L; ++l)
             if (unusual[l]) {
                 sine[l] = std::sin(x[l]);
                 cosine[l] = std::cos(x[l]);
             }
 }
 
-// Loads `count` (1 ... kLanes) floats, padding with 0.
-ALWAYS_INLINE Vec load(const float *src, int count)
+// Loads `count` (1 ... L) floats, padding with 0.
+template <int L>
+KERNEL_INLINE FVecOf<L> load(const float *src, int count)
 {
-    Vec v = splat(0.0);
-    for (int l = 0; l < count; ++l)
-        v[l] = src[l];
+    FVecOf<L> v{};
+    if (count == L)
+        std::memcpy(&v, src, sizeof v);
+    else
+        for (int l = 0; l < count; ++l)
+            v[l] = src[l];
     return v;
 }
 
-ALWAYS_INLINE Vec loadFull(const float *src) { return Vec{src[0], src[1]}; }
-
-template <typename Body>
-ALWAYS_INLINE void forBlocks(int a, int e, Body body)
+template <int L>
+KERNEL_INLINE void store(float *dst, FVecOf<L> v, int count)
 {
-    int k = a;
-    for (; k + kLanes <= e; k += kLanes)
-        body(k, kLanes);
-    if (k < e)
-        body(k, e - k);
+    if (count == L)
+        std::memcpy(dst, &v, sizeof v);
+    else
+        for (int l = 0; l < count; ++l)
+            dst[l] = v[l];
+}
+
+template <int L>
+KERNEL_INLINE VecOf<L> widen(FVecOf<L> v)
+{
+    return __builtin_convertvector(v, VecOf<L>);
+}
+
+template <int L>
+KERNEL_INLINE FVecOf<L> narrow(VecOf<L> v)
+{
+    return __builtin_convertvector(v, FVecOf<L>);
+}
+
+template <int L>
+KERNEL_INLINE VecOf<L> sqrtOf(VecOf<L> v)
+{
+    for (int l = 0; l < L; ++l)
+        v[l] = std::sqrt(v[l]);
+    return v;
+}
+
+template <int L>
+KERNEL_INLINE void magnitudePhaseImpl(const float *spectrum, float *magnitude, float *phase, int n)
+{
+    using V = VecOf<L>;
+    const int half = n / 2;
+    const float *im = spectrum + half; // for bin 0 this is the Nyquist term
+    for (int k = 0; k < half; k += L) {
+        const int count = half - k < L ? half - k : L;
+        const V re = widen<L>(load<L>(spectrum + k, count));
+        const V ii = widen<L>(load<L>(im + k, count));
+        store<L>(magnitude + k, narrow<L>(sqrtOf<L>(re * re + ii * ii)), count);
+        store<L>(phase + k, narrow<L>(atan2Of<L>(-ii, re)), count);
+    }
+}
+
+template <int L>
+KERNEL_INLINE void distancesImpl(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
+                                 int a, int e, float *out)
+{
+    using V = VecOf<L>;
+    using F = FVecOf<L>;
+    const V minusTwoPi = splat<V>(-static_cast<double>(kTwoPi));
+    const V pi = splat<V>(kPi);
+    for (int k = a; k < e; k += L) {
+        const int count = e - k < L ? e - k : L;
+        // y in float: the float sum p - 2 p1 + p2, plus pi in double, rounded to float.
+        const F s = load<L>(p + k, count) - splat<F>(2.0f) * load<L>(p1 + k, count) + load<L>(p2 + k, count);
+        const F yf = narrow<L>(widen<L>(s) + pi);
+        // floor(y / -2pi), the quotient taken in float.
+        const V q = floorOf<L>(widen<L>(yf / splat<F>(-kTwoPi)));
+        const V y = widen<L>(yf);
+        const V delta = y - q * minusTwoPi + pi;
+
+        V sine, cosine;
+        sinCosOf<L>(delta, sine, cosine);
+        const V mag = widen<L>(load<L>(m + k, count));
+        const V re = widen<L>(load<L>(m1 + k, count)) - mag * cosine;
+        const V im = mag * sine;
+        store<L>(out + (k - a), narrow<L>(sqrtOf<L>(re * re + im * im)), count);
+    }
+}
+
+void magnitudePhaseSse(const float *spectrum, float *magnitude, float *phase, int n)
+{
+    magnitudePhaseImpl<2>(spectrum, magnitude, phase, n);
+}
+
+void distancesSse(const float *m, const float *p, const float *m1, const float *p1, const float *p2, int a, int e,
+                  float *out)
+{
+    distancesImpl<2>(m, p, m1, p1, p2, a, e, out);
+}
+
+#ifdef PLECTRONOME_KERNELS_AVX2
+__attribute__((target("avx2"))) void magnitudePhaseAvx2(const float *spectrum, float *magnitude, float *phase, int n)
+{
+    magnitudePhaseImpl<4>(spectrum, magnitude, phase, n);
+}
+
+__attribute__((target("avx2"))) void distancesAvx2(const float *m, const float *p, const float *m1, const float *p1,
+                                                   const float *p2, int a, int e, float *out)
+{
+    distancesImpl<4>(m, p, m1, p1, p2, a, e, out);
+}
+
+bool hasAvx2()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return has;
+}
+#endif
+
+std::atomic<bool> g_wideAllowed{true};
+
+bool useAvx2()
+{
+#ifdef PLECTRONOME_KERNELS_AVX2
+    return g_wideAllowed.load(std::memory_order_relaxed) && hasAvx2();
+#else
+    return false;
+#endif
 }
 
 } // namespace
 
+bool setWideKernels(bool allowed)
+{
+    g_wideAllowed.store(allowed);
+    return useAvx2();
+}
+
 void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, int n)
 {
-    const int half = n / 2;
-    const float *im = spectrum + half; // for bin 0 this is the Nyquist term
-    forBlocks(0, half, [&](int k, int count) {
-        const Vec re = count == kLanes ? loadFull(spectrum + k) : load(spectrum + k, count);
-        const Vec ii = count == kLanes ? loadFull(im + k) : load(im + k, count);
-        const Vec power = re * re + ii * ii;
-        const Vec ph = atan2Of(-ii, re);
-        for (int l = 0; l < count; ++l) {
-            magnitude[k + l] = static_cast<float>(std::sqrt(power[l]));
-            phase[k + l] = static_cast<float>(ph[l]);
-        }
-    });
+#ifdef PLECTRONOME_KERNELS_AVX2
+    if (useAvx2())
+        return magnitudePhaseAvx2(spectrum, magnitude, phase, n);
+#endif
+    magnitudePhaseSse(spectrum, magnitude, phase, n);
 }
 
 void complexDomainDistances(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
                             int a, int e, float *out)
 {
-    const double minusTwoPi = -static_cast<double>(kTwoPi);
-    forBlocks(a, e, [&](int k, int count) {
-        const bool full = count == kLanes;
-        const Vec ph = full ? loadFull(p + k) : load(p + k, count);
-        const Vec ph1 = full ? loadFull(p1 + k) : load(p1 + k, count);
-        const Vec ph2 = full ? loadFull(p2 + k) : load(p2 + k, count);
-        const Vec mag = full ? loadFull(m + k) : load(m + k, count);
-        const Vec mag1 = full ? loadFull(m1 + k) : load(m1 + k, count);
-
-        // y in float: the float sum p - 2 p1 + p2, plus pi in double, rounded to float.
-        Vec y;
-        for (int l = 0; l < kLanes; ++l) {
-            const float s = static_cast<float>(ph[l]) - 2.0f * static_cast<float>(ph1[l]) + static_cast<float>(ph2[l]);
-            y[l] = static_cast<float>(static_cast<double>(s) + kPi);
-        }
-        // floor(y / -2pi) with the quotient taken in float.
-        Vec quotient;
-        for (int l = 0; l < kLanes; ++l)
-            quotient[l] = static_cast<float>(y[l]) / -kTwoPi;
-        const Vec q = floorOf(quotient);
-        const Vec delta = y - q * splat(minusTwoPi) + splat(kPi);
-
-        Vec sine, cosine;
-        sinCosOf(delta, sine, cosine);
-        const Vec re = mag1 - mag * cosine;
-        const Vec im = mag * sine;
-        const Vec squared = re * re + im * im;
-        for (int l = 0; l < count; ++l)
-            out[k - a + l] = static_cast<float>(std::sqrt(squared[l]));
-    });
+#ifdef PLECTRONOME_KERNELS_AVX2
+    if (useAvx2())
+        return distancesAvx2(m, p, m1, p1, p2, a, e, out);
+#endif
+    distancesSse(m, p, m1, p1, p2, a, e, out);
 }
 
 } // namespace analysis

@@ -20,6 +20,11 @@ void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, i
 void complexDomainDistances(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
                             int a, int e, float *out);
 
+// The kernels run four lanes at a time on processors with AVX2 and two otherwise, with
+// identical results. Allowing or forbidding the wide ones (allowed by default) is for tests
+// and benchmarks; returns whether the wide ones are now in use.
+bool setWideKernels(bool allowed);
+
 } // namespace analysis
 
 #endif

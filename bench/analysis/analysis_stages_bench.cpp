@@ -1,38 +1,47 @@
-// Timings of the analysis stages on a generated 4-minute click track at 44.1 kHz
+// Timings of the analysis stages on a generated 4-minute click track at 44.1 and 96 kHz
 // (BM_AnalyseTrack includes the chord stages).
 #include "analysis/analysetrack.h"
 #include "analysis/beattracking.h"
 #include "analysis/onsetdetection.h"
+#include "analysis/spectralkernels.h"
 #include "analysis/tempoestimation.h"
 #include "tests/analysis/clicktrack.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
-const testsignal::ClickTrack &track()
+// The track at the rate given as the benchmark's argument (made once per rate).
+const testsignal::ClickTrack &track(int rate)
 {
-    static const testsignal::ClickTrack t = [] {
+    static std::map<int, testsignal::ClickTrack> tracks;
+    auto it = tracks.find(rate);
+    if (it == tracks.end()) {
         testsignal::ClickOptions o;
         o.bpm = 126.0;
         o.seconds = 240.0;
         o.noiseLevel = 0.05f;
-        return testsignal::makeClickTrack(o);
-    }();
-    return t;
+        o.sampleRate = rate;
+        it = tracks.emplace(rate, testsignal::makeClickTrack(o)).first;
+    }
+    return it->second;
 }
+
+const testsignal::ClickTrack &track(const benchmark::State &state) { return track(int(state.range(0))); }
 
 void setRealTime(benchmark::State &state)
 {
-    state.counters["x_realtime"] = benchmark::Counter(double(track().samples.size()) / track().sampleRate,
+    const auto &t = track(state);
+    state.counters["x_realtime"] = benchmark::Counter(double(t.samples.size()) / t.sampleRate,
                                                       benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_OnsetDetection(benchmark::State &state)
 {
-    const auto &t = track();
+    const auto &t = track(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(analysis::computeOnsetFunctions(t.samples.data(), t.sampleRate, int(t.samples.size())));
     setRealTime(state);
@@ -40,7 +49,7 @@ void BM_OnsetDetection(benchmark::State &state)
 
 void BM_TempoEstimation(benchmark::State &state)
 {
-    const auto &t = track();
+    const auto &t = track(state);
     const auto on = analysis::computeOnsetFunctions(t.samples.data(), t.sampleRate, int(t.samples.size()));
     for (auto _ : state)
         benchmark::DoNotOptimize(analysis::estimateTempo(on.smoothedBands, on.hop, on.frameCount, t.sampleRate));
@@ -49,7 +58,7 @@ void BM_TempoEstimation(benchmark::State &state)
 
 void BM_BeatTracking(benchmark::State &state)
 {
-    const auto &t = track();
+    const auto &t = track(state);
     const auto on = analysis::computeOnsetFunctions(t.samples.data(), t.sampleRate, int(t.samples.size()));
     const auto est = analysis::estimateTempo(on.smoothedBands, on.hop, on.frameCount, t.sampleRate);
     std::vector<float> period(on.frameCount);
@@ -63,7 +72,7 @@ void BM_BeatTracking(benchmark::State &state)
 // Onsets, tempo, metre and beats: the whole analysis without the chord stages.
 void BM_TempoAndBeats(benchmark::State &state)
 {
-    const auto &t = track();
+    const auto &t = track(state);
     for (auto _ : state) {
         const auto on = analysis::computeOnsetFunctions(t.samples.data(), t.sampleRate, int(t.samples.size()));
         const auto est = analysis::estimateTempo(on.smoothedBands, on.hop, on.frameCount, t.sampleRate);
@@ -75,9 +84,17 @@ void BM_TempoAndBeats(benchmark::State &state)
     setRealTime(state);
 }
 
+// The same with the two-lane kernels only (processors without AVX2).
+void BM_TempoAndBeatsTwoLanes(benchmark::State &state)
+{
+    analysis::setWideKernels(false);
+    BM_TempoAndBeats(state);
+    analysis::setWideKernels(true);
+}
+
 void BM_AnalyseTrack(benchmark::State &state)
 {
-    const auto &t = track();
+    const auto &t = track(state);
     TrackAnalysis r;
     for (auto _ : state) {
         analyseTrack(r, t.samples.data(), t.sampleRate, int(t.samples.size()));
@@ -88,9 +105,10 @@ void BM_AnalyseTrack(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_OnsetDetection)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TempoEstimation)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BeatTracking)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TempoAndBeats)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AnalyseTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnsetDetection)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TempoEstimation)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BeatTracking)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TempoAndBeats)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TempoAndBeatsTwoLanes)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyseTrack)->Arg(44100)->Arg(96000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
