@@ -128,13 +128,22 @@ void TestTransportPlayback::transportDrivesThePlayer()
     QVERIFY(atSeek.startsWith("0:02.99"));
     QTRY_COMPARE(clockTime(transport), atSeek);
 
-    // Play: the clock and the markers run.
+    // Play: the clock and the markers run, and the lamp lights on the track's beats
+    // (the analysis has found the pulses by now).
+    int beats = 0;
+    int litOnBeat = 0;
+    connect(player, &AudioPlayer::flashMetro, transport, [&] {
+        ++beats;
+        litOnBeat += transport->metronomeLamp()->isVisible() ? 1 : 0;
+    });
     clickOn(transport->playButton());
     QVERIFY(player->isPlaying());
     QVERIFY(transport->playButton()->isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(overviewMarker->lastDrawnX() > x + 10, 4000);
     QTRY_VERIFY_WITH_TIMEOUT(clockTime(transport).startsWith("0:03."), 3000);
     saveGrab(&window, "window_playing");
+    QTRY_VERIFY_WITH_TIMEOUT(beats >= 2, 4000);
+    QCOMPARE(litOnBeat, beats);
 
     // Forward and back by 32768 frames; loop on.
     int before = player->playPosition();
