@@ -65,19 +65,19 @@ KERNEL_INLINE V splat(S x)
 }
 
 template <int L>
-KERNEL_INLINE VecOf<L> absOf(VecOf<L> x)
+KERNEL_INLINE VecOf<L> absOf(const VecOf<L> &x)
 {
     return (VecOf<L>)((MaskOf<L>)x & splat<MaskOf<L>>(0x7fffffffffffffffLL));
 }
 
 template <int L>
-KERNEL_INLINE MaskOf<L> signBit(VecOf<L> x)
+KERNEL_INLINE MaskOf<L> signBit(const VecOf<L> &x)
 {
     return (MaskOf<L>)x < splat<MaskOf<L>>(0);
 }
 
 template <int L>
-KERNEL_INLINE VecOf<L> copySign(VecOf<L> magnitude, VecOf<L> sign)
+KERNEL_INLINE VecOf<L> copySign(const VecOf<L> &magnitude, const VecOf<L> &sign)
 {
     const MaskOf<L> signMask = splat<MaskOf<L>>(static_cast<long long>(0x8000000000000000ULL));
     return (VecOf<L>)(((MaskOf<L>)magnitude & ~signMask) | ((MaskOf<L>)sign & signMask));
@@ -86,7 +86,7 @@ KERNEL_INLINE VecOf<L> copySign(VecOf<L> magnitude, VecOf<L> sign)
 // floor(x) for |x| < 2^51: round to nearest through 1.5 * 2^52, then step down where that
 // went up. NaN stays NaN.
 template <int L>
-KERNEL_INLINE VecOf<L> floorOf(VecOf<L> x)
+KERNEL_INLINE VecOf<L> floorOf(const VecOf<L> &x)
 {
     using V = VecOf<L>;
     const V big = splat<V>(6755399441055744.0);
@@ -95,7 +95,7 @@ KERNEL_INLINE VecOf<L> floorOf(VecOf<L> x)
 }
 
 template <int L>
-KERNEL_INLINE bool anyLane(MaskOf<L> m)
+KERNEL_INLINE bool anyLane(const MaskOf<L> &m)
 {
     long long any = 0;
     for (int l = 0; l < L; ++l)
@@ -105,7 +105,7 @@ KERNEL_INLINE bool anyLane(MaskOf<L> m)
 
 // atan(t) for |t| <= tan(pi/16): Taylor series to t^21.
 template <int L>
-KERNEL_INLINE VecOf<L> atanSmall(VecOf<L> t)
+KERNEL_INLINE VecOf<L> atanSmall(const VecOf<L> &t)
 {
     using V = VecOf<L>;
     const V z = t * t;
@@ -124,7 +124,7 @@ KERNEL_INLINE VecOf<L> atanSmall(VecOf<L> t)
 
 // sin(r) and cos(r) for |r| <= pi/4: Taylor series to r^15 and r^16.
 template <int L>
-KERNEL_INLINE VecOf<L> sinSmall(VecOf<L> r)
+KERNEL_INLINE VecOf<L> sinSmall(const VecOf<L> &r)
 {
     using V = VecOf<L>;
     const V z = r * r;
@@ -139,7 +139,7 @@ KERNEL_INLINE VecOf<L> sinSmall(VecOf<L> r)
 }
 
 template <int L>
-KERNEL_INLINE VecOf<L> cosSmall(VecOf<L> r)
+KERNEL_INLINE VecOf<L> cosSmall(const VecOf<L> &r)
 {
     using V = VecOf<L>;
     const V z = r * r;
@@ -156,7 +156,7 @@ KERNEL_INLINE VecOf<L> cosSmall(VecOf<L> r)
 
 // atan2(y, x) with the library's conventions; zeros, infinities and NaN go to the library.
 template <int L>
-KERNEL_INLINE VecOf<L> atan2Of(VecOf<L> y, VecOf<L> x)
+KERNEL_INLINE VecOf<L> atan2Of(const VecOf<L> &y, const VecOf<L> &x)
 {
     using V = VecOf<L>;
     using M = MaskOf<L>;
@@ -185,7 +185,7 @@ KERNEL_INLINE VecOf<L> atan2Of(VecOf<L> y, VecOf<L> x)
 
 // sin and cos of x, |x| <= pi; other lanes (and NaN) go to the library.
 template <int L>
-KERNEL_INLINE void sinCosOf(VecOf<L> x, VecOf<L> &sine, VecOf<L> &cosine)
+KERNEL_INLINE void sinCosOf(const VecOf<L> &x, VecOf<L> &sine, VecOf<L> &cosine)
 {
     using V = VecOf<L>;
     using M = MaskOf<L>;
@@ -226,7 +226,7 @@ KERNEL_INLINE FVecOf<L> load(const float *src, int count)
 }
 
 template <int L>
-KERNEL_INLINE void store(float *dst, FVecOf<L> v, int count)
+KERNEL_INLINE void store(float *dst, const FVecOf<L> &v, int count)
 {
     if (count == L)
         std::memcpy(dst, &v, sizeof v);
@@ -236,23 +236,24 @@ KERNEL_INLINE void store(float *dst, FVecOf<L> v, int count)
 }
 
 template <int L>
-KERNEL_INLINE VecOf<L> widen(FVecOf<L> v)
+KERNEL_INLINE VecOf<L> widen(const FVecOf<L> &v)
 {
     return __builtin_convertvector(v, VecOf<L>);
 }
 
 template <int L>
-KERNEL_INLINE FVecOf<L> narrow(VecOf<L> v)
+KERNEL_INLINE FVecOf<L> narrow(const VecOf<L> &v)
 {
     return __builtin_convertvector(v, FVecOf<L>);
 }
 
 template <int L>
-KERNEL_INLINE VecOf<L> sqrtOf(VecOf<L> v)
+KERNEL_INLINE VecOf<L> sqrtOf(const VecOf<L> &v)
 {
+    VecOf<L> r = v;
     for (int l = 0; l < L; ++l)
-        v[l] = std::sqrt(v[l]);
-    return v;
+        r[l] = std::sqrt(r[l]);
+    return r;
 }
 
 template <int L>
