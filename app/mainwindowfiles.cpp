@@ -49,7 +49,7 @@ QString fileNameOf(const QString &path)
 // tracks have no unique file names, so they get no analysis cache.
 bool isCdTrackPath(const QString &path)
 {
-    return path.contains(".cda") || path.contains("/cdda:");
+    return path.endsWith(".cda", Qt::CaseInsensitive) || path.contains("/cdda:");
 }
 
 // The path with every occurrence of its extension (from the last ".") in lower case.
@@ -61,10 +61,11 @@ QString lowerCasedExtension(const QString &path)
     return result.replace(extension, extension.toLower());
 }
 
+// Reports a failed audio-layer call on standard output. Unlike showBassError it frees
+// no device: while decoding, the current device may be the player's output.
 void printLayerError(const char *message)
 {
-    const int code = audiolayer::lastError();
-    std::printf("Error(%d): %s (%s)<br />\n", code, message, audiolayer::errorText(code));
+    std::printf("Error(%d): %s<br />\n", audiolayer::lastError(), message);
     std::fflush(stdout);
 }
 
