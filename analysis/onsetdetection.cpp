@@ -87,14 +87,14 @@ void bandOnsetStrength(const float *magnitude, const float *phase, SpectralHisto
     static const double clearlyAbove = threeDecibels * (1.0 + 1e-9);
     static const double clearlyBelow = threeDecibels * (1.0 - 1e-9);
     const float *prevMag = history.magnitude.data();
+    int rising = 0;
     for (int k = k5000; k < half; ++k) {
         const double ratio = (magnitude[k] + kEpsilon) / (prevMag[k] + kEpsilon);
-        bool rising = ratio > clearlyAbove;
-        if (!rising && ratio >= clearlyBelow)
-            rising = 20.0 * std::log10(ratio) > 3.0;
-        if (rising)
-            bands[2][j] += 1.0f;
+        rising += ratio > clearlyAbove;
+        if (ratio <= clearlyAbove && ratio >= clearlyBelow)
+            rising += 20.0 * std::log10(ratio) > 3.0;
     }
+    bands[2][j] += static_cast<float>(rising);
 
     std::copy(history.phase.begin(), history.phase.end(), history.phase2.begin());
     std::copy(phase, phase + half, history.phase.begin());
