@@ -214,6 +214,26 @@ private slots:
         QCOMPARE(m_messages.value(0).text, QString("File too small!<br />Please choose another file."));
     }
 
+    void refusedWhileTheAnalysisRuns()
+    {
+        // Half a minute of audio keeps the analysis busy far longer than the next call takes.
+        const QString longer = path("longer.wav");
+        QVERIFY(writeWav(longer, 44100 * 30, 2));
+        MainWindow window;
+        attach(window);
+        QCOMPARE(window.open(longer), 0);
+        if (!window.metaDataThread()->isRunning())
+            QSKIP("the analysis ended before it could be interrupted");
+        QCOMPARE(window.open(m_minimum), 1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].title, QString("Cannot load file"));
+        QCOMPARE(m_messages[0].text, QString("Meta data extraction still running!<br />Please wait till processing "
+                                             "is finished<br />before loading a new file."));
+        QCOMPARE(window.pathsManager()->lastFile(), longer);
+        QCOMPARE(window.frameCount(), 44100 * 30);
+        window.metaDataThread()->wait();
+    }
+
     void monoSourceFillsBothArrays()
     {
         MainWindow window;
