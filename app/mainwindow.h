@@ -107,6 +107,8 @@ public slots:
     int open(const QString &fn, bool isCDTrack);
     void openCD();
     void clearRecent();
+    // Opens the picked entry of the "Recent files" menu as audio or as a session.
+    void loadRecent(QAction *recent);
 
 public:
     // ---- Menus, actions and keyboard commands (mainwindowactions.cpp) -------------
@@ -136,7 +138,7 @@ public slots:
     void viewSupport();
     void updateRedirect();
 
-    // Stand-ins until the sessions, export, about and recent-file code lands; they
+    // Stand-ins until the sessions, export and about code lands; they
     // sit together at the end of mainwindowactions.cpp.
     void saveSessionFileAs();
     void saveSessionFile();
@@ -146,7 +148,6 @@ public slots:
     void exportSongWav();
     void exportRiffWav();
     void about();
-    void loadRecent(QAction *recent);
 
 private slots:
     // The two save commands act only while their menu actions are enabled.
