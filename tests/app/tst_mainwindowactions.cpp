@@ -26,6 +26,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 // True when the connection exists; it is left in place.
 bool isWired(QObject *sender, const char *signal, QObject *receiver, const char *method)
@@ -136,8 +138,14 @@ class TestMainWindowActions : public QObject
 
     // Each keyboard command with a key: the key fires it, it reaches its target, it
     // belongs to the window and is enabled. Exit is pressed by its own test.
-    void checkEveryShortcutFires(MainWindow &window)
+    void checkEveryShortcutFires(MainWindow &window, UrlCatcher *urls = nullptr)
     {
+        // What the commands open is answered at once: no dialog waits for a user.
+        window.setFileDialogHook([](const QString &, const QString &, const QString &) { return QString(); });
+        window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) { return QMessageBox::No; });
+        ModalAnswerer closer(QMessageBox::No);
+        std::unique_ptr<UrlCatcher> ownUrls(urls ? nullptr : new UrlCatcher);
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QList<QShortcut *> shortcuts = window.shortcuts();
@@ -259,15 +267,12 @@ private slots:
     void everyShortcutFiresBeforeAndAfterChanges()
     {
         MainWindow window;
-        window.setFileDialogHook([](const QString &, const QString &, const QString &) { return QString(); });
-        window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
-                                    QMessageBox::StandardButton) { return QMessageBox::No; });
         UrlCatcher urls;
         ModalAnswerer answerer(QMessageBox::Yes);
         ShortcutsTab *page = window.preferencesMenu()->shortcutsTab();
         QCOMPARE(ShortcutsTab::commandNames().size(), routes(window).size());
 
-        checkEveryShortcutFires(window);
+        checkEveryShortcutFires(window, &urls);
         QCOMPARE(urls.urls.size(), 1); // "View Help"
 
         // A new key on the page is live at once, and the old one is free.
@@ -280,7 +285,7 @@ private slots:
         QCOMPARE(zoomed.count(), 0);
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(zoomed.count(), 1);
-        checkEveryShortcutFires(window);
+        checkEveryShortcutFires(window, &urls);
 
         // A key moved from another command after the question.
         page->commandTree()->setCurrentItem(page->items().at(ShortcutsTab::commandNames().indexOf("Rewind")));
@@ -288,24 +293,42 @@ private slots:
         page->setShortcut();
         QCOMPARE(answerer.texts.size(), 1);
         QVERIFY(shortcutNamed(window, "Toggle Loop")->key().isEmpty());
-        checkEveryShortcutFires(window);
+        checkEveryShortcutFires(window, &urls);
 
         // Restoring the defaults builds a new list: it is wired and enabled at once.
         page->restoreDefaults();
         QCOMPARE(answerer.texts.size(), 2);
         QCOMPARE(shortcutNamed(window, "Toggle Loop")->key(), QKeySequence("L"));
-        checkEveryShortcutFires(window);
+        checkEveryShortcutFires(window, &urls);
 
         // So is a list set from stored keys.
         QStringList stored = page->loadShortcuts();
         stored[ShortcutsTab::commandNames().indexOf("Play/Stop")] = "CTRL+P";
         QVERIFY(page->setShortcuts(stored));
         QCOMPARE(shortcutNamed(window, "Play/Stop")->key(), QKeySequence("Ctrl+P"));
-        checkEveryShortcutFires(window);
+        checkEveryShortcutFires(window, &urls);
 
         // Exit closes the window.
         QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
+    }
+
+    void editedKeysComeBackAtStart()
+    {
+        {
+            MainWindow window;
+            ShortcutsTab *page = window.preferencesMenu()->shortcutsTab();
+            page->commandTree()->setCurrentItem(page->items().at(ShortcutsTab::commandNames().indexOf("Toggle Loop")));
+            page->keyField()->setText("CTRL+SHIFT+L");
+            page->setShortcut();
+            window.close();
+        }
+        MainWindow window;
+        QCOMPARE(shortcutNamed(window, "Toggle Loop")->key(), QKeySequence("Ctrl+Shift+L"));
+        checkEveryShortcutFires(window);
+        QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(window.transportWidget()->loopButton()->isChecked());
+        window.close();
     }
 
     void commandsReachTheirTargets()
@@ -387,6 +410,10 @@ private slots:
         MainWindow window;
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        // The save commands may ask for a file name: any dialog is cancelled at once.
+        ModalAnswerer closer(QMessageBox::No);
+        window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) { return QMessageBox::No; });
         QAction *saveSession = actionNamed(window, "&Save Session");
         QAction *saveAudio = actionNamed(window, "Save Audio");
         QSignalSpy sessionSaved(saveSession, SIGNAL(triggered()));
