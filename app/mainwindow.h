@@ -115,7 +115,8 @@ public:
     UpdateCheck *updateCheck() const { return m_updateCheck; }
     // The keyboard commands, wired by initShortcuts: the shortcuts page's list.
     QList<QShortcut *> shortcuts() const;
-    // Prints a failed audio-library call to standard output and frees the device.
+    // Prints a failed audio-library call to standard output and frees the silent
+    // decoding device when that is the current one (never the player's output).
     void showBassError(const char *message);
     // The maker's page for the help command in a language ("en", "de", ...).
     static QUrl onlineDocsUrl(const QString &languageCode);

@@ -372,10 +372,13 @@ void MainWindow::showBassError(const char *message)
 {
     std::printf("Error(%d): %s<br />", audiolayer::lastError(), message ? message : "");
     std::fflush(stdout);
-    audiolayer::freeDevice();
+    // The silent decoding device is released; the player's output never is, so that a
+    // failed file operation does not end playback for the rest of the run.
+    if (audiolayer::currentDevice() == audiolayer::kNoSoundDevice)
+        audiolayer::freeDevice();
 }
 
-// ---- Stand-ins: the session, export, about and recent-file slots ------------------------------
+// ---- Stand-ins: the session, export and about slots ----------------------------------------
 // Empty until their own code lands; the actions and commands above already reach them.
 
 void MainWindow::saveSessionFileAs() {}

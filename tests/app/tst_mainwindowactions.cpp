@@ -8,6 +8,7 @@
 #include "app/updatecheck.h"
 #include "app/weblinks.h"
 #include "audio/audioplayer.h"
+#include "audio/layer/audiolayer.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
 #include "views/playback/transportwidget.h"
@@ -26,7 +27,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 // True when the connection exists; it is left in place.
@@ -499,6 +503,39 @@ private slots:
         window.clearRecent();
         QVERIFY(!recent->isEnabled());
         QTRY_VERIFY(recent->actions().isEmpty());
+        window.close();
+    }
+
+    void audioErrorsAreReportedAndKeepThePlayerOutput()
+    {
+        MainWindow window;
+        const int output = audiolayer::currentDevice();
+        QVERIFY(output >= 1);
+
+        // The report goes to standard output, exactly in the usual form.
+        int fds[2];
+        QCOMPARE(pipe(fds), 0);
+        std::fflush(stdout);
+        const int saved = dup(1);
+        dup2(fds[1], 1);
+        window.showBassError("Can't create file");
+        std::fflush(stdout);
+        dup2(saved, 1);
+        ::close(saved);
+        ::close(fds[1]);
+        char buffer[256] = {};
+        const ssize_t n = read(fds[0], buffer, sizeof(buffer) - 1);
+        ::close(fds[0]);
+        const QString printed = QString::fromUtf8(buffer, int(qMax<ssize_t>(n, 0)));
+        QVERIFY2(QRegularExpression("^Error\\(-?\\d+\\): Can't create file<br />$").match(printed).hasMatch(),
+                 qPrintable(printed));
+        QCOMPARE(audiolayer::currentDevice(), output);
+
+        // The silent decoding device, when current, is released.
+        QVERIFY(audiolayer::initDevice(audiolayer::kNoSoundDevice));
+        QCOMPARE(audiolayer::currentDevice(), audiolayer::kNoSoundDevice);
+        window.showBassError("file not loaded");
+        QCOMPARE(audiolayer::currentDevice(), output);
         window.close();
     }
 
