@@ -152,6 +152,8 @@ void AudioPlayer::setAudioData(const float *left, const float *right, int channe
         m_playStart = m_engine.playPosition();
         createStream();
     }
+    // A new track starts stopped, whatever the play button showed before.
+    emit unlatchMainPlay();
     m_tickCount = 0;
     m_tickClock.start();
     m_displayTimer->start();
@@ -168,6 +170,7 @@ void AudioPlayer::clearAudioData()
     m_left = m_right = nullptr;
     m_length = 0;
     m_engine.setAudioData(nullptr, nullptr, 0);
+    emit unlatchMainPlay();
 }
 
 void AudioPlayer::setMetronomeClick(const float *left, const float *, int length)

@@ -20,6 +20,9 @@ public:
             m_riffTimers.append(new QTimer(this));
         for (int &slot : m_song)
             slot = -1;
+        // Nothing of this tab is laid out yet: keep its controls out of sight.
+        m_riffPlayButton->hide();
+        m_songPlayButton->hide();
     }
     void setMetaData(MetaData *metaData) { m_metaData = metaData; }
     QTimer *riffRowTimer(int index) { return m_riffTimers.value(index); }

@@ -14,6 +14,9 @@ public:
           m_bpm(new IncrementWidget(this)), m_tempoPower(new PowerButton(this)), m_pitchPower(new PowerButton(this)),
           m_isolatePower(new PowerButton(this))
     {
+        // Nothing of this tab is laid out yet: keep its controls out of sight.
+        for (QWidget *child : findChildren<QWidget *>())
+            child->hide();
     }
     QWidget *pitchKnob() { return m_pitchKnob; }
     QWidget *fineTuneWidget() { return m_fineTune; }
