@@ -135,11 +135,7 @@ void AudioPlayer::setAudioData(const float *left, const float *right, int channe
 {
     {
         QMutexLocker lock(&m_passMutex);
-        m_stopped = true;
-        m_riffPlaying = false;
-        m_songPlaying = false;
-        if (m_stream)
-            audiolayer::stop(m_stream);
+        haltForNewTrack();
         m_left = left;
         m_right = right ? right : left;
         m_channels = channels;
@@ -159,14 +155,19 @@ void AudioPlayer::setAudioData(const float *left, const float *right, int channe
     m_displayTimer->start();
 }
 
-void AudioPlayer::clearAudioData()
+void AudioPlayer::haltForNewTrack()
 {
-    QMutexLocker lock(&m_passMutex);
     m_stopped = true;
     m_riffPlaying = false;
     m_songPlaying = false;
     if (m_stream)
         audiolayer::stop(m_stream);
+}
+
+void AudioPlayer::clearAudioData()
+{
+    QMutexLocker lock(&m_passMutex);
+    haltForNewTrack();
     m_left = m_right = nullptr;
     m_length = 0;
     m_engine.setAudioData(nullptr, nullptr, 0);

@@ -153,6 +153,8 @@ private slots:
 private:
     void initBass();
     void createStream();
+    // Stops output and riff/song playback before the track is replaced (pass lock held).
+    void haltForNewTrack();
     void freeStream();
     bool onePass();
     void followBeats(bool &clickThisPass);

@@ -80,9 +80,16 @@ void MetaData::setFromAnalysis(const TrackAnalysis &result)
     for (const std::string &label : result.chordList)
         detected.append(spelledForViews(QString::fromUtf8(label.c_str())));
 
+    takeResults(newBeats, chords, detected, result.tempo);
+    emit gotMeta();
+}
+
+void MetaData::takeResults(const QVector<float> &newBeats, const ChordNameList &chords, const ChordNameList &detected,
+                           float newTempo)
+{
     QMutexLocker lock(&beatsMutex);
     setHasData(false);
-    tempo = std::isfinite(result.tempo) ? result.tempo : 0.0f;
+    tempo = std::isfinite(newTempo) ? newTempo : 0.0f;
     beats = newBeats;
     chordVec = chords;
     chordVecDetected = detected;
@@ -96,8 +103,6 @@ void MetaData::setFromAnalysis(const TrackAnalysis &result)
     m_analysedBeats = beats;
     beatStep = beatStepOf(beats);
     setHasData(usable);
-    lock.unlock();
-    emit gotMeta();
 }
 
 void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &chordTexts,
@@ -112,26 +117,12 @@ void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &
     while (newBeats.size() >= 2 && newBeats.size() <= chords.size())
         appendExtrapolatedBeat(newBeats);
 
-    QMutexLocker lock(&beatsMutex);
-    setHasData(false);
-    chordVecDetected.clear();
+    ChordNameList detected;
     for (const QString &text : detectedTexts) {
         if (!text.isEmpty())
-            chordVecDetected.append(text);
+            detected.append(text);
     }
-    beats = newBeats;
-    chordVec = chords;
-    const float t = tempoText.section(' ', 0, 0, QString::SectionSkipEmpty).toFloat();
-    tempo = std::isfinite(t) ? t : 0.0f;
-    const bool usable = alignBeatsAndChords(beats, chordVec);
-    if (!usable) {
-        beats.clear();
-        chordVec.clear();
-    }
-    m_analysedBeats = beats;
-    beatStep = beatStepOf(beats);
-    setHasData(usable);
-    lock.unlock();
+    takeResults(newBeats, chords, detected, tempoText.section(' ', 0, 0, QString::SectionSkipEmpty).toFloat());
 
     emit setBpm(tempo);
     emit setChordFilterSelection(chordVecDetected);

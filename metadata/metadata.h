@@ -53,7 +53,9 @@ signals:
     void setChordFilterSelection(QVector<QString> selection);
 
 private:
-    void finishLoad();
+    // Replaces the results under the beats lock, keeping one more beat than chords.
+    void takeResults(const QVector<float> &newBeats, const ChordNameList &chords, const ChordNameList &detected,
+                     float newTempo);
     void setHasData(bool value) { m_hasData.store(value, std::memory_order_release); }
 
     std::atomic<bool> m_hasData{false};
