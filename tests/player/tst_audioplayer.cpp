@@ -3,6 +3,7 @@
 #include "audio/audioplayer.h"
 #include "metadata/metadata.h"
 #include "real_time_tools/realtimeengine.h"
+#include "tests/testrunner.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -369,16 +370,7 @@ private slots:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        TestAudioPlayer player;
-        status |= QTest::qExec(&player, argc, argv);
-    }
-    {
-        TestCapturedOutput capture;
-        status |= QTest::qExec(&capture, argc, argv);
-    }
-    return status;
+    return runTests<TestAudioPlayer, TestCapturedOutput>(argc, argv);
 }
 
 #include "tst_audioplayer.moc"
