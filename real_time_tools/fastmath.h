@@ -20,6 +20,8 @@ constexpr float kHalfPi = 1.57079632679490f;
 constexpr float kQuarterPi = 0.785398163397448f;
 
 // Nearest integer (ties to even) for |v| < 2^22, without a library call.
+// The magic-number rounding relies on IEEE single and double arithmetic: it needs SSE (no x87
+// excess precision) and a build without -ffast-math, which would fold the two operations away.
 inline float roundNearest(float v)
 {
     const float magic = 12582912.0f; // 1.5 * 2^23
@@ -64,7 +66,8 @@ inline void sincosf(float x, float *s, float *c)
     const float z = r * r;
     const float sr = ((-1.9515295891e-4f * z + 8.3321608736e-3f) * z - 1.6666654611e-1f) * z * r + r;
     const float cr = ((2.443315711809948e-5f * z - 1.388731625493765e-3f) * z + 4.166664568298827e-2f) * z * z - 0.5f * z + 1.0f;
-    const int k = static_cast<int>(q) & 3;
+    // NaN or an argument beyond the reduction's range must not reach the int conversion.
+    const int k = std::fabs(q) < 4194304.0f ? static_cast<int>(q) & 3 : 0;
     const float ss = (k & 1) ? cr : sr;
     const float cc = (k & 1) ? sr : cr;
     *s = (k & 2) ? -ss : ss;

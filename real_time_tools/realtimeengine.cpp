@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -14,6 +16,9 @@ const double kTwoPi = 2.0 * kPi;
 constexpr int N = RealTimeEngine::frameSize;
 constexpr int H = RealTimeEngine::hopSize;
 constexpr int HALF = N / 2;
+
+// A bin counts towards a transient only above this fraction of the frame's largest magnitude.
+constexpr float kRisingFloor = 1e-5f;
 
 // Wraps a phase into [-pi, pi].
 inline double wrapPhase(double x)
@@ -47,6 +52,15 @@ inline void magnitudeKernel(const float *spectrum, float *magnitude)
 inline void rectKernel(float *spectrum, const float *magnitude, const float *phase)
 {
     fastmath::fromPolarBlock(magnitude, phase, spectrum, spectrum + HALF, HALF);
+}
+
+// A damaged sample (NaN, infinity, or a value that overflows once scaled) reads as silence,
+// so that it spoils at most the few blocks whose frames hold it.
+inline void zeroNonFinite(float *frame)
+{
+    const float largest = std::numeric_limits<float>::max();
+    for (int i = 0; i < N; ++i)
+        frame[i] = std::fabs(frame[i]) <= largest ? frame[i] : 0.0f;
 }
 
 inline float usableInterp(float x)
@@ -140,10 +154,17 @@ void RealTimeEngine::resetPhaseBuffers()
     }
 }
 
+int RealTimeEngine::positionLimit() const
+{
+    return static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(m_length) + frameSize,
+                                                   std::numeric_limits<int>::max()));
+}
+
 void RealTimeEngine::setPlayPosition(int position)
 {
     if (position < hopSize)
         position = std::max(position + hopSize, static_cast<int>(hopSize));
+    position = std::min(position, positionLimit());
     m_playPosition.store(position, std::memory_order_relaxed);
 }
 
@@ -400,6 +421,7 @@ void RealTimeEngine::readFrame(const float *in, int position, const Params &p, C
             for (int i = 0; i < N; ++i)
                 cur[i] = sampleAt(in, first + i, len) * scale * w[i];
         }
+        zeroNonFinite(cur);
         return;
     }
 
@@ -429,6 +451,8 @@ void RealTimeEngine::readFrame(const float *in, int position, const Params &p, C
         cur[i] = (a0 + f * (a1 - a0)) * ww;
         prev[i] = (b0 + f * (b1 - b0)) * ww;
     }
+    zeroNonFinite(cur);
+    zeroNonFinite(prev);
 }
 
 void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool restart)
@@ -472,10 +496,17 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
         if (m > mag[j - 2] && m > mag[j - 1] && m > mag[j + 1] && m > mag[j + 2])
             peaks[nPeaks++] = j;
     }
+    // Only bins that carry part of the signal count as rising: with a pitch factor other than
+    // 1 the near-silent bins hold interpolation residue and rounding noise whose level
+    // changes from frame to frame, and counted in they would report a transient on every
+    // few frames of a steady tone.
+    float loudest = 0.0f;
+    for (int j = 0; j < HALF; ++j)
+        loudest = std::max(loudest, mag[j]);
+    const float audible = loudest * kRisingFloor;
     int rising = 0;
     for (int j = 0; j < HALF; ++j)
-        if (mag[j] > prevMag[j])
-            ++rising;
+        rising += (mag[j] > prevMag[j] && mag[j] > audible) ? 1 : 0;
 
     // Identity phase locking around each peak up to the mode's limit.
     if (!restart) {
@@ -506,6 +537,15 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
             syn[j] = acc[j] = phase[j];
     }
     ch.transientCount = rising;
+
+    // The accumulator carries each bin's phase from block to block: an entry that is no
+    // longer finite (a frame whose spectrum overflowed) restarts from the analysis phase
+    // rather than silencing the bin for the rest of the track.
+    for (int j = 0; j < HALF; ++j) {
+        const float restartAt = std::fabs(phase[j]) <= 4.0f ? phase[j] : 0.0f;
+        const float v = std::fabs(acc[j]) <= 4.0f ? acc[j] : restartAt;
+        syn[j] = acc[j] = v;
+    }
 }
 
 void RealTimeEngine::isolateKernel(const Params &p, int channels)
@@ -685,7 +725,8 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
     }
 
     const int advance = p.vocoder ? static_cast<int>(std::floor(H * p.hop)) : H;
+    const int next = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(position) + advance, positionLimit()));
     // A seek from another thread during the block wins over the advance.
     int expected = position;
-    m_playPosition.compare_exchange_strong(expected, position + advance, std::memory_order_relaxed);
+    m_playPosition.compare_exchange_strong(expected, next, std::memory_order_relaxed);
 }

@@ -64,7 +64,8 @@ public:
     void resetPhaseBuffers();
 
     // Next frame start in the track. Values below hopSize get hopSize added (and never end
-    // up below hopSize).
+    // up below hopSize); positions stop at trackLength() + frameSize, past which every
+    // frame is silence.
     int playPosition() const { return m_playPosition.load(std::memory_order_relaxed); }
     void setPlayPosition(int position);
     // Input frames the next block will consume.
@@ -141,6 +142,7 @@ private:
     };
 
     void allocPhaseVocoderBuffers();
+    int positionLimit() const;
     Params snapshot();
     void readFrame(const float *in, int position, const Params &p, Channel &ch) const;
     void processPhase(int mode, Channel &ch, float interp, bool restart);

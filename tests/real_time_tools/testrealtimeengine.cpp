@@ -2,7 +2,10 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -134,9 +137,12 @@ void TestRealTimeEngine::monoTrackFeedsBothChannels()
 {
     const int length = 10 * N;
     const std::vector<float> x = sine(length, 300.0, 0.5f);
-    for (bool nullRight : {true, false}) {
+    // The player hands over a copy of the left array as the right one; both pointers equal
+    // or no right array at all must give the same.
+    const std::vector<float> copy = x;
+    for (const float *right : {static_cast<const float *>(nullptr), x.data(), copy.data()}) {
         RealTimeEngine e;
-        e.setAudioData(x.data(), nullRight ? nullptr : x.data(), length);
+        e.setAudioData(x.data(), right, length);
         e.setInterp(1.2f);
         e.activatePitch(false);
         e.activateSSS(false);
@@ -541,5 +547,388 @@ void TestRealTimeEngine::enginesRunSideBySide()
             QCOMPARE(bl[i], alone.left[k * H + i]);
             QCOMPARE(cr[i], alone.right[k * H + i]);
         }
+    }
+}
+
+namespace {
+
+// Lowest and highest RMS over windows of win samples (stepping by half a window) between from and to.
+std::pair<double, double> windowLevels(const std::vector<float> &y, size_t from, size_t to, size_t win)
+{
+    double lo = 1e30, hi = 0.0;
+    for (size_t s = from; s + win <= to; s += win / 2) {
+        const double v = rms(y, s, s + win);
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    return {lo, hi};
+}
+
+// Share of the output energy within 256 samples of its loudest sample.
+double energyNearPeak(const std::vector<float> &y)
+{
+    size_t peak = 0;
+    for (size_t i = 0; i < y.size(); ++i)
+        if (std::fabs(y[i]) > std::fabs(y[peak]))
+            peak = i;
+    double total = 0.0, near = 0.0;
+    for (size_t i = 0; i < y.size(); ++i) {
+        const double v = static_cast<double>(y[i]) * y[i];
+        total += v;
+        if (i + 256 > peak && i < peak + 256)
+            near += v;
+    }
+    return total > 0.0 ? near / total : 0.0;
+}
+
+Render renderShifted(const std::vector<float> &L, const std::vector<float> &R, int mode, double semitones)
+{
+    RealTimeEngine e;
+    e.setAudioData(L.data(), R.data(), static_cast<int>(L.size()));
+    e.changeMode(mode);
+    e.setInterp(static_cast<float>(std::pow(2.0, semitones / 12.0)));
+    e.activatePitch(false);
+    return renderAll(e, static_cast<int>(L.size()));
+}
+
+double relativeDifference(const std::vector<float> &a, const std::vector<float> &b, size_t from, size_t to)
+{
+    double d = 0.0, e = 0.0;
+    for (size_t i = from; i < to; ++i) {
+        d += (static_cast<double>(a[i]) - b[i]) * (static_cast<double>(a[i]) - b[i]);
+        e += static_cast<double>(a[i]) * a[i];
+    }
+    return std::sqrt(d / e);
+}
+
+} // namespace
+
+void TestRealTimeEngine::steadyHighToneKeepsLevelWhilePitchShifted()
+{
+    // Above bin 200 a steady tone must not be mistaken for a transient: restarting its
+    // phases over and over makes the level warble.
+    const int length = 4 * kRate;
+    for (double freq : {2100.0, 5000.0}) {
+        const std::vector<float> x = sine(length, freq, 0.4f), y = x;
+        for (int mode : {1, 2, 3}) {
+            for (double semitones : {3.0, -5.0}) {
+                const Render r = renderShifted(x, y, mode, semitones);
+                const auto lv = windowLevels(r.left, 8 * H, r.left.size() - 8 * H, 2048);
+                QVERIFY2(lv.first > 0.97 * lv.second,
+                         qPrintable(QString("%1 Hz mode %2 %3 st: level %4..%5")
+                                        .arg(freq).arg(mode).arg(semitones).arg(lv.first).arg(lv.second)));
+                QVERIFY2(std::fabs(lv.second / (0.3 / std::sqrt(2.0)) - 1.0) < 0.08, qPrintable(QString("%1 Hz mode %2 %3 st: level %4").arg(freq).arg(mode).arg(semitones).arg(lv.second)));
+            }
+        }
+    }
+}
+
+void TestRealTimeEngine::transientRestartsUpperBinsByMode()
+{
+    // A short noise burst after silence: restarting the upper bins from their analysis
+    // phases keeps it compact. Mode 2 restarts only the top bins, so most of the burst
+    // spreads over the frame.
+    const int length = 3 * kRate;
+    for (int offset : {333, 700}) {
+        std::vector<float> x(length, 0.0f);
+        std::mt19937 gen(7);
+        std::normal_distribution<float> noise(0.0f, 0.3f);
+        for (int i = 0; i < 64; ++i)
+            x[kRate + offset + i] = noise(gen) * 0.5f * static_cast<float>(1.0 - std::cos(2.0 * M_PI * i / 64));
+        const double whole1 = energyNearPeak(renderShifted(x, x, 1, -3.0).left);
+        const double whole3 = energyNearPeak(renderShifted(x, x, 3, -3.0).left);
+        const double top2 = energyNearPeak(renderShifted(x, x, 2, -3.0).left);
+        QVERIFY2(whole1 > 0.95 && whole3 > 0.95, qPrintable(QString("%1 %2").arg(whole1).arg(whole3)));
+        QVERIFY2(top2 < 0.75, qPrintable(QString::number(top2)));
+    }
+}
+
+void TestRealTimeEngine::modeThreeLocksFurtherUp()
+{
+    // A gliding partial between bins 512 and 1024 is phase locked in mode 3 only; below
+    // bin 512 every mode locks, and without a transient modes 1 and 2 are the same.
+    const int length = 3 * kRate;
+    for (double centre : {7000.0, 300.0}) {
+        std::vector<float> x(length);
+        double ph = 0.0;
+        for (int i = 0; i < length; ++i) {
+            ph += 2.0 * M_PI * centre * (1.0 + 0.01 * std::sin(2.0 * M_PI * 5.0 * i / kRate)) / kRate;
+            x[i] = 0.4f * static_cast<float>(std::sin(ph));
+        }
+        const Render m1 = renderShifted(x, x, 1, 3.0);
+        const Render m2 = renderShifted(x, x, 2, 3.0);
+        const Render m3 = renderShifted(x, x, 3, 3.0);
+        const size_t from = 8 * H, to = m1.left.size() - 8 * H;
+        QVERIFY(m1.left == m2.left);
+        const double d = relativeDifference(m1.left, m3.left, from, to);
+        if (centre > 5000.0)
+            QVERIFY2(d > 0.2, qPrintable(QString::number(d)));
+        else
+            QVERIFY2(d < 0.02, qPrintable(QString::number(d)));
+    }
+}
+
+void TestRealTimeEngine::damagedSamplesSpoilOnlyAFewBlocks()
+{
+    const int length = 4 * kRate;
+    std::vector<float> L = sine(length, 440.0, 0.5f), R = sine(length, 440.0, 0.5f);
+    L[kRate] = std::numeric_limits<float>::quiet_NaN();
+    R[kRate + 5000] = std::numeric_limits<float>::infinity();
+    L[2 * kRate] = -std::numeric_limits<float>::infinity();
+    // Finite, but the transform of a frame holding it overflows.
+    L[3 * kRate] = 1e34f;
+    R[3 * kRate] = -1e34f;
+    for (int tools = 0; tools < 3; ++tools) {
+        RealTimeEngine e;
+        e.setAudioData(L.data(), R.data(), length);
+        if (tools >= 1) {
+            e.setInterp(1.19f);
+            e.activatePitch(false);
+            e.setHop(1.25f);
+            e.activateTempo(false);
+        }
+        if (tools == 2) {
+            e.setAzimuth(70);
+            e.setSeparation(80);
+            e.activateSSS(false);
+        }
+        std::vector<float> curve(RealTimeEngine::curvePoints);
+        const Render r = renderAll(e, length, curve.data());
+        int bad = 0;
+        for (size_t i = 0; i < r.left.size(); ++i)
+            bad += (std::isfinite(r.left[i]) && std::isfinite(r.right[i])) ? 0 : 1;
+        QVERIFY2(bad <= 8 * H, qPrintable(QString("tools %1: %2 bad samples").arg(tools).arg(bad)));
+        QVERIFY(allFinite(curve));
+        // The end of the track plays normally again.
+        const size_t to = r.left.size() - 4 * H, from = to - 8 * H;
+        QVERIFY(allFinite(std::vector<float>(r.left.begin() + from, r.left.end())));
+        QVERIFY(allFinite(std::vector<float>(r.right.begin() + from, r.right.end())));
+        QVERIFY2(rms(r.left, from, to) > 0.2 && rms(r.right, from, to) > 0.2,
+                 qPrintable(QString("tools %1: %2").arg(tools).arg(rms(r.left, from, to))));
+    }
+}
+
+void TestRealTimeEngine::farSeekStaysInRange()
+{
+    const int length = 10 * N;
+    std::vector<float> x = sine(length, 440.0, 0.5f);
+    RealTimeEngine e;
+    e.setAudioData(x.data(), nullptr, length);
+    e.setHop(4.0f);
+    e.activateTempo(false);
+    e.setPlayPosition(INT_MAX - 100);
+    QCOMPARE(e.playPosition(), length + N);
+    std::vector<float> l(H), r(H);
+    for (int b = 0; b < 4; ++b) {
+        e.processBlock(l.data(), r.data(), nullptr);
+        QCOMPARE(e.playPosition(), length + N);
+        QCOMPARE(rms(l, 0, H), 0.0);
+    }
+    // Near the end the advance is cut at the same limit.
+    e.setPlayPosition(length);
+    e.processBlock(l.data(), r.data(), nullptr);
+    QCOMPARE(e.playPosition(), length + N);
+    e.setPlayPosition(INT_MAX);
+    QCOMPARE(e.playPosition(), length + N);
+
+    // Without a track a seek stops one frame in.
+    RealTimeEngine empty;
+    empty.setPlayPosition(INT_MAX);
+    QCOMPARE(empty.playPosition(), N);
+}
+
+namespace {
+
+struct IsolateSetup
+{
+    int azimuth = 95;
+    bool solo = false;
+    int separation = 99;
+    int width = 34;
+    double semitones = 0.0;
+    double tempo = 1.0;
+};
+
+Levels isolateLevelsWith(const TwoTones &t, const IsolateSetup &s)
+{
+    RealTimeEngine e;
+    e.setAudioData(t.L.data(), t.R.data(), t.length);
+    e.setSeparation(s.separation);
+    e.setWidth(s.width);
+    e.setAzimuth(s.azimuth);
+    e.setInverted(s.solo);
+    e.setFilter(true);
+    e.setFilterKnob(0);
+    e.activateSSS(false);
+    const double shift = std::pow(2.0, s.semitones / 12.0);
+    if (s.semitones != 0.0) {
+        e.setInterp(static_cast<float>(shift));
+        e.activatePitch(false);
+    }
+    if (s.tempo != 1.0) {
+        e.setHop(static_cast<float>(s.tempo));
+        e.activateTempo(false);
+    }
+    const Render r = renderAll(e, t.length);
+    const size_t from = 8 * H, to = r.left.size() - 8 * H;
+    return {toneLevel(r.left, from, to, 500.0 * shift), toneLevel(r.right, from, to, 2000.0 * shift)};
+}
+
+} // namespace
+
+void TestRealTimeEngine::isolateWorksWithVocoder()
+{
+    const TwoTones t;
+    const double g = 0.75 * 0.4;
+    IsolateSetup s;
+    s.semitones = 3.0;
+    s.tempo = 1.25;
+    const Levels mute = isolateLevelsWith(t, s);
+    QVERIFY2(mute.bR < 0.02 * g, qPrintable(QString("muted B %1").arg(mute.bR)));
+    QVERIFY2(std::fabs(mute.aL / g - 1.0) < 0.05, qPrintable(QString("kept A %1").arg(mute.aL)));
+    s.solo = true;
+    const Levels solo = isolateLevelsWith(t, s);
+    QVERIFY2(std::fabs(solo.bR / g - 1.0) < 0.05, qPrintable(QString("solo B %1").arg(solo.bR)));
+    QVERIFY(solo.aL < 0.02 * g);
+}
+
+void TestRealTimeEngine::separationAndWidthSetTreatment()
+{
+    const TwoTones t;
+    const double g = 0.75 * 0.4;
+    // Treated bins keep (1 - separation/100)^2 of their level.
+    IsolateSetup s;
+    for (int separation : {50, 80, 0}) {
+        s.separation = separation;
+        const double keep = (100 - separation) / 100.0;
+        const Levels lv = isolateLevelsWith(t, s);
+        QVERIFY2(std::fabs(lv.bR / (keep * keep * g) - 1.0) < 0.05,
+                 qPrintable(QString("separation %1: %2").arg(separation).arg(lv.bR)));
+        QVERIFY(std::fabs(lv.aL / g - 1.0) < 0.05);
+    }
+    // Tone B sits at a level ratio of 0.1; azimuth 85 points at 0.3002. A width of 0.20001
+    // misses it, 0.21001 takes it in.
+    s.separation = 99;
+    s.azimuth = 85;
+    s.width = 20;
+    QVERIFY(std::fabs(isolateLevelsWith(t, s).bR / g - 1.0) < 0.05);
+    s.width = 21;
+    QVERIFY(isolateLevelsWith(t, s).bR < 0.01 * g);
+    // The same on the other side for tone A (azimuth 15 points at -0.3002).
+    s.azimuth = 15;
+    s.width = 20;
+    QVERIFY(std::fabs(isolateLevelsWith(t, s).aL / g - 1.0) < 0.05);
+    s.width = 21;
+    QVERIFY(isolateLevelsWith(t, s).aL < 0.01 * g);
+}
+
+void TestRealTimeEngine::curveInterpolatesAndDecays()
+{
+    // Two seconds of a panned tone, then silence.
+    const int length = 4 * kRate;
+    std::vector<float> L = sine(length, 1000.0, 0.5f), R = sine(length, 1000.0, 0.1f);
+    std::fill(L.begin() + 2 * kRate, L.end(), 0.0f);
+    std::fill(R.begin() + 2 * kRate, R.end(), 0.0f);
+    RealTimeEngine e;
+    e.setAudioData(L.data(), R.data(), length);
+    e.activateSSS(false);
+    std::vector<float> l(H), r(H), curve(RealTimeEngine::curvePoints), last;
+    int silentBlocks = 0;
+    while (e.playPosition() + N + 1 < length) {
+        const bool silent = e.playPosition() > 2 * kRate;
+        e.processBlock(l.data(), r.data(), curve.data());
+        // Odd points lie half way between their even neighbours; the last repeats the one before.
+        for (int j = 0; j + 2 < RealTimeEngine::curvePoints; j += 2)
+            QVERIFY(std::fabs(curve[j + 1] - 0.5f * (curve[j] + curve[j + 2])) <= 1e-6f * (curve[j] + curve[j + 2]));
+        QCOMPARE(curve[RealTimeEngine::curvePoints - 1], curve[RealTimeEngine::curvePoints - 2]);
+        if (silent && !last.empty()) {
+            // With nothing coming in, the histogram fades by a tenth per block.
+            ++silentBlocks;
+            for (int j = 0; j < RealTimeEngine::curvePoints; ++j)
+                QVERIFY(std::fabs(curve[j] - 0.9f * last[j]) <= 1e-6f * last[j]);
+        }
+        if (silent)
+            last = curve;
+    }
+    QVERIFY(silentBlocks > 10);
+    QVERIFY(*std::max_element(curve.begin(), curve.end()) > 0.0f);
+}
+
+void TestRealTimeEngine::clearedBuffersCarryNoOldAudio()
+{
+    // A loud first half and a silent second half: after a clear, a block read from the
+    // silence holds nothing of the tone played before.
+    const int length = 20 * N;
+    std::vector<float> L = sine(length, 440.0, 0.8f), R = sine(length, 660.0, 0.8f);
+    std::fill(L.begin() + length / 2, L.end(), 0.0f);
+    std::fill(R.begin() + length / 2, R.end(), 0.0f);
+    for (bool vocoder : {false, true}) {
+        for (bool clear : {false, true}) {
+            RealTimeEngine e;
+            e.setAudioData(L.data(), R.data(), length);
+            if (vocoder) {
+                e.setInterp(1.19f);
+                e.activatePitch(false);
+            }
+            std::vector<float> l(H), r(H);
+            for (int b = 0; b < 10; ++b)
+                e.processBlock(l.data(), r.data(), nullptr);
+            if (clear)
+                e.clearProcessingBuffers();
+            e.setPlayPosition(length / 2 + H);
+            double level = 0.0;
+            for (int b = 0; b < 3; ++b) {
+                e.processBlock(l.data(), r.data(), nullptr);
+                level += rms(l, 0, H) + rms(r, 0, H);
+            }
+            if (clear)
+                QCOMPARE(level, 0.0);
+            else
+                QVERIFY(level > 0.01); // the overlap tails still hold the tone
+        }
+    }
+}
+
+void TestRealTimeEngine::vocoderSwitchesSmoothlyWhilePlaying()
+{
+    // Tempo switched on and off mid-track, twice: the sine goes on without a click. Each
+    // switch on joins the frames already played; a switch off may dip for one block while
+    // the overlap tails of the stretched frames drain.
+    const int length = 4 * kRate;
+    const std::vector<float> L = sine(length, 440.0, 0.5f), R = sine(length, 440.0, 0.5f);
+    const double steady = 0.375 / std::sqrt(2.0);
+    for (float pitch : {1.0f, 1.19f}) {
+        RealTimeEngine e;
+        e.setAudioData(L.data(), R.data(), length);
+        e.setHop(1.25f);
+        e.setInterp(pitch);
+        if (pitch != 1.0f)
+            e.activatePitch(false);
+        std::vector<float> out, l(H), r(H);
+        for (int b = 0; b < 60; ++b) {
+            if (b == 15 || b == 45)
+                e.activateTempo(false);
+            if (b == 30)
+                e.activateTempo(true);
+            e.processBlock(l.data(), r.data(), nullptr);
+            out.insert(out.end(), l.begin(), l.end());
+        }
+        QVERIFY(allFinite(out));
+        const double steadyStep = 2.0 * M_PI * 440.0 * pitch / kRate * 0.375;
+        double worstStep = 0.0;
+        for (size_t i = 4 * H; i < out.size(); ++i)
+            worstStep = std::max(worstStep, static_cast<double>(std::fabs(out[i] - out[i - 1])));
+        QVERIFY2(worstStep < 1.3 * steadyStep, qPrintable(QString("pitch %1: step %2 vs %3").arg(pitch).arg(worstStep).arg(steadyStep)));
+        // Around both switches on, and the pitch-shifted run throughout, the level holds.
+        std::vector<std::pair<int, int>> spans = {{4, 30}, {34, 60}};
+        if (pitch != 1.0f)
+            spans = {{4, 60}};
+        for (const auto &span : spans) {
+            const auto lv = windowLevels(out, span.first * H, span.second * H, 512);
+            QVERIFY2(lv.first > 0.94 * steady && lv.second < 1.06 * steady,
+                     qPrintable(QString("pitch %1 blocks %2..%3: level %4..%5")
+                                    .arg(pitch).arg(span.first).arg(span.second).arg(lv.first).arg(lv.second)));
+        }
+        QVERIFY(windowLevels(out, 4 * H, out.size(), 512).first > 0.5 * steady);
     }
 }

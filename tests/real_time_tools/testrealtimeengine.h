@@ -20,6 +20,16 @@ private slots:
     void parameterMappings();
     void readsNeverLeaveTrack();
     void enginesRunSideBySide();
+    void steadyHighToneKeepsLevelWhilePitchShifted();
+    void transientRestartsUpperBinsByMode();
+    void modeThreeLocksFurtherUp();
+    void damagedSamplesSpoilOnlyAFewBlocks();
+    void farSeekStaysInRange();
+    void isolateWorksWithVocoder();
+    void separationAndWidthSetTreatment();
+    void curveInterpolatesAndDecays();
+    void clearedBuffersCarryNoOldAudio();
+    void vocoderSwitchesSmoothlyWhilePlaying();
 };
 
 #endif
