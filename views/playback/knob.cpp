@@ -6,10 +6,6 @@
 
 #include <cmath>
 
-namespace {
-// One wheel notch is 120 eighths of a degree; finer wheels send parts of it.
-constexpr int notch = 120;
-}
 
 Knob::Knob(QWidget *parent) : QDial(parent)
 {
@@ -126,10 +122,7 @@ void Knob::mouseReleaseEvent(QMouseEvent *event)
 void Knob::wheelEvent(QWheelEvent *event)
 {
     // One step per notch (the dial's own handling moves several).
-    const QPoint delta = event->angleDelta();
-    m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
-    const int steps = m_wheelRemainder / notch;
-    m_wheelRemainder -= steps * notch;
+    const int steps = m_wheelNotches.take(event);
     if (steps != 0)
         setValue(value() + steps * singleStep());
     event->accept();

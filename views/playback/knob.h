@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "views/playback/wheelnotches.h"
+
 class Knob : public QDial
 {
     Q_OBJECT
@@ -49,5 +51,5 @@ private:
     int m_lastX = 0;
     int m_lastY = 0;
     int m_defaultValue = 0;
-    int m_wheelRemainder = 0;
+    WheelNotches m_wheelNotches;
 };

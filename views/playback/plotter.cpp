@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int notch = 120;            // one wheel notch in eighths of a degree
 constexpr float zoomStep = 0.6f;      // factor of one zoom step in
 constexpr int chordStripHeight = 20;
 const QColor waveColour(214, 100, 35);
@@ -421,9 +420,7 @@ void Plotter::setZoomFactor(QWheelEvent *event)
     if (!event)
         return;
     // Fine wheels send parts of a notch; a step is made for each whole notch.
-    m_wheelRemainder += wheelDelta(event);
-    const int steps = m_wheelRemainder / notch;
-    m_wheelRemainder -= steps * notch;
+    const int steps = m_wheelNotches.take(event);
     if (steps == 0)
         return;
     const int direction = steps > 0 ? 1 : -1;

@@ -20,6 +20,7 @@
 #include "views/jam/beatselection.h"
 #include "views/playback/playmarker.h"
 #include "views/playback/plotselection.h"
+#include "views/playback/wheelnotches.h"
 
 class CentreLine;
 class ChordLabel;
@@ -145,7 +146,7 @@ private:
     bool m_scrollOff = false;
     bool m_riffSongPlayback = false;
     bool m_hasWaveform = false;
-    int m_wheelRemainder = 0;
+    WheelNotches m_wheelNotches;
 
     QTimer *m_scrollTimer = nullptr;
     QTimer *m_zoomGuardTimer = nullptr;

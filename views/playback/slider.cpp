@@ -7,7 +7,6 @@
 #include <cmath>
 
 namespace {
-constexpr int notch = 120;
 constexpr int trackStart = 23;     // pixels left of the track's first value
 constexpr float trackSpan = 0.867f; // share of the width that covers 100 values
 }
@@ -97,10 +96,7 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
 
 void Slider::wheelEvent(QWheelEvent *event)
 {
-    const QPoint delta = event->angleDelta();
-    m_wheelRemainder += delta.y() != 0 ? delta.y() : delta.x();
-    const int steps = m_wheelRemainder / notch;
-    m_wheelRemainder -= steps * notch;
+    const int steps = m_wheelNotches.take(event);
     if (steps != 0)
         setValue(value() + steps * singleStep());
     event->accept();

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QSlider>
 
+#include "views/playback/wheelnotches.h"
+
 class Slider : public QSlider
 {
     Q_OBJECT
@@ -31,5 +33,5 @@ private:
     void centre();
 
     QPixmap m_image;
-    int m_wheelRemainder = 0;
+    WheelNotches m_wheelNotches;
 };
