@@ -110,15 +110,30 @@ BeatVote voteBeatChords(const std::vector<ChordFrame> &frames, const std::vector
         if (record.hasRoot())
             ++counts[record.root][record.quality];
     }
-    // The last beat's frames are not followed by a lead-in: close them here.
+    // The last beat's frames are not followed by a lead-in record, so nothing above closed
+    // its tally. Close it here: a last beat with frames of its own is decided by them, like
+    // every other beat, rather than copying the chord of the beat before it.
     if (open >= 0) {
         closeBeat(open, counts, vote);
         closed[open] = 1;
     }
-    // A last beat without frames takes the chord of the beat before it.
+    // Only a last beat without any frame takes the chord of the beat before it.
     if (beats >= 2 && !closed[beats - 1])
         vote.records[beats - 1] = vote.records[beats - 2];
     return vote;
+}
+
+std::array<int, 12> rootQualities(const ChordTally &tally)
+{
+    std::array<int, 12> quality{};
+    for (int r = 0; r < 12; ++r) {
+        int best = 6;
+        for (int q = 6; q >= 0; --q)
+            if (tally[r][q] >= tally[r][best])
+                best = q;
+        quality[r] = best;
+    }
+    return quality;
 }
 
 std::vector<int> mainChords(const std::vector<ChordInfo> &beats)
@@ -131,6 +146,11 @@ std::vector<int> mainChords(const std::vector<ChordInfo> &beats)
         const int windowCount = (p - 30) / 30;
         for (int w = 0; w < windowCount; ++w)
             windows.emplace_back(30 * w, 60);
+        // The windows every 30 beats can stop up to 29 beats short of the end: a last
+        // window over the final 60 beats covers them, so a chord heard only there counts.
+        const int covered = 30 * (windowCount - 1) + 60;
+        if (covered < p)
+            windows.emplace_back(std::max(0, p - 60), 60);
     } else {
         windows.emplace_back(0, p);
     }
@@ -224,18 +244,12 @@ ChordRecognition recogniseChords(const float *samples, int sampleCount, int samp
     ChordTally firstTally{};
     std::vector<ChordInfo> firstPass = matchChordTemplates(result.beatChroma, mask, firstTally);
 
-    // Each root keeps the quality it took most often (ties to the lower quality).
+    // Each root keeps the quality it took most often.
     if (!callerMask) {
+        const std::array<int, 12> quality = rootQualities(firstTally);
         ChordMask chosen{};
-        std::array<int, 12> quality{};
-        for (int r = 0; r < 12; ++r) {
-            int best = 6;
-            for (int q = 6; q >= 0; --q)
-                if (firstTally[r][q] >= firstTally[r][best])
-                    best = q;
-            quality[r] = best;
-            chosen[r][best] = 1;
-        }
+        for (int r = 0; r < 12; ++r)
+            chosen[r][quality[r]] = 1;
         mask = chosen;
         for (ChordInfo &record : firstPass)
             if (record.hasRoot())

@@ -7,6 +7,7 @@
 #include "analysis/chordtemplates.h"
 #include "analysis/chroma.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,14 @@ struct BeatVote
 BeatVote voteBeatChords(const std::vector<ChordFrame> &frames, const std::vector<ChordInfo> &frameRecords,
                         int beatCount);
 
-// Chords that are common in some stretch of the track (windows of 60 beats every 30 beats,
-// or the whole track when shorter): 84 chord indices, the main chords first, then -1.
+// The quality every root takes in the second pass: the one with the largest first-pass
+// tally, ties going to the lower quality (so a root without any tally, or with as many
+// major as minor beats, takes major).
+std::array<int, 12> rootQualities(const ChordTally &tally);
+
+// Chords that are common in some stretch of the track (windows of 60 beats every 30 beats
+// plus one over the last 60 beats when those stop short of the end, or the whole track when
+// shorter than 60 beats): 84 chord indices, the main chords first, then -1.
 std::vector<int> mainChords(const std::vector<ChordInfo> &beats);
 
 // The chords of the beats by number of beats, most frequent first: 84 names (then "") and

@@ -146,6 +146,28 @@ private slots:
         QCOMPARE(r.chordList2[0] == "G7" || r.chordList2[1] == "G7", true);
     }
 
+    void newChordAtTheEnd()
+    {
+        // Six rounds of C-G-Am-F, then four bars of E: 112 beats, E on the last 16 only.
+        std::vector<chordsynth::Chord> chords;
+        for (int i = 0; i < 6; ++i)
+            for (const chordsynth::Chord &c : chordsynth::popProgression())
+                chords.push_back(c);
+        chords.insert(chords.end(), 4, chordsynth::major(4));
+        chordsynth::Options o;
+        o.repeats = 1;
+        const chordsynth::Track t = chordsynth::progression(chords, o);
+        QCOMPARE(int(t.beats.size()), 112);
+        const ChordRecognition r = recognise(t);
+        int e = 0;
+        for (size_t b = 96; b + 1 < t.beats.size(); ++b)
+            e += r.beatLabels2[b] == "E";
+        QVERIFY2(e >= 13, qPrintable(QString::number(e)));
+        QVERIFY(std::find(r.chordList2.begin(), r.chordList2.begin() + 5, "E") != r.chordList2.begin() + 5);
+        QVERIFY2(innerAccuracy(r.beatLabels2, t.chords) >= 0.85,
+                 qPrintable(QString::number(innerAccuracy(r.beatLabels2, t.chords))));
+    }
+
     void callerMaskRestrictsTheChords()
     {
         // Only minor chords enabled: every label is a minor chord.

@@ -306,12 +306,19 @@ private slots:
         QVERIFY(std::find(mains.begin(), mains.end(), 9 + 12) == mains.end());
         QCOMPARE(mains[2], -1);
 
-        // 100 beats: windows 0-59 and 30-89, so a chord only in beats 90-99 is no main chord.
+        // 100 beats: windows 0-59 and 30-89, and 40-99 for the beats those leave out, so a
+        // chord only in beats 90-99 is a main chord too.
         std::vector<ChordInfo> longer(90, chordName(0, 0));
         longer.insert(longer.end(), 10, chordName(7, 0));
         mains = mainChords(longer);
-        QCOMPARE(mains[0], 0);
-        QCOMPARE(mains[1], -1);
+        QVERIFY(std::find(mains.begin(), mains.begin() + 2, 0) != mains.begin() + 2);
+        QVERIFY(std::find(mains.begin(), mains.begin() + 2, 7) != mains.begin() + 2);
+        QCOMPARE(mains[2], -1);
+        // 70 beats: windows 0-59 and 10-69.
+        longer.resize(60);
+        longer.insert(longer.end(), 10, chordName(9, 1));
+        QCOMPARE(mainChords(longer)[0], 9 + 12);
+        QCOMPARE(mainChords(longer)[2], -1);
         // Beats without a chord are not counted.
         QCOMPARE(mainChords(std::vector<ChordInfo>(10))[0], -1);
 
@@ -349,6 +356,9 @@ private slots:
         v.tally.set(chordIndex("Em"), 3, 2);
         QCOMPARE(names(removeBlips(v.records, v.tally)),
                  std::vector<std::string>({"C", "Em", "Em", "Em", "G", "G"}));
+        // A tie over a run goes to the first candidate with the largest count.
+        v = votesFor({"C", "Am", "Em", "G"}, 3);
+        QCOMPARE(names(removeBlips(v.records, v.tally)), std::vector<std::string>({"C", "Am", "Am", "G"}));
         // Beats without a chord count no frames.
         v = votesFor({"C", "C", "G", "C"});
         v.records[2] = ChordInfo();
@@ -378,6 +388,37 @@ private slots:
         QCOMPARE(names(both.second), labels);
         // Three beats per bar take the 3 / 6 model.
         QCOMPARE(segmentModel(6).offsets, std::vector<int>({-1, -3, -6}));
+    }
+
+    void segmentOptionTiesGoToTheLongerSegment()
+    {
+        // Beat 0 favours G, beat 1 C. For C at beat 1 one beat scores 2 + best[0] = 3 and two
+        // beats score 1.5 (0 + 2) = 3: the tie goes to the later option, the two-beat segment.
+        Votes v = votesFor({"G", "C"}, 0);
+        v.tally.set(chordIndex("G"), 0, 1);
+        v.tally.set(chordIndex("C"), 1, 2);
+        const std::vector<int> mains{chordIndex("C"), chordIndex("G"), -1};
+        QCOMPARE(names(smoothChordSegments(v.tally, mains, {1.0f, 1.5f}, {-1, -2}, v.records)),
+                 std::vector<std::string>({"C", "C"}));
+        // Without the tie (two beats weighed a little less) the one-beat option wins.
+        QCOMPARE(names(smoothChordSegments(v.tally, mains, {1.0f, 1.25f}, {-1, -2}, v.records)),
+                 std::vector<std::string>({"G", "C"}));
+    }
+
+    void rootQualitiesPreferTheLowerQuality()
+    {
+        ChordTally t{};
+        t[0][0] = t[0][1] = 3;              // C: as many major as minor beats
+        t[2][1] = t[2][6] = 2;              // D: minor and m7 tied
+        t[7][4] = 2;                        // G: mostly 7
+        t[7][0] = 1;
+        t[9][1] = 1;                        // A: minor
+        const std::array<int, 12> q = rootQualities(t);
+        QCOMPARE(q[0], 0);
+        QCOMPARE(q[2], 1);
+        QCOMPARE(q[7], 4);
+        QCOMPARE(q[9], 1);
+        QCOMPARE(q[4], 0); // no beat at all: major
     }
 
     void segmentsOfOtherBarLengths()
