@@ -54,6 +54,17 @@ BeatList completeBeatList(const std::vector<int> &tracked, int frameCount, float
     return list;
 }
 
+std::vector<float> beatPositions(const std::vector<int> &frames, int hop)
+{
+    std::vector<float> beats;
+    beats.reserve(frames.size());
+    for (int e : frames)
+        beats.push_back(static_cast<float>((static_cast<double>(e) + 1.0) * hop));
+    if (!beats.empty() && beats.front() == static_cast<float>(hop))
+        beats.front() = 0.0f; // a beat on frame 0 starts the track
+    return beats;
+}
+
 namespace {
 
 void emptyResult(TrackAnalysis &result)
@@ -99,11 +110,7 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
     const BeatList all = completeBeatList(tracked, frames, period[0]);
 
     result.tempo = tempo.tempo;
-    result.beats.reserve(all.frames.size());
-    for (int e : all.frames)
-        result.beats.push_back(static_cast<float>((static_cast<double>(e) + 1.0) * hop));
-    if (!result.beats.empty() && result.beats.front() == static_cast<float>(hop))
-        result.beats.front() = 0.0f; // a beat on frame 0 starts the track
+    result.beats = beatPositions(all.frames, hop);
 
     // Chord stages on the tracked beats, at the chord period of the returned tempo.
     const int chordPeriod = roundToInt(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempo) + 1e-21));

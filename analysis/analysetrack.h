@@ -37,6 +37,10 @@ struct BeatList
 };
 BeatList completeBeatList(const std::vector<int> &tracked, int frameCount, float period);
 
+// Beat positions in samples of beat frames (ascending): frame e is placed at (e + 1) hop,
+// except that a first beat on frame 0 is placed at 0, the start of the track.
+std::vector<float> beatPositions(const std::vector<int> &frames, int hop);
+
 } // namespace analysis
 
 #endif

@@ -1,9 +1,10 @@
 #ifndef PLECTRONOME_SPECTRALKERNELS_H
 #define PLECTRONOME_SPECTRALKERNELS_H
 
-// Per-bin loops of the onset stage, computed several bins at a time. Their results equal
-// those of the plain formulas with the standard library's atan2, sin and cos (double
-// precision, stored as float): the series used agree with the library to about 1e-16.
+// Per-bin loops of the onset stage, computed several bins at a time. Their results lie
+// within an ulp of the plain formulas with the standard library's atan2, sin and cos
+// (double precision, stored as float), and are identical between the wide and narrow
+// kernels.
 // Called by the onset detection for every frame; usable by any stage with the same needs.
 
 namespace analysis {

@@ -174,6 +174,18 @@ TempoEstimate estimateTempo(const std::array<std::vector<float>, 3> &rows, int h
         }
     }
 
+    return tempoFromScores(combined, summedAcf.data(), hop, frames, sampleRate);
+}
+
+TempoEstimate tempoFromScores(const std::vector<float> &combined, const float *summedAcf, int hop, int frames,
+                              int sampleRate)
+{
+    TempoEstimate out;
+    const TempoLags lags = tempoLags(hop, sampleRate);
+    const int k = lags.scoreLength;
+    if (frames <= 0 || k <= 1 || static_cast<int>(combined.size()) < k || summedAcf == nullptr)
+        return out;
+
     std::vector<float> prior(k);
     const double beta = lags.lag120;
     for (int tau = 0; tau < k; ++tau)
@@ -201,7 +213,7 @@ TempoEstimate estimateTempo(const std::array<std::vector<float>, 3> &rows, int h
     const int lag = lo + pos;
 
     out.tempo = tempo;
-    out.beatsPerBar = beatsPerBar(summedAcf.data(), frames, beatLag);
+    out.beatsPerBar = beatsPerBar(summedAcf, frames, beatLag);
     out.tempoPerFrame.assign(frames, static_cast<float>(sampleRate * 60.0) /
                                          (static_cast<float>(hop) * static_cast<float>(lag) + kEpsilon));
     return out;

@@ -50,6 +50,13 @@ struct TempoEstimate
 // Tempo stage over the three smoothed band rows of `frames` values each.
 TempoEstimate estimateTempo(const std::array<std::vector<float>, 3> &rows, int hop, int frames, int sampleRate);
 
+// Second half of the tempo stage, from the combined comb scores (scoreLength floats of
+// tempoLags()) and the summed autocorrelation (at least `frames` floats): the tempo of the
+// refined lag, the beats per bar at that lag, and a per-frame tempo from the best comb lag
+// within +-16 % of it, which sets the beat period.
+TempoEstimate tempoFromScores(const std::vector<float> &combined, const float *summedAcf, int hop, int frames,
+                              int sampleRate);
+
 } // namespace analysis
 
 #endif

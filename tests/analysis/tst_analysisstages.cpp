@@ -70,7 +70,7 @@ private slots:
 
     void fastKernelsMatchTheLibrary()
     {
-        // The per-bin kernels give the same floats as the formulas with std::atan2, sin and
+        // The per-bin kernels come within an ulp of the formulas with std::atan2, sin and
         // cos, and the wide and the two-lane kernels give identical results.
         const int n = 1024, half = n / 2;
         std::vector<float> spectrum(n), refMag(half), refPh(half);
@@ -268,6 +268,28 @@ private slots:
         QVERIFY(std::fabs(tempo - 44100.0f * 60.0f / (512.0f * 47.0f)) < 0.01f);
     }
 
+    void beatPeriodFromTheCombNearTheTempo()
+    {
+        // Strongest comb score at lag 80, 0.6 at 40 and 0.7 at 45. The prior prefers 40 to 80
+        // and 45 is no candidate of the refinement: the tempo is that of lag 40, but the best
+        // comb lag within +-16 % of 40 (34 ... 46) is 45, which sets the beat period.
+        const TempoLags lags = tempoLags(512, 44100);
+        std::vector<float> combined(lags.scoreLength, 0.0f), acf(600, 0.0f);
+        combined[80] = 1.0f;
+        combined[40] = 0.6f;
+        combined[45] = 0.7f;
+        const TempoEstimate t = tempoFromScores(combined, acf.data(), 512, 600, 44100);
+        auto bpm = [](int lag) { return static_cast<float>(44100 * 60.0) / (512.0f * lag + kEpsilon); };
+        QCOMPARE(t.tempo, bpm(40));
+        QCOMPARE(int(t.tempoPerFrame.size()), 600);
+        QCOMPARE(t.tempoPerFrame.front(), bpm(45));
+        QCOMPARE(t.tempoPerFrame.back(), bpm(45));
+        QCOMPARE(t.beatsPerBar, 2);
+        // Without any score: no tempo.
+        std::fill(combined.begin(), combined.end(), 0.0f);
+        QCOMPARE(tempoFromScores(combined, acf.data(), 512, 600, 44100).tempo, 0.0f);
+    }
+
     void metre()
     {
         // Autocorrelation peaks every 3 beats (lag 40): 3 beats per bar.
@@ -318,6 +340,11 @@ private slots:
         // A beat on frame 0 adds nothing before; the last added beat may reach frame F.
         const BeatList edge = completeBeatList({0, 10}, 30, 10.0f);
         QCOMPARE(edge.frames, (std::vector<int>{0, 10, 20, 30}));
+
+        // In samples, frame e lies at (e + 1) hops, but a first beat on frame 0 at sample 0.
+        QCOMPARE(beatPositions(edge.frames, 512), (std::vector<float>{0.0f, 5632.0f, 10752.0f, 15872.0f}));
+        QCOMPARE(beatPositions({5, 15}, 512), (std::vector<float>{3072.0f, 8192.0f}));
+        QVERIFY(beatPositions({}, 512).empty());
     }
 };
 
