@@ -65,8 +65,12 @@ int main(int argc, char **argv)
     const int channels = info.channels;
     const std::size_t frames = interleaved.size() / channels;
     std::vector<float> mono(frames);
-    for (std::size_t i = 0; i < frames; ++i)
-        mono[i] = channels == 2 ? (interleaved[2 * i] + interleaved[2 * i + 1]) * 0.5f : interleaved[i * channels];
+    for (std::size_t i = 0; i < frames; ++i) {
+        float sum = 0.0f;
+        for (int c = 0; c < channels; ++c)
+            sum += interleaved[i * channels + c];
+        mono[i] = sum / static_cast<float>(channels); // the mean of all channels
+    }
     interleaved.clear();
     interleaved.shrink_to_fit();
     const double decodeSeconds =
