@@ -500,13 +500,15 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
     // 1 the near-silent bins hold interpolation residue and rounding noise whose level
     // changes from frame to frame, and counted in they would report a transient on every
     // few frames of a steady tone.
-    float loudest = 0.0f;
-    for (int j = 0; j < HALF; ++j)
-        loudest = std::max(loudest, mag[j]);
-    const float audible = loudest * kRisingFloor;
+    // Both loops are kept free of branches: which bins rise is close to random.
+    float loud[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    for (int j = 0; j < HALF; j += 4)
+        for (int k = 0; k < 4; ++k)
+            loud[k] = mag[j + k] > loud[k] ? mag[j + k] : loud[k];
+    const float audible = std::max(std::max(loud[0], loud[1]), std::max(loud[2], loud[3])) * kRisingFloor;
     int rising = 0;
     for (int j = 0; j < HALF; ++j)
-        rising += (mag[j] > prevMag[j] && mag[j] > audible) ? 1 : 0;
+        rising += static_cast<int>(mag[j] > prevMag[j]) & static_cast<int>(mag[j] > audible);
 
     // Identity phase locking around each peak up to the mode's limit.
     if (!restart) {
@@ -539,8 +541,8 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
     ch.transientCount = rising;
 
     // The accumulator carries each bin's phase from block to block: an entry that is no
-    // longer finite (a frame whose spectrum overflowed) restarts from the analysis phase
-    // rather than silencing the bin for the rest of the track.
+    // longer finite (a frame whose spectrum overflowed) restarts from the analysis phase,
+    // rather than spoiling every block that follows.
     for (int j = 0; j < HALF; ++j) {
         const float restartAt = std::fabs(phase[j]) <= 4.0f ? phase[j] : 0.0f;
         const float v = std::fabs(acc[j]) <= 4.0f ? acc[j] : restartAt;

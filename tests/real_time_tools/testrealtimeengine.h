@@ -30,6 +30,9 @@ private slots:
     void curveInterpolatesAndDecays();
     void clearedBuffersCarryNoOldAudio();
     void vocoderSwitchesSmoothlyWhilePlaying();
+    void filterSplitsAtTheKnobBin();
+    void phaseResetForgetsEarlierBlocks();
+    void polarHelpersRoundTrip();
 };
 
 #endif
