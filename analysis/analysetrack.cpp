@@ -77,23 +77,30 @@ void emptyResult(TrackAnalysis &result)
 
 } // namespace analysis
 
-void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount)
+void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount,
+                  const std::atomic<bool> *cancel)
 {
     using namespace analysis;
     emptyResult(result);
     if (samples == nullptr || sampleRate <= 0 || sampleCount <= 0)
         return;
+    auto cancelled = [&] {
+        if (!cancel || !cancel->load(std::memory_order_relaxed))
+            return false;
+        emptyResult(result);
+        return true;
+    };
 
     // Onset detection: framed spectra and the smoothed onset functions.
     OnsetFunctions onsets = computeOnsetFunctions(samples, sampleRate, sampleCount);
     const int frames = onsets.frameCount;
     const int hop = onsets.hop;
-    if (frames <= 0)
-        return; // shorter than the smoothing needs
+    if (frames <= 0 || cancelled())
+        return; // shorter than the smoothing needs, or given up
 
     // Tempo and metre.
     const TempoEstimate tempo = estimateTempo(onsets.smoothedBands, hop, frames, sampleRate);
-    if (!(tempo.tempo > 0.0f))
+    if (!(tempo.tempo > 0.0f) || cancelled())
         return; // silence or no periodicity: no tempo, no beats
 
     // Beat period per frame, in whole frames.
@@ -103,7 +110,7 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
             roundHalfAway(sampleRate * 60.0 / (hop * static_cast<double>(tempo.tempoPerFrame[k]) + 1e-21)));
 
     const std::vector<int> tracked = trackBeats(onsets.smoothedTotal.data(), frames, period.data());
-    if (tracked.empty())
+    if (tracked.empty() || cancelled())
         return;
     onsets = OnsetFunctions(); // the onset rows are not needed any more
 
@@ -123,6 +130,8 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
     std::vector<std::string> beatLabels = std::move(chords.beatLabels2);
     std::vector<std::string> chordList = std::move(chords.chordList2);
     // --------------------------------------------------------------------------------------
+    if (cancelled())
+        return;
     beatLabels.resize(tracked.size()); // exactly one label per tracked beat, whatever came back
 
     result.chordLabels.reserve(all.frames.size());

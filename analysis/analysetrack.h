@@ -3,6 +3,7 @@
 
 #include "analysis/trackanalysis.h"
 
+#include <atomic>
 #include <vector>
 
 // Entry point of the whole-track analysis, called on the analysis thread once per opened
@@ -13,7 +14,11 @@
 // Fills `result` from `sampleCount` mono samples at `sampleRate` Hz (the caller keeps the
 // samples). A track that is too short, silent, or without a tempo gives tempo 0, no beats,
 // no labels and a chord list of 84 empty strings.
-void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount);
+//
+// When `cancel` is given and becomes true, the analysis stops at the next stage and the
+// result is the empty one (used when the program closes during an analysis).
+void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount,
+                  const std::atomic<bool> *cancel = nullptr);
 
 namespace analysis {
 

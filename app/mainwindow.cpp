@@ -14,6 +14,7 @@
 #include "views/playback/wavebg.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -223,6 +225,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Keyboard commands wait while a dialog or a menu has the keyboard: a Return in the
+    // open dialog must not also start playback.
+    if (event->type() == QEvent::Shortcut && qobject_cast<QShortcut *>(watched)
+        && (QApplication::activeModalWidget() || QApplication::activePopupWidget()))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -231,7 +238,7 @@ void MainWindow::stopThreads()
     if (m_audioPlayer)
         m_audioPlayer->shutdown();
     if (m_metaDataThread && m_metaDataThread->isRunning()) {
-        m_metaDataThread->requestInterruption();
+        m_metaDataThread->cancel();
         m_metaDataThread->wait();
     }
 }

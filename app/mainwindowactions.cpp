@@ -182,6 +182,8 @@ void MainWindow::initShortcuts()
         if (!shortcut)
             continue;
         shortcut->setParent(this);
+        // No command acts through an open dialog or menu (see eventFilter).
+        shortcut->installEventFilter(this);
         const QString name = shortcut->objectName();
         for (const auto &route : routes) {
             if (name == QLatin1String(route.command)) {

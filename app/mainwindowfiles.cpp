@@ -65,7 +65,7 @@ QString lowerCasedExtension(const QString &path)
 // no device: while decoding, the current device may be the player's output.
 void printLayerError(const char *message)
 {
-    std::printf("Error(%d): %s<br />\n", audiolayer::lastError(), message);
+    std::printf("Error(%d): %s<br />", audiolayer::lastError(), message);
     std::fflush(stdout);
 }
 
@@ -236,6 +236,9 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
             text = tr("File too large!<br />Please choose another file.");
         else
             text = tr("Please select a different audio file.");
+        // The views let go of the freed arrays and show no track.
+        plotter->setWaveform(nullptr, nullptr, 0, false);
+        m_transportWidget->setDuration(0);
         showMessageBox(QMessageBox::Warning, tr("Cannot load file"), text);
         return -1;
     }
@@ -458,7 +461,8 @@ QStringList MainWindow::recentFiles() const
     const QString clear = tr("Clear Recent");
     const QString clearMenu = tr("&Clear Recent");
     for (QAction *action : m_recentFilesMenu->actions()) {
-        const QString text = action->text();
+        // Each entry keeps its path as data; its text only shows it ("&" doubled).
+        const QString text = action->data().toString();
         if (text.isEmpty() || action->isSeparator() || text.contains(clear) || text.contains(clearMenu))
             continue;
         paths << text;
@@ -489,8 +493,11 @@ void MainWindow::setRecentFiles(const QStringList &paths)
         if (kept.size() == maximumRecentFiles)
             break;
     }
-    for (const QString &path : kept)
-        menu->addAction(new QAction(path, menu));
+    for (const QString &path : kept) {
+        auto *entry = new QAction(QString(path).replace('&', "&&"), menu);
+        entry->setData(path);
+        menu->addAction(entry);
+    }
     menu->setEnabled(!kept.isEmpty());
     if (kept.isEmpty())
         return;
@@ -504,7 +511,9 @@ void MainWindow::loadRecent(QAction *recent)
 {
     if (!recent)
         return;
-    const QString name = recent->text();
+    const QString name = recent->data().toString();
+    if (name.isEmpty())
+        return;
     // The extension is compared in lower case; the name is opened as it stands.
     const QString tested = lowerCasedExtension(name);
     static const char *const audio[] = {".mp3", ".flac", ".ogg", ".wma", ".aac", ".aiff",

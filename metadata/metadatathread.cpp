@@ -28,6 +28,7 @@ void MetaDataThread::setSamples(const float *left, const float *right, int count
     for (int i = 0; i < m_sampleCount; ++i)
         m_samples[i] = (stereo && right) ? (left[i] + right[i]) * 0.5f : left[i];
     m_samplesSet = true;
+    m_cancel = false;
 }
 
 void MetaDataThread::setFileNames(const QString &cachePath, const QString &audioPath)
@@ -63,7 +64,11 @@ void MetaDataThread::run()
     TrackAnalysis result;
     m_metaData->clear();
     if (m_samplesSet && m_samples)
-        analyseTrack(result, m_samples, m_sampleRate, m_sampleCount);
+        analyseTrack(result, m_samples, m_sampleRate, m_sampleCount, &m_cancel);
+    if (m_cancel.load()) {
+        freeSamples();
+        return;
+    }
     m_metaData->setFromAnalysis(result);
     if (m_metaData->hasData())
         savePQM();

@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QVector>
 
+#include <atomic>
+
 #include "metadata/metadata.h"
 
 class MetaDataThread : public QThread
@@ -23,6 +25,9 @@ public:
     void setFileNames(const QString &cachePath, const QString &audioPath);
     QString cachePath() const { return m_cachePath; }
     QString audioPath() const { return m_audioPath; }
+
+    // Asks a running analysis to give up at its next stage; its result is then dropped.
+    void cancel() { m_cancel = true; }
 
     void initChordFilter();
     bool setChordFilter(const ChordFilterGrid &grid);
@@ -52,4 +57,5 @@ private:
     bool m_samplesSet = false;
     ChordFilterGrid m_chordFilter;
     bool m_filterActive = false;
+    std::atomic<bool> m_cancel{false};
 };

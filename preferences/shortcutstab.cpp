@@ -179,7 +179,10 @@ void ShortcutsTab::applyShortcuts(const QMap<QString, QString> &keys)
     int i = 0;
     for (auto it = m_currentMap.constBegin(); it != m_currentMap.constEnd(); ++it, ++i)
         m_items.at(i)->setText(1, it.value());
+    // The prompt follows the item made current, so Set never changes another command.
     m_tree->setCurrentItem(m_items.first());
+    changeSelectedLabelText(m_items.first(), 0);
+    m_keyField->clear();
 
     for (const QPointer<QShortcut> &shortcut : qAsConst(m_shortcuts))
         delete shortcut.data();

@@ -9,6 +9,9 @@
 #include "metadata/metadatathread.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -93,6 +96,29 @@ private slots:
         }
         QSettings settings("Quillfen", "Plectronome");
         QVERIFY(!settings.contains("MainWindow/version"));
+    }
+
+    void commandsWaitWhileADialogIsOpen()
+    {
+        MainWindow window;
+        QShortcut *playStop = nullptr;
+        for (QShortcut *shortcut : window.findChildren<QShortcut *>())
+            if (shortcut->objectName() == "Play/Stop")
+                playStop = shortcut;
+        QVERIFY(playStop && playStop->isEnabled());
+        QSignalSpy fired(playStop, SIGNAL(activated()));
+        QShortcutEvent press(playStop->key(), playStop->id());
+
+        QDialog dialog(&window);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QApplication::activeModalWidget() == &dialog);
+        QApplication::sendEvent(playStop, &press);
+        QCOMPARE(fired.count(), 0);
+
+        dialog.hide();
+        QApplication::sendEvent(playStop, &press);
+        QCOMPARE(fired.count(), 1);
     }
 
     void translationCodes()

@@ -316,6 +316,7 @@ private slots:
         QVERIFY(!saveAudio->isEnabled());
         QVERIFY(!saveAs->isEnabled());
         QVERIFY(window.waveBg()->plotter()->isHidden());
+        QCOMPARE(window.waveBg()->plotter()->sampleCount(), 0); // no pointer into freed arrays
         QCOMPARE(window.windowTitle(), QString("Plectronome"));
         QCOMPARE(window.recentFiles(), QStringList() << m_minimum);
 
@@ -409,6 +410,11 @@ private slots:
         // Stored lists holding the clear entry or empty texts make no entries for them.
         window.setRecentFiles({"", "&Clear Recent", "/x/a.wav", "Clear Recent", "/x/a.wav", "/x/b.wav"});
         QCOMPARE(window.recentFiles(), QStringList() << "/x/a.wav" << "/x/b.wav");
+
+        // An "&" in a path shows as itself, not as a menu accelerator, and is kept as it is.
+        window.setRecentFiles({"/x/rock & roll.wav"});
+        QCOMPARE(menu->actions().first()->text(), QString("/x/rock && roll.wav"));
+        QCOMPARE(window.recentFiles(), QStringList() << "/x/rock & roll.wav");
     }
 
     void recentEntriesAreRoutedByExtension()

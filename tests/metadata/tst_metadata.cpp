@@ -267,6 +267,26 @@ private slots:
         QVERIFY(m.beats.isEmpty());
     }
 
+    void aCancelledAnalysisEndsEarlyAndLeavesNothing()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/metadata");
+        const std::vector<float> song = clickTrack(240, 44100);
+        MetaDataThread thread;
+        QSignalSpy got(&thread, SIGNAL(gotMetaData()));
+        const QString audio = dir.path() + "/long.wav";
+        const QString cache = analysisCachePath(dir.path(), audio);
+        thread.setSamples(song.data(), nullptr, int(song.size()), false, 44100);
+        thread.setFileNames(cache, audio);
+        thread.start();
+        thread.cancel();
+        QVERIFY(thread.wait(10000));
+        QCoreApplication::processEvents();
+        QCOMPARE(got.count(), 0);
+        QVERIFY(!thread.metaData()->hasData());
+        QVERIFY(!QFile::exists(cache));
+    }
+
     void chordFilterGridStaysTwelveBySeven()
     {
         MetaDataThread thread;

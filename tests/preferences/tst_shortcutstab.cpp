@@ -89,6 +89,9 @@ private slots:
         QVERIFY(prompt);
         QCOMPARE(prompt->text(), QString("Enter keystroke for \"Exit\":"));
         QCOMPARE(tab.commandTree()->currentItem(), tab.items().first());
+        // The prompt names the command that Set would now change.
+        QCOMPARE(tab.findChild<QLabel *>()->text(),
+                 QString("Enter keystroke for \"%1\":").arg(tab.items().first()->text(0)));
     }
 
     void pressedKeysShowInTheField()
@@ -275,6 +278,9 @@ private slots:
         QCOMPARE(shortcutOf(tab, "Zoom In")->key(), QKeySequence("="));
         QCOMPARE(shortcutOf(tab, "Toggle Loop")->key(), QKeySequence("L"));
         QCOMPARE(tab.commandTree()->currentItem(), tab.items().first());
+        // The prompt names the command that Set would now change.
+        QCOMPARE(tab.findChild<QLabel *>()->text(),
+                 QString("Enter keystroke for \"%1\":").arg(tab.items().first()->text(0)));
     }
 
     void storedListsOfTheWrongLengthAreIgnored()
