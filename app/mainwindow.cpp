@@ -73,7 +73,7 @@ void MainWindow::init()
     m_frameCount = m_sampleRate = 0;
 
     m_metaDataThread = new MetaDataThread(nullptr);
-    m_openedFromSession = false;
+    m_fileRelocated = false;
 
     createWidgets();
     createCentralWidget();

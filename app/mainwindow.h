@@ -64,7 +64,7 @@ public:
     bool isStereo() const { return m_stereo; }
     // Title, artist and album of the loaded file (empty texts when it has no tags).
     QStringList trackTags() const { return m_tags; }
-    bool fileRelocated() const { return m_openedFromSession; }
+    bool fileRelocated() const { return m_fileRelocated; }
     QString baseTitle() const { return m_title; }
     // "artist - title" when either tag is set, else the file name after the last "/".
     static QString trackLabel(const QStringList &tags, const QString &path);
@@ -222,7 +222,7 @@ private:
     bool m_loaded = false;
     int m_frameCount = 0;
     int m_sampleRate = 0;
-    bool m_openedFromSession = false;
+    bool m_fileRelocated = false;
 
     PathsManager *m_pathsManager = nullptr;
     AudioPlayer *m_audioPlayer = nullptr;

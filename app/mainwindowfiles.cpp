@@ -190,7 +190,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         return 1;
     }
 
-    m_openedFromSession = false;
+    m_fileRelocated = false;
     const QString folder = m_pathsManager->openDialogFolder();
     QString name = fn;
     if (name.isEmpty())
@@ -210,7 +210,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         if (name.isEmpty())
             return 1;
         m_pathsManager->setLastFile(name);
-        m_openedFromSession = true;
+        m_fileRelocated = true;
     }
 
     // The player reads the arrays and the beats: stop it before either is replaced.
