@@ -101,7 +101,6 @@ Plotter::Plotter(QWidget *parent) : QWidget(parent)
     m_zoomGuardTimer->setSingleShot(true);
 
     m_centreLine = new CentreLine(this);
-    m_centreLine->raise();
     m_centreLine->hide();
 
     m_canvas = new PlotCanvas(this);
@@ -127,6 +126,9 @@ Plotter::Plotter(QWidget *parent) : QWidget(parent)
     m_processingLabel->setGeometry(290, 130, 250, 40);
     m_chordEditor = new SingleChordEditWidget(this);
     m_chordEditor->hide();
+    // The centre line lies over the waveform, the marker and the selection, but under the
+    // processing notice and the chord editor.
+    m_centreLine->stackUnder(m_processingLabel);
 
     m_chordsStrip->setPlayPositionSource(m_playMarker->markerXPointer());
 
@@ -324,7 +326,15 @@ void Plotter::drawWaveform()
 
 // ---- Layout and zoom -----------------------------------------------------------------
 
-float Plotter::clampedCentre(float centre) const
+float Plotter::trackCentre(float centre) const
+{
+    const float w = float(width());
+    if (!std::isfinite(centre))
+        return w / 2.0f;
+    return std::min(w, std::max(0.0f, centre));
+}
+
+float Plotter::shownCentre(float centre) const
 {
     const float w = float(width());
     const float half = w * m_zoomFactor / 2.0f;
@@ -438,15 +448,16 @@ void Plotter::scrollPlot(QWheelEvent *event)
     if (!event)
         return;
     const int step = std::max(1, int(width() / 20.0f * m_zoomFactor));
-    // Stepping from the held centre, so that the first step back moves the view.
-    const int centre = int(clampedCentre(m_zoomCentre)) + (wheelDelta(event) <= 0 ? -step : step);
-    setCentreZoomPos(float(centre));
+    // Stepping from the centre of the window shown, and keeping the centre of the window
+    // that results, so that no step is lost at either end.
+    const int centre = int(shownCentre(m_zoomCentre)) + (wheelDelta(event) <= 0 ? -step : step);
+    setCentreZoomPos(shownCentre(float(centre)));
     emit setSmallPlotZoomCentre(int(m_zoomCentre));
 }
 
 void Plotter::setCentreZoomPos(float zoomCentre)
 {
-    m_zoomCentre = clampedCentre(zoomCentre);
+    m_zoomCentre = trackCentre(zoomCentre);
     updateWaveform();
     if (!m_chordEditor->isHidden())
         placeChordEditor(false);
@@ -460,7 +471,7 @@ void Plotter::restoreZoomFromSession(const QStringList &plotValues)
         centre = width() / 2.0f;
     const float factor = plotValues.value(1).toFloat(&ok);
     m_zoomFactor = sanitisedFactor(ok ? factor : 1.0f);
-    m_zoomCentre = clampedCentre(centre);
+    m_zoomCentre = trackCentre(centre);
     emit setSmallPlotZoomFactor(m_zoomFactor);
     emit setSmallPlotZoomCentre(int(m_zoomCentre));
     m_selection->setZoomFactor(m_zoomFactor);
@@ -482,12 +493,10 @@ void Plotter::playbackScroll()
     const float d = float(width() / 2) - (markerX + float(m_playMarker->x()));
     if (std::fabs(d) < 2.0f) {
         m_playMarker->setDrawMarker(false);
-        if (!m_riffSongPlayback) {
+        if (!m_riffSongPlayback)
             m_centreLine->show();
-            m_centreLine->raise();
-        } else {
+        else
             m_centreLine->hide();
-        }
     } else {
         m_playMarker->setDrawMarker(true);
         m_centreLine->hide();

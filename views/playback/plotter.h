@@ -115,10 +115,12 @@ private:
     void buildEnvelope();
     void drawWaveform();
     void selectZoomLevel();
-    // The centre held where the canvas covers the view without a gap at either end.
-    // Centres that are set (scrolling, following, the overview, a session) are held;
-    // a zoom step keeps the centre as it is, so a view at the track's start stays there.
-    float clampedCentre(float centre) const;
+    // A centre that is set (the overview, following, a session) is kept as asked, held
+    // only to the track, so that zoom steps keep that point in the middle of the view or,
+    // near an end, inside it. The layout places the canvas without a gap at either end.
+    float trackCentre(float centre) const;
+    // The centre of the window actually shown: held half a window from either end.
+    float shownCentre(float centre) const;
     void placeChordEditor(bool allowRecentre);
     void guardedZoom(int direction);
 

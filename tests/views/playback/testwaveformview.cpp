@@ -419,7 +419,8 @@ void TestWaveformView::sessionZoomIsSanitised()
     plotter.restoreZoomFromSession({"1000", QString::number(double(f4))});
     QCOMPARE(plotter.getZoomFactor(), f4);
     QCOMPARE(plotter.zoomLevel(), 4);
-    QCOMPARE(plotter.zoomCentre(), viewWidth - viewWidth * f4 / 2);
+    QCOMPARE(plotter.zoomCentre(), float(viewWidth));
+    QCOMPARE(plotter.canvas()->x() + plotter.canvas()->width(), viewWidth);
     QVERIFY(coversView(plotter));
 
     for (const char *bad : {"0", "-0.5", "nan", "inf", "-inf", "", "zoom"}) {
@@ -459,6 +460,45 @@ void TestWaveformView::sessionZoomIsSanitised()
     QCOMPARE(Plotter::levelForFactor(0.5f), 7);
 }
 
+void TestWaveformView::zoomKeepsAnOverviewPressNearTheStartInView()
+{
+    WaveBg frame;
+    frame.resize(1000, 228);
+    frame.show();
+    Plotter *plotter = frame.plotter();
+    plotter->show();
+    // The main window gives the overview its picture and the factor.
+    connect(plotter, &Plotter::setSmallPlotPixmap, frame.smallPlot(), &SmallPlot::setSmallPlotPixmap);
+    connect(plotter, &Plotter::setSmallPlotZoomFactor, frame.smallPlot(), &SmallPlot::setZoomFactor);
+    const Track track = musicTrack(400000);
+    plotter->setWaveform(track.left.data(), track.right.data(), track.frames(), true);
+    frame.smallPlot()->show();
+    QCOMPARE(plotter->zoomLevel(), 4);
+
+    // A press near the start, then zooming in step by step: the pressed point stays on
+    // screen at every level, and the canvas covers the view.
+    const int pressX = 20;
+    QTest::mousePress(frame.smallPlot(), Qt::LeftButton, Qt::NoModifier, QPoint(pressX, 10));
+    QTest::mouseRelease(frame.smallPlot(), Qt::LeftButton, Qt::NoModifier, QPoint(pressX, 10));
+    QCOMPARE(plotter->zoomCentre(), float(pressX));
+    QCOMPARE(plotter->canvas()->x(), 0);
+    while (plotter->getZoomFactor() > Plotter::minimumZoomFactor()) {
+        plotter->zoomPlot(1);
+        plotter->updateZoom(0);
+        const float shownAt = plotter->canvas()->x() + pressX / plotter->getZoomFactor();
+        QVERIFY2(shownAt >= 0 && shownAt < viewWidth, qPrintable(QString::number(double(shownAt))));
+        QVERIFY(coversView(*plotter));
+    }
+    // Zooming back out to the level of the press shows the same window again.
+    const float f = Plotter::levelFactor(4);
+    while (plotter->getZoomFactor() < f) {
+        plotter->zoomPlot(-1);
+        plotter->updateZoom(0);
+    }
+    QCOMPARE(plotter->canvas()->x(), 0);
+    QCOMPARE(frame.smallPlot()->windowCentre(), int(viewWidth * f / 2));
+}
+
 void TestWaveformView::followingPlaybackShowsTheCentreLine()
 {
     Plotter plotter;
@@ -490,6 +530,11 @@ void TestWaveformView::followingPlaybackShowsTheCentreLine()
     QVERIFY(!plotter.centreLine()->isHidden());
     QCOMPARE(plotter.centreColumn(), std::floor(plotter.zoomCentre() / f + 0.5f));
     QCOMPARE(plotter.centreLine()->geometry(), QRect(0, 0, viewWidth, viewHeight - 30));
+    // The line stays under the chord editor and the processing notice.
+    const QObjectList &children = plotter.children();
+    QVERIFY(children.indexOf(plotter.centreLine()) < children.indexOf(plotter.chordEditor()));
+    QVERIFY(children.indexOf(plotter.centreLine()) < children.indexOf(plotter.processingLabel()));
+    QVERIFY(children.indexOf(plotter.centreLine()) > children.indexOf(plotter.canvas()));
 
     // While a riff or the song plays the centre line stays hidden.
     plotter.riffSongPlayback(true);

@@ -16,6 +16,7 @@ private slots:
     void progressRisesStrictly();
     void shortTracksAndNoTrackDoNotHang();
     void sessionZoomIsSanitised();
+    void zoomKeepsAnOverviewPressNearTheStartInView();
     void followingPlaybackShowsTheCentreLine();
     void scrollSwitchAndSelectionPages();
     void chordEditorStaysInView();
