@@ -218,6 +218,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     Plotter *plotter = m_waveBg->plotter();
     plotter->hide();
     m_waveBg->smallPlot()->hide();
+    m_waveBg->smallPlotPlayMarker()->hide();
     setWindowTitle(m_title);
     resetForNewFile();
     m_waveBg->scrollButton()->setValueFromSession(true);

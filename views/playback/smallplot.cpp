@@ -18,6 +18,7 @@ void SmallPlot::setSmallPlotPixmap(QPixmap pixmap, float zoomFactor, int centre)
     m_hasTrack = true;
     setZoomFactor(zoomFactor);
     m_centre = centre;
+    m_paintedFactor = m_zoomFactor;
     update();
 }
 
@@ -29,7 +30,12 @@ void SmallPlot::setSmallPlotZoomCentre(int x)
         x = int(half);
     else if (float(x) + half > float(w))
         x = int(float(w) - half + 2.0f);
+    // Following playback sends the centre every 10 ms; a repaint is needed only when the
+    // window has moved or the factor has changed since the last one.
+    if (x == m_centre && m_zoomFactor == m_paintedFactor)
+        return;
     m_centre = x;
+    m_paintedFactor = m_zoomFactor;
     update();
 }
 

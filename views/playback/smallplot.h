@@ -49,5 +49,7 @@ private:
     QPixmap m_pixmap;
     int m_centre;
     float m_zoomFactor = 1.0f;
+    // The factor that the last repaint request drew with.
+    float m_paintedFactor = 1.0f;
     bool m_hasTrack = false;
 };
