@@ -213,7 +213,10 @@ void TransportWidget::flashMetronome()
 void TransportWidget::fadeVolume(bool up, bool pauseAtEnd)
 {
     if (!up) {
-        m_rememberedVolume = m_volumeKnob->value();
+        // A fade down that follows another (running, or ended with no fade up since)
+        // keeps the value from before the first, so the fade up returns there.
+        if (m_fadeUp)
+            m_rememberedVolume = m_volumeKnob->value();
         m_pauseAtEnd = pauseAtEnd;
     } else if (m_pausedByFade) {
         // Undo the pause that the fade down asked for, once.

@@ -186,6 +186,19 @@ void TestTransportWidget::fadeUpReturnsAndEnds()
     volume->setValue(70);
     QTRY_VERIFY_WITH_TIMEOUT(!transport.fadeTimer()->isActive(), 1000);
     QCOMPARE(volume->value(), 70);
+
+    // A second fade down, during the first or after it, keeps the value from before the
+    // first: the fade up returns there.
+    transport.fadeVolume(false, false);
+    QTRY_VERIFY_WITH_TIMEOUT(volume->value() < 50, 2000);
+    transport.fadeVolume(false, false);
+    QTRY_VERIFY_WITH_TIMEOUT(!transport.fadeTimer()->isActive(), 3000);
+    transport.fadeVolume(false, false);
+    QCOMPARE(transport.rememberedVolume(), 70);
+    QTRY_VERIFY_WITH_TIMEOUT(!transport.fadeTimer()->isActive(), 1000);
+    transport.fadeVolume(true, false);
+    QTRY_VERIFY_WITH_TIMEOUT(!transport.fadeTimer()->isActive(), 3000);
+    QCOMPARE(volume->value(), 70);
 }
 
 void TestTransportWidget::fadeEdges()
