@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "real_time_tools/realtimeengine.h"
+#include "tests/real_time_tools/signalmeasure.h"
 #include "wavfile.h"
 
 namespace {
@@ -77,31 +78,6 @@ WavFile makeSine()
     for (int i = 0; i < n; ++i)
         w.left[i] = w.right[i] = static_cast<float>(0.5 * std::sin(2.0 * M_PI * 440.0 * i / kRate));
     return w;
-}
-
-double measureFrequency(const std::vector<float> &y, size_t from, size_t to)
-{
-    double first = -1.0, last = -1.0;
-    int cycles = 0;
-    for (size_t i = from + 1; i < to; ++i) {
-        if (y[i - 1] < 0.0f && y[i] >= 0.0f) {
-            const double t = (i - 1) + (-y[i - 1]) / (y[i] - y[i - 1]);
-            if (first < 0.0)
-                first = t;
-            else
-                ++cycles;
-            last = t;
-        }
-    }
-    return cycles > 0 ? cycles * kRate / (last - first) : 0.0;
-}
-
-double rms(const std::vector<float> &y, size_t from, size_t to)
-{
-    double s = 0.0;
-    for (size_t i = from; i < to; ++i)
-        s += static_cast<double>(y[i]) * y[i];
-    return to > from ? std::sqrt(s / (to - from)) : 0.0;
 }
 
 bool haveProgram(const char *name)

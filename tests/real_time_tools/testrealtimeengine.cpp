@@ -11,6 +11,7 @@
 
 #include "real_time_tools/fastmath.h"
 #include "real_time_tools/realtimeengine.h"
+#include "tests/real_time_tools/signalmeasure.h"
 
 namespace {
 
@@ -44,32 +45,6 @@ std::vector<float> sine(int length, double freq, float amp)
     for (int i = 0; i < length; ++i)
         x[i] = amp * static_cast<float>(std::sin(2.0 * M_PI * freq * i / kRate));
     return x;
-}
-
-// Frequency from upward zero crossings between from and to, interpolated linearly.
-double measureFrequency(const std::vector<float> &y, size_t from, size_t to)
-{
-    double first = -1.0, last = -1.0;
-    int cycles = 0;
-    for (size_t i = from + 1; i < to; ++i) {
-        if (y[i - 1] < 0.0f && y[i] >= 0.0f) {
-            const double t = (i - 1) + (-y[i - 1]) / (y[i] - y[i - 1]);
-            if (first < 0.0)
-                first = t;
-            else
-                ++cycles;
-            last = t;
-        }
-    }
-    return cycles > 0 ? cycles * kRate / (last - first) : 0.0;
-}
-
-double rms(const std::vector<float> &y, size_t from, size_t to)
-{
-    double s = 0.0;
-    for (size_t i = from; i < to; ++i)
-        s += static_cast<double>(y[i]) * y[i];
-    return std::sqrt(s / (to - from));
 }
 
 // Amplitude of one frequency over a stretch of samples (Goertzel, Hann-free, whole cycles not needed
