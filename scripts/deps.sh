@@ -12,6 +12,7 @@ packages=(
   lame ffmpeg
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  ccache
 )
 missing=()
 for p in "${packages[@]}"; do
