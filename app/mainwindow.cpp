@@ -206,6 +206,9 @@ void MainWindow::createConnections()
     connect(m_audioPlayer, SIGNAL(unlatchMainPlay()), transport->playButton(), SLOT(unlatch()));
     connect(m_audioPlayer, SIGNAL(flashMetro()), transport, SLOT(flashMetronome()));
     connect(m_audioPlayer, SIGNAL(setGreyedButtonsHidden(bool)), transport, SLOT(setGreyedButtonsHidden(bool)));
+
+    // Each analysis result (or cache load) rebuilds the chord strip.
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), plotter->chordsStrip(), SLOT(initChordStrip()));
 }
 
 void MainWindow::scanMetadataFolder() {}

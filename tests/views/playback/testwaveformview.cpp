@@ -607,7 +607,7 @@ void TestWaveformView::chordEditorStaysInView()
     plotter.show();
     const Track track = musicTrack(150000);
     load(plotter, track);
-    auto *label = new ChordLabel(plotter.chordsStrip());
+    auto *label = new ChordLabel(plotter.chordsStrip(), "Am", 0, 44100, 0, 1);
     label->setGeometry(100, 0, 60, 20);
     QSignalSpy centres(&plotter, &Plotter::setSmallPlotZoomCentre);
     emit plotter.chordsStrip()->showChordEdit("Am", 100, label);
