@@ -165,6 +165,7 @@ void MainWindow::createWidgets()
 
     m_preferencesMenu = new PreferencesMenu(nullptr, Qt::Window | Qt::WindowCloseButtonHint);
     m_preferencesMenu->hide();
+    m_preferencesMenu->pathsTab()->setDefaultSavePath(dataFolderPath);
 
     m_updateCheck = new UpdateCheck(this);
 }

@@ -139,7 +139,11 @@ public slots:
     void viewSupport();
     void updateRedirect();
 
-    // Stand-ins until the sessions, export and about code lands; they
+    // Help menu (mainwindowhelp.cpp): the about box and the update check's answer.
+    void about();
+    void showUpdateMessageBox(int type, bool startupCheck);
+
+    // Stand-ins until the sessions and export code lands; they
     // sit together at the end of mainwindowactions.cpp.
     void saveSessionFileAs();
     void saveSessionFile();
@@ -148,7 +152,6 @@ public slots:
     void exportAudioMP3();
     void exportSongWav();
     void exportRiffWav();
-    void about();
 
 private slots:
     // The two save commands act only while their menu actions are enabled.
@@ -173,6 +176,9 @@ private:
     void createMenus();
     void createConnections();
     void enableAllShortcuts();
+    void connectPreferences();
+    // Opens a page in the browser; when none opens, shows its address instead.
+    void openWebPage(const QUrl &url);
     void readSettings();
     void scanMetadataFolder();
     void freeSampleBuffers();

@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -90,6 +89,7 @@ void MainWindow::createActions()
     // Every rebuilt shortcut list comes back here to be wired.
     connect(m_preferencesMenu->shortcutsTab(), SIGNAL(initMainWindowShortcuts()), this, SLOT(initShortcuts()),
             Qt::UniqueConnection);
+    connectPreferences();
 }
 
 void MainWindow::createMenus()
@@ -334,41 +334,7 @@ void MainWindow::checkSongLoopLength()
     }
 }
 
-// ---- Web pages and errors --------------------------------------------------------------------
-
-QUrl MainWindow::onlineDocsUrl(const QString &languageCode)
-{
-    QString address = QString::fromLatin1(weblinks::serverRoot);
-    if (!languageCode.isEmpty() && languageCode != "en") {
-        static const struct {
-            const char *code;
-            const char *folder;
-        } folders[] = {{"es", "sp"}, {"de", "ge"}, {"fr", "fr"}, {"jp", "jp"}, {"it", "it"}};
-        for (const auto &f : folders) {
-            if (languageCode == QLatin1String(f.code))
-                address += QLatin1String(f.folder);
-        }
-    }
-    if (!address.endsWith('/'))
-        address += '/';
-    address += QLatin1String(weblinks::documentationPage);
-    return QUrl(address);
-}
-
-void MainWindow::viewOnlineDocs()
-{
-    QDesktopServices::openUrl(onlineDocsUrl(m_preferencesMenu->languageTab()->getLanguage()));
-}
-
-void MainWindow::viewSupport()
-{
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(weblinks::serverRoot) + weblinks::supportPage));
-}
-
-void MainWindow::updateRedirect()
-{
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(weblinks::serverRoot) + weblinks::downloadPage));
-}
+// ---- Errors ----------------------------------------------------------------------------------
 
 void MainWindow::showBassError(const char *message)
 {
@@ -380,7 +346,7 @@ void MainWindow::showBassError(const char *message)
         audiolayer::freeDevice();
 }
 
-// ---- Stand-ins: the session, export and about slots ----------------------------------------
+// ---- Stand-ins: the session and export slots ----------------------------------------
 // Empty until their own code lands; the actions and commands above already reach them.
 
 void MainWindow::saveSessionFileAs() {}
@@ -396,6 +362,4 @@ void MainWindow::exportAudioMP3() {}
 void MainWindow::exportSongWav() {}
 
 void MainWindow::exportRiffWav() {}
-
-void MainWindow::about() {}
 

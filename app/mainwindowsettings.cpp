@@ -5,6 +5,7 @@
 #include "app/datafolder.h"
 #include "app/pathsmanager.h"
 #include "app/tabwidget.h"
+#include "app/version.h"
 #include "audio/audioplayer.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
@@ -85,7 +86,7 @@ void MainWindow::writeSettings()
     settings.setValue("always open folder bool", pathsTab->alwaysOpenChecked());
     settings.setValue("file path", m_pathsManager->lastFile());
     settings.setValue("save location", m_pathsManager->saveLocation());
-    settings.setValue("version", QString("1.6.0.0"));
+    settings.setValue("version", QString::fromLatin1(plectronomeVersion));
     settings.setValue("edited shortcuts", m_preferencesMenu->shortcutsTab()->loadShortcuts());
     settings.endGroup();
     settings.sync();

@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "preferences/languages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,25 +14,11 @@
 
 QString translationCodeForLanguage(QLocale::Language language)
 {
-    switch (language) {
-    case QLocale::Chinese: return "cn";
-    case QLocale::Danish: return "dk";
-    case QLocale::Dutch: return "nl";
-    case QLocale::Finnish: return "fi";
-    case QLocale::French: return "fr";
-    case QLocale::German: return "de";
-    case QLocale::Hindi: return "hi";
-    case QLocale::Italian: return "it";
-    case QLocale::Japanese: return "jp";
-    case QLocale::Korean: return "kr";
-    case QLocale::NorwegianBokmal: return "no";
-    case QLocale::Polish: return "pl";
-    case QLocale::Portuguese: return "pt";
-    case QLocale::Russian: return "ru";
-    case QLocale::Spanish: return "es";
-    case QLocale::Swedish: return "se";
-    default: return QString();
+    for (const LanguageEntry &entry : programLanguages) {
+        if (entry.systemLanguage == language && QLatin1String(entry.code) != QLatin1String("en"))
+            return QString::fromLatin1(entry.code);
     }
+    return QString();
 }
 
 QStringList translationFileCandidates(const QString &code)
@@ -39,6 +26,20 @@ QStringList translationFileCandidates(const QString &code)
     const QString name = "/translations/plectronome_" + code;
     const QString dir = QCoreApplication::applicationDirPath();
     return {dir + name, dir + "/../share/plectronome" + name, QString("./") + name};
+}
+
+QTranslator *installTranslation(const QString &code)
+{
+    if (code.isEmpty() || code == "en")
+        return nullptr;
+    auto *translator = new QTranslator;
+    for (const QString &file : translationFileCandidates(code)) {
+        if (translator->load(file))
+            break;
+    }
+    // Installed even when no file loaded: the program then stays in English.
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 int runApplication(int argc, char **argv)
@@ -49,15 +50,7 @@ int runApplication(int argc, char **argv)
     QString code = settings.value("language", QString()).toString();
     if (code.isEmpty())
         code = translationCodeForLanguage(QLocale().language());
-    QTranslator *translator = nullptr;
-    if (!code.isEmpty() && code != "en") {
-        translator = new QTranslator;
-        for (const QString &file : translationFileCandidates(code)) {
-            if (translator->load(file))
-                break;
-        }
-        QCoreApplication::installTranslator(translator);
-    }
+    QTranslator *translator = installTranslation(code);
     settings.endGroup();
     settings.sync();
 

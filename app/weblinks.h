@@ -8,4 +8,6 @@ constexpr const char *serverRoot = "https://www.quillfen.example/";
 constexpr const char *documentationPage = "documentation.html";
 constexpr const char *supportPage = "support.html";
 constexpr const char *downloadPage = "download.html";
+// The newest version's number, as plain text ("1.6.0.0").
+constexpr const char *versionFile = "version.txt";
 } // namespace weblinks

@@ -1,23 +1,50 @@
-// LanguageTab: the language page of the preferences dialog (stand-in). It holds the
-// language code read from the settings at construction.
+// LanguageTab: the "Language" page of the preferences dialog: one radio button per
+// program language (its own name and flag). A new choice is stored in the settings
+// after the user agrees to a restart; "Relaunch Now" asks the main window to write its
+// settings, starts the program again and closes this run. The page keeps the code read
+// at start (getLanguage), which the main window uses for its help address.
 #pragma once
-#include <QSettings>
+#include <QList>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
 
 class LanguageTab : public QWidget
 {
     Q_OBJECT
 public:
-    explicit LanguageTab(QWidget *parent = nullptr) : QWidget(parent)
-    {
-        QSettings settings("Quillfen", "Plectronome");
-        m_language = settings.value("Language/language").toString();
-    }
+    explicit LanguageTab(QWidget *parent = nullptr);
+
+    // Starts the program again; the default starts this executable detached, without
+    // arguments. Tests put their own in, so that no process starts.
+    using Launcher = std::function<bool(const QString &program)>;
+    void setLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
+
+    bool isChanged() const { return m_changed; }
+    QString checkedCode() const;
+    QList<QRadioButton *> languageButtons() const { return m_buttons; }
+    QPushButton *applyButton() const { return m_apply; }
+
+signals:
+    void closeMainwindow();
+    void writeSettings();
 
 public slots:
-    QString getLanguage() { return m_language; }
+    void setLanguage();
+    void languageChanged(QAbstractButton *button);
+    QString getLanguage();
 
 private:
+    bool m_changed = false;
+    QList<QRadioButton *> m_buttons;
+    QButtonGroup *m_group;
+    QPushButton *m_apply;
     QString m_language;
+    Launcher m_launcher;
 };

@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev
   libbenchmark-dev
   lame ffmpeg
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation2 fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva
   xvfb xauth
   ccache
 )

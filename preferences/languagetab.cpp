@@ -1,0 +1,100 @@
+#include "preferences/languagetab.h"
+
+#include "preferences/languages.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QIcon>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+LanguageTab::LanguageTab(QWidget *parent)
+    : QWidget(parent)
+    , m_group(new QButtonGroup(this))
+    , m_apply(new QPushButton(tr("Apply"), this))
+    , m_launcher([](const QString &program) { return QProcess::startDetached(program, QStringList()); })
+{
+    auto *group = new QGroupBox(tr("Select Language:"), this);
+    auto *groupLayout = new QVBoxLayout(group);
+    m_group->setExclusive(true);
+    for (const LanguageEntry &entry : programLanguages) {
+        auto *button = new QRadioButton(QString::fromUtf8(entry.name), group);
+        button->setIcon(QIcon(QString::fromLatin1(entry.flag)));
+        button->setObjectName(QString::fromLatin1(entry.code));
+        groupLayout->addWidget(button);
+        m_group->addButton(button);
+        m_buttons << button;
+    }
+    m_buttons.first()->setChecked(true);
+    groupLayout->addWidget(m_apply, 1, Qt::AlignTop | Qt::AlignRight);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(new QWidget(this), 1, Qt::AlignTop);
+
+    connect(m_apply, SIGNAL(released()), this, SLOT(setLanguage()));
+    connect(m_group, SIGNAL(buttonClicked(QAbstractButton *)), this, SLOT(languageChanged(QAbstractButton *)));
+
+    QSettings settings("Quillfen", "Plectronome");
+    settings.beginGroup("Language");
+    m_language = settings.value("language", QString()).toString();
+    for (QRadioButton *button : m_buttons) {
+        if (button->objectName() == m_language)
+            button->setChecked(true);
+    }
+    settings.endGroup();
+    settings.sync();
+}
+
+QString LanguageTab::checkedCode() const
+{
+    QAbstractButton *checked = m_group->checkedButton();
+    return checked ? checked->objectName() : QString();
+}
+
+QString LanguageTab::getLanguage()
+{
+    return m_language;
+}
+
+void LanguageTab::languageChanged(QAbstractButton *button)
+{
+    m_changed = button->objectName() != m_language;
+}
+
+void LanguageTab::setLanguage()
+{
+    if (!m_changed)
+        return;
+    QMessageBox box;
+    box.setIcon(QMessageBox::Question);
+    box.setText(tr("Language Selection - Restart Required"));
+    box.setInformativeText(tr("Plectronome must be restarted for language change to take effect."));
+    QPushButton *relaunch = box.addButton(tr("Relaunch Now"), QMessageBox::YesRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::NoRole);
+    box.setEscapeButton(cancel);
+    box.exec();
+    m_changed = false;
+    if (box.clickedButton() != relaunch)
+        return;
+
+    QSettings settings("Quillfen", "Plectronome");
+    settings.beginGroup("Language");
+    settings.setValue("change language", true);
+    settings.setValue("language", checkedCode());
+    settings.endGroup();
+    settings.sync();
+
+    emit writeSettings();
+    // This run closes either way; the new language is stored for the next start.
+    if (!m_launcher(QCoreApplication::applicationFilePath()))
+        QMessageBox::information(nullptr, QStringLiteral("Plectronome"),
+                                 tr("Plectronome could not start again by itself. Please start it again to "
+                                    "see the new language."));
+    emit closeMainwindow();
+}
