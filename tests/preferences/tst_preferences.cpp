@@ -5,6 +5,7 @@
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
+#include "app/startup.h"
 #include "preferences/languages.h"
 #include "preferences/preferencesmenu.h"
 
@@ -250,6 +251,12 @@ private slots:
         QCOMPARE(names.at(11), QString::fromUtf8("Polski"));
         QCOMPARE(names.at(13), QString::fromUtf8("日本語"));
         QCOMPARE(names.at(14), QString::fromUtf8("中文"));
+
+        // Start-up picks the page's own code for a system language: Hindi is "in" in both.
+        for (const LanguageEntry &entry : programLanguages) {
+            const QString expected = QString(entry.code) == "en" ? QString() : QString(entry.code);
+            QCOMPARE(translationCodeForLanguage(entry.systemLanguage), expected);
+        }
 
         // An unknown stored code leaves English checked.
         QSettings("Quillfen", "Plectronome").setValue("Language/language", "xx");
