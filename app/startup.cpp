@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QSettings>
 #include <QSplashScreen>
@@ -39,6 +40,16 @@ QTranslator *installTranslation(const QString &code)
     }
     // Installed even when no file loaded: the program then stays in English.
     QCoreApplication::installTranslator(translator);
+    // Qt's own texts (the standard buttons "OK", "Cancel", "Yes"...) from Qt's translations,
+    // when installed; it goes with the program's translator.
+    for (const LanguageEntry &entry : programLanguages) {
+        if (code == QLatin1String(entry.code)) {
+            auto *qtTranslator = new QTranslator(translator);
+            if (qtTranslator->load(QLocale(entry.systemLanguage), "qtbase", "_",
+                                   QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(qtTranslator);
+        }
+    }
     return translator;
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qtbase5-dev qttools5-dev-tools libqt5svg5-dev
+  qtbase5-dev qttools5-dev-tools qttranslations5-l10n libqt5svg5-dev
   libtag1-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libsdl2-dev

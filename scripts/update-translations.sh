@@ -22,7 +22,7 @@ ts_dir=$here/resources/translations
 files=("$ts_dir"/plectronome_*.ts)
 
 run_lupdate() {
-  (cd "$here" && "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts "$@")
+  (cd "$here" && "$lupdate" -silent -I . -locations none -no-obsolete "${sources[@]}" -ts "$@")
 }
 
 if [ "${1:-}" != "--check" ]; then

@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Dispositivo:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Select Language:</source>
+        <translation>Seleccionar idioma:</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Selección de idioma: es necesario reiniciar</translation>
+    </message>
+    <message>
+        <source>Plectronome must be restarted for language change to take effect.</source>
+        <translation>Plectronome debe reiniciarse para que el cambio de idioma surta efecto.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Reiniciar ahora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
+        <translation>Plectronome no pudo reiniciarse por sí mismo. Vuelva a iniciarlo para ver el nuevo idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Abrir archivo de audio...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Abrir pista de CD...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Guardar sesión &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Guardar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Cargar sesión...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Guardar selección de audio</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Guardar audio</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Guardar audio de la canción...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Guardar audio del riff...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Elegir &amp;dispositivo de audio</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Elegir carpetas &amp;predeterminadas</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Elegir a&amp;tajos de teclado</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Elegir &amp;idioma</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Ver ayuda</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Soporte en línea</translation>
+    </message>
+    <message>
+        <source>About Plectronome</source>
+        <translation>Acerca de Plectronome</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</source>
+        <translation>Todos los tipos (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>No se puede cargar el archivo</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el procesamiento&lt;br /&gt;antes de cargar un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Abrir archivo de audio</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>¡Archivo no encontrado!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>No se encontró el archivo de audio.&lt;br /&gt;¿Quiere seleccionar un archivo de audio manualmente?</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>¡Archivo demasiado pequeño!&lt;br /&gt;Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>¡Archivo demasiado grande!&lt;br /&gt;Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Seleccione otro archivo de audio.</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Dibujando la forma de onda | %1</translation>
+    </message>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Abrir pista de CD</translation>
+    </message>
+    <message>
+        <source>CD tracks (*.wav *.flac *.cda);;</source>
+        <translation>Pistas de CD (*.wav *.flac *.cda);;</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Decodificando el audio | %1</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Borrar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Borrar lista</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at:&lt;br /&gt;%1</source>
+        <translation>No se pudo abrir ningún navegador web. La página está en:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>A new version of Plectronome is available!</source>
+        <translation>¡Hay una nueva versión de Plectronome disponible!</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of Plectronome (v%1).</source>
+        <translation>Está usando la última versión de Plectronome (v%1).</translation>
+    </message>
+    <message>
+        <source>Cannot connect to server to determine latest version of Plectronome.&lt;br /&gt;Please check your internet connection.</source>
+        <translation>No se puede conectar con el servidor para conocer la última versión de Plectronome.&lt;br /&gt;Compruebe su conexión a Internet.</translation>
+    </message>
+    <message>
+        <source>3rd party libraries used in Plectronome:</source>
+        <translation>Bibliotecas de terceros usadas en Plectronome:</translation>
+    </message>
+    <message>
+        <source>MP3 files are encoded by the separate lame program.</source>
+        <translation>Los archivos MP3 los codifica el programa independiente lame.</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Comportamiento al abrir archivos de audio:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Abrir la carpeta del archivo de audio anterior</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Abrir siempre la carpeta elegida:</translation>
+    </message>
+    <message>
+        <source>Plectronome Save Location</source>
+        <translation>Ubicación de guardado de Plectronome</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Ubicación de las sesiones guardadas y del audio exportado:</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Seleccionar la carpeta de audio predeterminada</translation>
+    </message>
+    <message>
+        <source>Select Default Plectronome Save Folder</source>
+        <translation>Seleccionar la carpeta de guardado predeterminada de Plectronome</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Restaurar las carpetas predeterminadas</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>¿Seguro que quiere restaurar las carpetas predeterminadas?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Dispositivo de audio</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Carpetas predeterminadas</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rápido</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Cargar sesión</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Bajar el metrónomo</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Subir el metrónomo</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Abrir archivo de audio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Bajar el tono (-1 semitono)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Subir el tono (+1 semitono)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Reproducir desde el inicio de la selección</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Reproducir/Detener</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Retroceder</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Guardar audio</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Guardar sesión</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Mostrar la pestaña de acordes</translation>
+    </message>
+    <message>
+        <source>Show Vur Arezev Tab</source>
+        <translation>Mostrar la pestaña Vur Arezev</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Mostrar la pestaña de riffs</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Bajar el tempo (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Subir el tempo (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Activar/desactivar aislamiento</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Activar/desactivar bucle</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Activar/desactivar tono</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Activar/desactivar desplazamiento</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Activar/desactivar tempo</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Ver ayuda</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Bajar el volumen</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Subir el volumen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Asignar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Pulse la tecla para «%0»:</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>¿Sustituir el atajo existente?</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;
+Do you want to overwrite that shortcut?</source>
+        <translation>La tecla «%0» ya se usa para la acción «%1».
+¿Quiere sustituir ese atajo?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Restaurar los atajos predeterminados</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>¿Seguro que quiere restablecer los atajos de teclado?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Périphérique :</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Select Language:</source>
+        <translation>Choisir la langue :</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Choix de la langue – redémarrage nécessaire</translation>
+    </message>
+    <message>
+        <source>Plectronome must be restarted for language change to take effect.</source>
+        <translation>Plectronome doit redémarrer pour que le changement de langue prenne effet.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Redémarrer maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
+        <translation>Plectronome n&apos;a pas pu redémarrer tout seul. Veuillez le relancer pour voir la nouvelle langue.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Ouvrir un fichier audio...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Ouvrir une piste de CD...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Enregistrer la session &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Charger une session...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Enregistrer la sélection audio</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Enregistrer l&apos;audio du morceau...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Enregistrer l&apos;audio du riff...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Choisir le périphérique &amp;audio</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Choisir les &amp;dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Choisir les raccourcis &amp;clavier</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Choisir la &amp;langue</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Afficher l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Assistance en ligne</translation>
+    </message>
+    <message>
+        <source>About Plectronome</source>
+        <translation>À propos de Plectronome</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</source>
+        <translation>Tous les types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Impossible de charger le fichier</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant de charger un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Fichier introuvable !</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Le fichier audio est introuvable.&lt;br /&gt;Voulez-vous choisir vous-même un fichier audio ?</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Fichier trop petit !&lt;br /&gt;Veuillez choisir un autre fichier.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Fichier trop volumineux !&lt;br /&gt;Veuillez choisir un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Veuillez choisir un autre fichier audio.</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Dessin de la forme d&apos;onde | %1</translation>
+    </message>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Ouvrir une piste de CD</translation>
+    </message>
+    <message>
+        <source>CD tracks (*.wav *.flac *.cda);;</source>
+        <translation>Pistes de CD (*.wav *.flac *.cda);;</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Décodage de l&apos;audio | %1</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at:&lt;br /&gt;%1</source>
+        <translation>Aucun navigateur web n&apos;a pu être ouvert. La page se trouve à l&apos;adresse :&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>A new version of Plectronome is available!</source>
+        <translation>Une nouvelle version de Plectronome est disponible !</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of Plectronome (v%1).</source>
+        <translation>Vous utilisez la dernière version de Plectronome (v%1).</translation>
+    </message>
+    <message>
+        <source>Cannot connect to server to determine latest version of Plectronome.&lt;br /&gt;Please check your internet connection.</source>
+        <translation>Impossible de joindre le serveur pour connaître la dernière version de Plectronome.&lt;br /&gt;Veuillez vérifier votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>3rd party libraries used in Plectronome:</source>
+        <translation>Bibliothèques tierces utilisées par Plectronome :</translation>
+    </message>
+    <message>
+        <source>MP3 files are encoded by the separate lame program.</source>
+        <translation>Les fichiers MP3 sont encodés par le programme séparé lame.</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Ouverture des fichiers audio par défaut :</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Ouvrir le dernier dossier utilisé</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Toujours ouvrir le dossier choisi :</translation>
+    </message>
+    <message>
+        <source>Plectronome Save Location</source>
+        <translation>Dossier d&apos;enregistrement de Plectronome</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Emplacement des sessions et de l&apos;audio exporté :</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Choisir le dossier audio par défaut</translation>
+    </message>
+    <message>
+        <source>Select Default Plectronome Save Folder</source>
+        <translation>Choisir le dossier d&apos;enregistrement de Plectronome</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Rétablir les dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Voulez-vous vraiment rétablir les dossiers par défaut ?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Périphérique audio</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Dossiers par défaut</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Charger une session</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Baisser le métronome</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Monter le métronome</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Baisser la hauteur (-1 demi-ton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Monter la hauteur (+1 demi-ton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Lire depuis le début de la sélection</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Lecture/Arrêt</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Retour rapide</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Afficher l&apos;onglet des accords</translation>
+    </message>
+    <message>
+        <source>Show Vur Arezev Tab</source>
+        <translation>Afficher l&apos;onglet Vur Arezev</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Afficher l&apos;onglet des riffs</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Ralentir (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Accélérer (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Activer/désactiver l&apos;isolation</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Activer/désactiver la boucle</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Activer/désactiver la hauteur</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Activer/désactiver le défilement</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Activer/désactiver le tempo</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Afficher l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Monter le volume</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Appuyez sur la touche pour « %0 » :</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Remplacer le raccourci existant ?</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;
+Do you want to overwrite that shortcut?</source>
+        <translation>La touche « %0 » est déjà utilisée pour l&apos;action « %1 ».
+Voulez-vous remplacer ce raccourci ?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Rétablir les raccourcis par défaut</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Voulez-vous vraiment réinitialiser les raccourcis clavier ?</translation>
+    </message>
+</context>
+</TS>

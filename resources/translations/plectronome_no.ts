@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb">
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Enhet:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Select Language:</source>
+        <translation>Velg språk:</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Språkvalg – omstart kreves</translation>
+    </message>
+    <message>
+        <source>Plectronome must be restarted for language change to take effect.</source>
+        <translation>Plectronome må startes på nytt før språkendringen trer i kraft.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Start på nytt nå</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
+        <translation>Plectronome klarte ikke å starte seg selv på nytt. Start programmet igjen for å se det nye språket.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Åpne lydfil...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Åpne CD-spor...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Lagre økt &amp;som...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Lagre økt</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>Last &amp;inn økt...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Lagre lydutvalg</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Lagre lyd</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Lagre sangens lyd...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Lagre riffets lyd...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Velg &amp;lydenhet</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Velg stan&amp;dardmapper</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Velg &amp;hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Velg s&amp;pråk</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Vis hjelp</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Nettstøtte</translation>
+    </message>
+    <message>
+        <source>About Plectronome</source>
+        <translation>Om Plectronome</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Se etter oppdateringer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Nylige filer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Innstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</source>
+        <translation>Alle typer (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Kan ikke laste inn filen</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Analysen pågår fortsatt!&lt;br /&gt;Vent til behandlingen er ferdig&lt;br /&gt;før du laster inn en ny fil.</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Åpne lydfil</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Fant ikke filen!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Fant ikke lydfilen.&lt;br /&gt;Vil du velge en lydfil selv?</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen er for liten!&lt;br /&gt;Velg en annen fil.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen er for stor!&lt;br /&gt;Velg en annen fil.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Velg en annen lydfil.</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Tegner bølgeform | %1</translation>
+    </message>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Åpne CD-spor</translation>
+    </message>
+    <message>
+        <source>CD tracks (*.wav *.flac *.cda);;</source>
+        <translation>CD-spor (*.wav *.flac *.cda);;</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Dekoder lyd | %1</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Tøm listen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Tøm listen</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at:&lt;br /&gt;%1</source>
+        <translation>Ingen nettleser kunne åpnes. Siden finnes på:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>A new version of Plectronome is available!</source>
+        <translation>En ny versjon av Plectronome er tilgjengelig!</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Oppdater</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of Plectronome (v%1).</source>
+        <translation>Du bruker den nyeste versjonen av Plectronome (v%1).</translation>
+    </message>
+    <message>
+        <source>Cannot connect to server to determine latest version of Plectronome.&lt;br /&gt;Please check your internet connection.</source>
+        <translation>Får ikke kontakt med serveren for å finne den nyeste versjonen av Plectronome.&lt;br /&gt;Sjekk internettforbindelsen din.</translation>
+    </message>
+    <message>
+        <source>3rd party libraries used in Plectronome:</source>
+        <translation>Tredjepartsbiblioteker brukt i Plectronome:</translation>
+    </message>
+    <message>
+        <source>MP3 files are encoded by the separate lame program.</source>
+        <translation>MP3-filer kodes av det separate programmet lame.</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Gjenopprett standard</translation>
+    </message>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Standard ved åpning av lydfiler:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Åpne mappen til forrige lydfil</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Åpne alltid valgt mappe:</translation>
+    </message>
+    <message>
+        <source>Plectronome Save Location</source>
+        <translation>Plectronomes lagringssted</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Plassering av lagrede økter og eksportert lyd:</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Velg standardmappe for lyd</translation>
+    </message>
+    <message>
+        <source>Select Default Plectronome Save Folder</source>
+        <translation>Velg Plectronomes standard lagringsmappe</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Gjenopprett standardmapper</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Er du sikker på at du vil gjenopprette standardmappene?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Lydenhet</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standardmapper</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Innstillinger</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Spol fremover</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Last inn økt</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronom lavere</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronom høyere</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Åpne lydfil</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Tonehøyde ned (-1 halvtone)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Tonehøyde opp (+1 halvtone)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Spill fra starten av utvalget</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Spill/Stopp</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Spol tilbake</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Lagre lyd</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Lagre økt</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Vis akkordfanen</translation>
+    </message>
+    <message>
+        <source>Show Vur Arezev Tab</source>
+        <translation>Vis Vur Arezev-fanen</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Vis riff-fanen</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo ned (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo opp (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isolering av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Sløyfe av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Tonehøyde av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Rulling av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo av/på</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Vis hjelp</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volum ned</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volum opp</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom inn</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom ut</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Angi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tøm</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Gjenopprett standard</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Handling</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Hurtigtast</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Trykk tasten for &quot;%0&quot;:</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Overskrive eksisterende hurtigtast?</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;
+Do you want to overwrite that shortcut?</source>
+        <translation>Tasten &quot;%0&quot; brukes allerede til handlingen &quot;%1&quot;.
+Vil du overskrive den hurtigtasten?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Gjenopprett standard hurtigtaster</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Er du sikker på at du vil tilbakestille hurtigtastene?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Urządzenie:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Select Language:</source>
+        <translation>Wybierz język:</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Wybór języka – wymagane ponowne uruchomienie</translation>
+    </message>
+    <message>
+        <source>Plectronome must be restarted for language change to take effect.</source>
+        <translation>Aby zmiana języka zaczęła obowiązywać, Plectronome musi zostać uruchomiony ponownie.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Uruchom ponownie teraz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
+        <translation>Plectronome nie mógł sam uruchomić się ponownie. Uruchom go jeszcze raz, aby zobaczyć nowy język.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Otwórz plik audio...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Otwórz ścieżkę CD...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Zapisz sesję &amp;jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>Zapi&amp;sz sesję</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Wczytaj sesję...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Zapisz zaznaczony fragment audio</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Zapisz audio</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Zapisz audio utworu...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Zapisz audio riffu...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Ustaw urządzenie &amp;audio</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Ustaw &amp;domyślne foldery</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Ustaw &amp;skróty klawiszowe</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Ustaw &amp;język</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Pokaż pomoc</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Pomoc online</translation>
+    </message>
+    <message>
+        <source>About Plectronome</source>
+        <translation>O programie Plectronome</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Ostatnie pliki</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</source>
+        <translation>Wszystkie typy (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Nie można wczytać pliku</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim wczytasz nowy plik.</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Otwórz plik audio</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Nie znaleziono pliku!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Nie można odnaleźć pliku audio.&lt;br /&gt;Czy chcesz samodzielnie wybrać plik audio?</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Plik jest za mały!&lt;br /&gt;Wybierz inny plik.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Plik jest za duży!&lt;br /&gt;Wybierz inny plik.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Wybierz inny plik audio.</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Rysowanie przebiegu fali | %1</translation>
+    </message>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Otwórz ścieżkę CD</translation>
+    </message>
+    <message>
+        <source>CD tracks (*.wav *.flac *.cda);;</source>
+        <translation>Ścieżki CD (*.wav *.flac *.cda);;</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Dekodowanie audio | %1</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at:&lt;br /&gt;%1</source>
+        <translation>Nie udało się otworzyć przeglądarki. Strona znajduje się pod adresem:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>A new version of Plectronome is available!</source>
+        <translation>Dostępna jest nowa wersja programu Plectronome!</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of Plectronome (v%1).</source>
+        <translation>Używasz najnowszej wersji programu Plectronome (v%1).</translation>
+    </message>
+    <message>
+        <source>Cannot connect to server to determine latest version of Plectronome.&lt;br /&gt;Please check your internet connection.</source>
+        <translation>Nie można połączyć się z serwerem, aby sprawdzić najnowszą wersję programu Plectronome.&lt;br /&gt;Sprawdź połączenie z Internetem.</translation>
+    </message>
+    <message>
+        <source>3rd party libraries used in Plectronome:</source>
+        <translation>Biblioteki zewnętrzne używane w programie Plectronome:</translation>
+    </message>
+    <message>
+        <source>MP3 files are encoded by the separate lame program.</source>
+        <translation>Pliki MP3 koduje osobny program lame.</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Domyślne zachowanie przy otwieraniu plików audio:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Otwieraj folder poprzedniego pliku audio</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Zawsze otwieraj wybrany folder:</translation>
+    </message>
+    <message>
+        <source>Plectronome Save Location</source>
+        <translation>Miejsce zapisu programu Plectronome</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Miejsce zapisanych sesji i eksportowanego audio:</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Wybierz domyślny folder audio</translation>
+    </message>
+    <message>
+        <source>Select Default Plectronome Save Folder</source>
+        <translation>Wybierz domyślny folder zapisu programu Plectronome</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Przywróć domyślne foldery</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Czy na pewno chcesz przywrócić domyślne foldery?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Urządzenie audio</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Domyślne foldery</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Przewiń do przodu</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Wczytaj sesję</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Ciszej metronom</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Głośniej metronom</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Otwórz plik audio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Obniż wysokość (-1 półton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Podwyższ wysokość (+1 półton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Odtwarzaj od początku zaznaczenia</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Odtwarzaj/Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Przewiń do tyłu</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Zapisz audio</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Zapisz sesję</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Pokaż kartę akordów</translation>
+    </message>
+    <message>
+        <source>Show Vur Arezev Tab</source>
+        <translation>Pokaż kartę Vur Arezev</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Pokaż kartę riffów</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Wolniej (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Szybciej (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Włącz/wyłącz izolację</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Włącz/wyłącz pętlę</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Włącz/wyłącz wysokość</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Włącz/wyłącz przewijanie</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Włącz/wyłącz tempo</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Pokaż pomoc</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Ciszej</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Głośniej</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Czynność</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Skrót</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Naciśnij klawisz dla „%0”:</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Zastąpić istniejący skrót?</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;
+Do you want to overwrite that shortcut?</source>
+        <translation>Klawisz „%0” jest już używany dla czynności „%1”.
+Czy chcesz zastąpić ten skrót?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Przywróć domyślne skróty</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Czy na pewno chcesz przywrócić domyślne skróty klawiszowe?</translation>
+    </message>
+</context>
+</TS>

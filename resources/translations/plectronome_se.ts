@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>DevicesTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Enhet:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTab</name>
+    <message>
+        <source>Apply</source>
+        <translation>Verkställ</translation>
+    </message>
+    <message>
+        <source>Select Language:</source>
+        <translation>Välj språk:</translation>
+    </message>
+    <message>
+        <source>Language Selection - Restart Required</source>
+        <translation>Språkval – omstart krävs</translation>
+    </message>
+    <message>
+        <source>Plectronome must be restarted for language change to take effect.</source>
+        <translation>Plectronome måste startas om för att språkbytet ska gälla.</translation>
+    </message>
+    <message>
+        <source>Relaunch Now</source>
+        <translation>Starta om nu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
+        <translation>Plectronome kunde inte starta om av sig självt. Starta programmet igen för att se det nya språket.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Open Audio File...</source>
+        <translation>&amp;Öppna ljudfil...</translation>
+    </message>
+    <message>
+        <source>Open CD Track...</source>
+        <translation>Öppna CD-spår...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>Save Session &amp;As...</source>
+        <translation>Spara session &amp;som...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Session</source>
+        <translation>&amp;Spara session</translation>
+    </message>
+    <message>
+        <source>&amp;Load Session...</source>
+        <translation>&amp;Läs in session...</translation>
+    </message>
+    <message>
+        <source>Save Audio Selection</source>
+        <translation>Spara ljudmarkering</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Spara ljud</translation>
+    </message>
+    <message>
+        <source>Save Song Audio...</source>
+        <translation>Spara låtens ljud...</translation>
+    </message>
+    <message>
+        <source>Save Riff Audio...</source>
+        <translation>Spara riffets ljud...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Audio Device</source>
+        <translation>Välj &amp;ljudenhet</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Folders</source>
+        <translation>Välj stan&amp;dardmappar</translation>
+    </message>
+    <message>
+        <source>Set &amp;Keyboard Shortcuts</source>
+        <translation>Välj &amp;kortkommandon</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Välj s&amp;pråk</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Visa hjälp</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Support på webben</translation>
+    </message>
+    <message>
+        <source>About Plectronome</source>
+        <translation>Om Plectronome</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Sök efter uppdateringar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Senaste filer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Inställningar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>All types (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</source>
+        <translation>Alla typer (*.wav *.ogg *.mp3 *.flac *.wma *.m4a *.mp4 *.aac *.aiff *.aif);;WAV (*.wav);;Ogg Vorbis (*.ogg);;MP3 (*.mp3);;Flac (*.flac);;WMA (*.wma);;M4A (*.m4a);;MP4 (*.mp4);;AAC (*.aac);;AIFF (*.aiff);;AIF (*.aif)</translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation>Det går inte att läsa in filen</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new file.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du läser in en ny fil.</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Öppna ljudfil</translation>
+    </message>
+    <message>
+        <source>File not found!</source>
+        <translation>Filen hittades inte!</translation>
+    </message>
+    <message>
+        <source>Audio file could not be located&lt;br /&gt;Do you want to manually select an audio file?</source>
+        <translation>Ljudfilen kunde inte hittas.&lt;br /&gt;Vill du välja en ljudfil själv?</translation>
+    </message>
+    <message>
+        <source>File too small!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen är för liten!&lt;br /&gt;Välj en annan fil.</translation>
+    </message>
+    <message>
+        <source>File too large!&lt;br /&gt;Please choose another file.</source>
+        <translation>Filen är för stor!&lt;br /&gt;Välj en annan fil.</translation>
+    </message>
+    <message>
+        <source>Please select a different audio file.</source>
+        <translation>Välj en annan ljudfil.</translation>
+    </message>
+    <message>
+        <source>Drawing Waveform | %1</source>
+        <translation>Ritar vågform | %1</translation>
+    </message>
+    <message>
+        <source>Open CD Track</source>
+        <translation>Öppna CD-spår</translation>
+    </message>
+    <message>
+        <source>CD tracks (*.wav *.flac *.cda);;</source>
+        <translation>CD-spår (*.wav *.flac *.cda);;</translation>
+    </message>
+    <message>
+        <source>Decoding Audio | %1</source>
+        <translation>Avkodar ljud | %1</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Töm listan</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Töm listan</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at:&lt;br /&gt;%1</source>
+        <translation>Ingen webbläsare kunde öppnas. Sidan finns på:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>A new version of Plectronome is available!</source>
+        <translation>En ny version av Plectronome finns!</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Uppdatera</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of Plectronome (v%1).</source>
+        <translation>Du använder den senaste versionen av Plectronome (v%1).</translation>
+    </message>
+    <message>
+        <source>Cannot connect to server to determine latest version of Plectronome.&lt;br /&gt;Please check your internet connection.</source>
+        <translation>Kan inte ansluta till servern för att ta reda på den senaste versionen av Plectronome.&lt;br /&gt;Kontrollera din internetanslutning.</translation>
+    </message>
+    <message>
+        <source>3rd party libraries used in Plectronome:</source>
+        <translation>Tredjepartsbibliotek som används i Plectronome:</translation>
+    </message>
+    <message>
+        <source>MP3 files are encoded by the separate lame program.</source>
+        <translation>MP3-filer kodas av det separata programmet lame.</translation>
+    </message>
+</context>
+<context>
+    <name>PathsTab</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standard</translation>
+    </message>
+    <message>
+        <source>Default Audio File Open Behaviour:</source>
+        <translation>Standard vid öppning av ljudfiler:</translation>
+    </message>
+    <message>
+        <source>Open previous audio file location</source>
+        <translation>Öppna mappen för föregående ljudfil</translation>
+    </message>
+    <message>
+        <source>Always open selected folder:</source>
+        <translation>Öppna alltid vald mapp:</translation>
+    </message>
+    <message>
+        <source>Plectronome Save Location</source>
+        <translation>Plectronomes sparplats</translation>
+    </message>
+    <message>
+        <source>Location of saved sessions and exported audio:</source>
+        <translation>Plats för sparade sessioner och exporterat ljud:</translation>
+    </message>
+    <message>
+        <source>Select Default Audio Path</source>
+        <translation>Välj standardmapp för ljud</translation>
+    </message>
+    <message>
+        <source>Select Default Plectronome Save Folder</source>
+        <translation>Välj Plectronomes standardmapp för att spara</translation>
+    </message>
+    <message>
+        <source>Restore Default Folder Paths</source>
+        <translation>Återställ standardmappar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default folder settings?</source>
+        <translation>Vill du verkligen återställa standardmapparna?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesMenu</name>
+    <message>
+        <source>Audio Device</source>
+        <translation>Ljudenhet</translation>
+    </message>
+    <message>
+        <source>Default Folders</source>
+        <translation>Standardmappar</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Kortkommandon</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Inställningar</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsTab</name>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Spola framåt</translation>
+    </message>
+    <message>
+        <source>Load Session</source>
+        <translation>Läs in session</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Down</source>
+        <translation>Metronom lägre</translation>
+    </message>
+    <message>
+        <source>Metronome Volume Up</source>
+        <translation>Metronom högre</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Öppna ljudfil</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Pitch Down (-1 Semitone)</source>
+        <translation>Tonhöjd ned (-1 halvton)</translation>
+    </message>
+    <message>
+        <source>Pitch Up (+1 Semitone)</source>
+        <translation>Tonhöjd upp (+1 halvton)</translation>
+    </message>
+    <message>
+        <source>Play From Selection Start</source>
+        <translation>Spela från markeringens början</translation>
+    </message>
+    <message>
+        <source>Play/Stop</source>
+        <translation>Spela/Stoppa</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Spola bakåt</translation>
+    </message>
+    <message>
+        <source>Save Audio</source>
+        <translation>Spara ljud</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Spara session</translation>
+    </message>
+    <message>
+        <source>Show Chord Viewer Tab</source>
+        <translation>Visa ackordfliken</translation>
+    </message>
+    <message>
+        <source>Show Vur Arezev Tab</source>
+        <translation>Visa fliken Vur Arezev</translation>
+    </message>
+    <message>
+        <source>Show Riff Builder Tab</source>
+        <translation>Visa rifffliken</translation>
+    </message>
+    <message>
+        <source>Tempo Down (-1 BPM)</source>
+        <translation>Tempo ned (-1 BPM)</translation>
+    </message>
+    <message>
+        <source>Tempo Up (+1 BPM)</source>
+        <translation>Tempo upp (+1 BPM)</translation>
+    </message>
+    <message>
+        <source>Toggle Isolate Tool</source>
+        <translation>Isolering av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Loop</source>
+        <translation>Loop av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Pitch Tool</source>
+        <translation>Tonhöjd av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Scroll</source>
+        <translation>Rullning av/på</translation>
+    </message>
+    <message>
+        <source>Toggle Tempo Tool</source>
+        <translation>Tempo av/på</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Visa hjälp</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volym ned</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volym upp</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zooma in</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zooma ut</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ange</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Töm</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standard</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Åtgärd</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Kortkommando</translation>
+    </message>
+    <message>
+        <source>Enter keystroke for &quot;%0&quot;:</source>
+        <translation>Tryck på tangenten för ”%0”:</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Shortcut?</source>
+        <translation>Skriva över befintligt kortkommando?</translation>
+    </message>
+    <message>
+        <source>The keystroke &quot;%0&quot; is currently being used for the action &quot;%1&quot;
+Do you want to overwrite that shortcut?</source>
+        <translation>Tangenten ”%0” används redan för åtgärden ”%1”.
+Vill du skriva över det kortkommandot?</translation>
+    </message>
+    <message>
+        <source>Restore Default Shortcuts</source>
+        <translation>Återställ standardkortkommandon</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keyboard shortcuts?</source>
+        <translation>Vill du verkligen återställa kortkommandona?</translation>
+    </message>
+</context>
+</TS>
