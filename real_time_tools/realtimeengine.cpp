@@ -92,7 +92,6 @@ void RealTimeEngine::Channel::allocate(int n)
     tail2.assign(n / 2, 0.0f);
     tail3.assign(n / 4, 0.0f);
     blockOut.assign(n / 4, 0.0f);
-    transientCount = 0;
 }
 
 RealTimeEngine::RealTimeEngine()
@@ -110,6 +109,8 @@ void RealTimeEngine::allocPhaseVocoderBuffers()
     m_window.assign(N, 0.0f);
     makeHannWindow(m_window.data(), N);
     m_peaks.assign(HALF, 0);
+    m_sumMagnitude.assign(HALF, 0.0f);
+    m_sumPrevMagnitude.assign(HALF, 0.0f);
     m_gain.assign(HALF, 1.0f);
     std::fill(std::begin(m_histogram), std::end(m_histogram), 0.0f);
     std::fill(std::begin(m_curveSource), std::end(m_curveSource), 0.0f);
@@ -140,8 +141,8 @@ void RealTimeEngine::clearProcessingBuffers()
         std::fill(ch.tail2.begin(), ch.tail2.end(), 0.0f);
         std::fill(ch.tail3.begin(), ch.tail3.end(), 0.0f);
         std::fill(ch.blockOut.begin(), ch.blockOut.end(), 0.0f);
-        ch.transientCount = 0;
     }
+    m_transientCount = 0;
     // The next block starts its synthesis phases afresh.
     m_vocoderWasActive = false;
 }
@@ -455,12 +456,10 @@ void RealTimeEngine::readFrame(const float *in, int position, const Params &p, C
     zeroNonFinite(prev);
 }
 
-void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool restart)
+void RealTimeEngine::advancePhases(Channel &ch, float interp, bool restart)
 {
     const float *__restrict phase = ch.phase.data();
     const float *__restrict prevPhase = ch.prevPhase.data();
-    const float *__restrict mag = ch.magnitude.data();
-    const float *__restrict prevMag = ch.prevMagnitude.data();
     float *__restrict syn = ch.synthPhase.data();
     float *__restrict acc = ch.accumulator.data();
 
@@ -475,17 +474,68 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
     if (restart) {
         for (int j = 1; j < HALF; ++j)
             syn[j] = acc[j] = phase[j];
-    } else {
-        // Expected advance of bin j over the analysis hop: j * theta, taken modulo 2 pi in
-        // double so that high bins keep their precision.
-        const double theta = kTwoPi * a / N;
-        for (int j = 1; j < HALF; ++j) {
-            const double expected = wrapPhase(j * theta);
-            const float dev = wrapPhase(static_cast<float>(phase[j] - prevPhase[j] - expected));
-            // The bin's own advance over the synthesis hop, w * D, is j quarter turns.
-            const float s = wrapPhase(acc[j] + static_cast<float>((j & 3) * (kPi / 2.0)) + dev * static_cast<float>(ratio));
-            syn[j] = acc[j] = s;
+        return;
+    }
+    // Expected advance of bin j over the analysis hop: j * theta, taken modulo 2 pi in
+    // double so that high bins keep their precision.
+    const double theta = kTwoPi * a / N;
+    for (int j = 1; j < HALF; ++j) {
+        const double expected = wrapPhase(j * theta);
+        const float dev = wrapPhase(static_cast<float>(phase[j] - prevPhase[j] - expected));
+        // The bin's own advance over the synthesis hop, w * D, is j quarter turns.
+        const float s = wrapPhase(acc[j] + static_cast<float>((j & 3) * (kPi / 2.0)) + dev * static_cast<float>(ratio));
+        syn[j] = acc[j] = s;
+    }
+}
+
+void RealTimeEngine::linkPhases()
+{
+    const float *__restrict phaseL = m_ch[0].phase.data();
+    const float *__restrict phaseR = m_ch[1].phase.data();
+    const float *__restrict magL = m_ch[0].magnitude.data();
+    const float *__restrict magR = m_ch[1].magnitude.data();
+    float *__restrict synL = m_ch[0].synthPhase.data();
+    float *__restrict accL = m_ch[0].accumulator.data();
+    float *__restrict synR = m_ch[1].synthPhase.data();
+    float *__restrict accR = m_ch[1].accumulator.data();
+    // Each channel turned its bin by its own amount since the analysis; both now turn by
+    // one amount, the two turns weighted by the channels' levels, so that the louder
+    // channel leads and a bin that only one channel carries keeps that channel's phase.
+    // The right channel then sits at the analysed phase difference from the left one.
+    for (int j = 1; j < HALF; ++j) {
+        const float turnL = synL[j] - phaseL[j];
+        const float turnR = synR[j] - phaseR[j];
+        const float total = magL[j] + magR[j];
+        const float weightR = total > 0.0f ? magR[j] / total : 0.0f;
+        const float l = wrapPhase(synL[j] + wrapPhase(turnR - turnL) * weightR);
+        const float r = wrapPhase(l + (phaseR[j] - phaseL[j]));
+        synL[j] = accL[j] = l;
+        synR[j] = accR[j] = r;
+    }
+}
+
+void RealTimeEngine::processPhase(int mode, int channels, float interp, bool restart)
+{
+    for (int c = 0; c < channels; ++c)
+        advancePhases(m_ch[c], interp, restart);
+    if (channels > 1 && !restart)
+        linkPhases();
+
+    // Peaks, locking regions and transients are found once for both channels, on the sum
+    // of their magnitudes, so that both turn their bins alike.
+    const float *mag = m_ch[0].magnitude.data();
+    const float *prevMag = m_ch[0].prevMagnitude.data();
+    if (channels > 1) {
+        float *sum = m_sumMagnitude.data();
+        float *prevSum = m_sumPrevMagnitude.data();
+        const float *mR = m_ch[1].magnitude.data();
+        const float *pR = m_ch[1].prevMagnitude.data();
+        for (int j = 0; j < HALF; ++j) {
+            sum[j] = mag[j] + mR[j];
+            prevSum[j] = prevMag[j] + pR[j];
         }
+        mag = sum;
+        prevMag = prevSum;
     }
 
     // Peaks and the count of rising bins.
@@ -509,44 +559,52 @@ void RealTimeEngine::processPhase(int mode, Channel &ch, float interp, bool rest
     int rising = 0;
     for (int j = 0; j < HALF; ++j)
         rising += static_cast<int>(mag[j] > prevMag[j]) & static_cast<int>(mag[j] > audible);
+    const bool transient = rising > 1330 && rising > m_transientCount;
+    m_transientCount = rising;
 
-    // Identity phase locking around each peak up to the mode's limit.
-    if (!restart) {
-        const int limit = (mode == 3) ? N / 4 : N / 8;
-        for (int q = 0; q < nPeaks; ++q) {
-            const int pk = peaks[q];
-            int start = (q == 0) ? 0 : (peaks[q - 1] + pk) / 2;
-            const int end = (q == nPeaks - 1) ? std::min(pk + 3, HALF) : (pk + peaks[q + 1]) / 2;
-            if (start < 1)
-                start = 1;
-            const double sp = syn[pk];
-            const double pp = phase[pk];
-            for (int m = start; m < end; ++m) {
-                if (m == pk)
-                    continue;
-                const float v = static_cast<float>(wrapPhase(sp - (pp - phase[m])));
-                syn[m] = acc[m] = v;
+    for (int c = 0; c < channels; ++c) {
+        Channel &ch = m_ch[c];
+        const float *__restrict phase = ch.phase.data();
+        float *__restrict syn = ch.synthPhase.data();
+        float *__restrict acc = ch.accumulator.data();
+
+        // Identity phase locking around each peak up to the mode's limit.
+        if (!restart) {
+            const int limit = (mode == 3) ? N / 4 : N / 8;
+            for (int q = 0; q < nPeaks; ++q) {
+                const int pk = peaks[q];
+                int start = (q == 0) ? 0 : (peaks[q - 1] + pk) / 2;
+                const int end = (q == nPeaks - 1) ? std::min(pk + 3, HALF) : (pk + peaks[q + 1]) / 2;
+                if (start < 1)
+                    start = 1;
+                const double sp = syn[pk];
+                const double pp = phase[pk];
+                for (int m = start; m < end; ++m) {
+                    if (m == pk)
+                        continue;
+                    const float v = static_cast<float>(wrapPhase(sp - (pp - phase[m])));
+                    syn[m] = acc[m] = v;
+                }
+                if (pk >= limit)
+                    break;
             }
-            if (pk >= limit)
-                break;
         }
-    }
 
-    // Transient: restart the upper bins from the analysis phases.
-    if (rising > 1330 && rising > ch.transientCount) {
-        const int from = (mode == 2) ? 1500 : 200;
-        for (int j = from; j < HALF; ++j)
-            syn[j] = acc[j] = phase[j];
-    }
-    ch.transientCount = rising;
+        // Transient: restart the upper bins from the analysis phases.
+        if (transient) {
+            const int from = (mode == 2) ? 1500 : 200;
+            for (int j = from; j < HALF; ++j)
+                syn[j] = acc[j] = phase[j];
+        }
 
-    // The accumulator carries each bin's phase from block to block: an entry that is no
-    // longer finite (a frame whose spectrum overflowed) restarts from the analysis phase,
-    // rather than spoiling every block that follows.
-    for (int j = 0; j < HALF; ++j) {
-        const float restartAt = std::fabs(phase[j]) <= 4.0f ? phase[j] : 0.0f;
-        const float v = std::fabs(acc[j]) <= 4.0f ? acc[j] : restartAt;
-        syn[j] = acc[j] = v;
+        // The accumulator carries each bin's phase from block to block: an entry that is no
+        // longer finite (a frame whose spectrum overflowed) restarts from the analysis phase,
+        // rather than spoiling every block that follows.
+        for (int j = 0; j < HALF; ++j) {
+            const float restartAt = std::fabs(phase[j]) <= 4.0f ? phase[j] : 0.0f;
+            const float v = std::fabs(acc[j]) <= 4.0f ? acc[j] : restartAt;
+            syn[j] = acc[j] = v;
+        }
     }
 }
 
@@ -695,10 +753,11 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
         // The first block, and the first after the vocoder switches on, start from the
         // analysis phases so that they join the frames already played.
         const bool restart = position < N / 2 || !m_vocoderWasActive;
+        if (p.vocoder)
+            processPhase(p.mode, channels, p.interp, restart);
         for (int c = 0; c < channels; ++c) {
             Channel &ch = m_ch[c];
             if (p.vocoder) {
-                processPhase(p.mode, ch, p.interp, restart);
                 rectKernel(ch.spectrum.data(), ch.magnitude.data(), ch.synthPhase.data());
             } else if (p.isolate) {
                 // Magnitudes scaled, phases untouched: scale the complex bins directly.

@@ -130,7 +130,6 @@ private:
         std::vector<float> magnitude, phase, prevMagnitude, prevPhase;
         std::vector<float> synthPhase, accumulator;
         std::vector<float> tail1, tail2, tail3, blockOut;
-        int transientCount = 0;
         void allocate(int n);
     };
 
@@ -145,7 +144,12 @@ private:
     int positionLimit() const;
     Params snapshot();
     void readFrame(const float *in, int position, const Params &p, Channel &ch) const;
-    void processPhase(int mode, Channel &ch, float interp, bool restart);
+    // Phase vocoder over the first `channels` channels: each bin's phase advance per
+    // channel, then (for stereo) one turn per bin for both channels, then peak locking and
+    // transient restarts found once on the channels' summed magnitudes.
+    void processPhase(int mode, int channels, float interp, bool restart);
+    void advancePhases(Channel &ch, float interp, bool restart);
+    void linkPhases();
     void isolateKernel(const Params &p, int channels);
     void processFrame(const Params &p, int channels) { isolateKernel(p, channels); }   // solo
     void processFrame2(const Params &p, int channels) { isolateKernel(p, channels); }  // mute
@@ -156,6 +160,8 @@ private:
     Channel m_ch[2];
     std::vector<float> m_window;
     std::vector<int> m_peaks;
+    std::vector<float> m_sumMagnitude, m_sumPrevMagnitude;
+    int m_transientCount = 0;
     std::vector<float> m_gain;
     float m_histogram[histogramBins];
     float m_curveSource[curvePoints];
