@@ -33,6 +33,8 @@ private slots:
     void filterSplitsAtTheKnobBin();
     void phaseResetForgetsEarlierBlocks();
     void polarHelpersRoundTrip();
+    void centredMusicStaysCentred();
+    void pannedSourcesKeepTheirPlace();
 };
 
 #endif
