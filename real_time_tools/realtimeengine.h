@@ -4,7 +4,8 @@
 // Block processor behind playback and the offline renders. Each processBlock() reads one
 // 4096-frame analysis frame of the loaded track at playPosition(), applies the stereo
 // isolate and the phase vocoder (tempo change, pitch shift) in the frequency domain and
-// delivers 1024 new output frames per channel by overlap-add.
+// delivers 1024 new output frames per channel by overlap-add. A stereo track keeps its
+// image: both channels turn each bin by one linked amount, so what is centred stays centred.
 //
 // The audio player owns one instance and calls processBlock() once per block from its
 // audio thread (or from the GUI thread for exports while playback is stopped). All
