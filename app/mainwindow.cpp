@@ -9,6 +9,10 @@
 #include "audio/layer/audiolayer.h"
 #include "metadata/metadatathread.h"
 #include "preferences/preferencesmenu.h"
+#include "views/chords/chordsstrip.h"
+#include "views/chords/chordstab.h"
+#include "views/chords/keyshiftwidget.h"
+#include "views/chords/necktypewidget.h"
 #include "views/playback/pitchsyncwidget.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
@@ -208,8 +212,15 @@ void MainWindow::createConnections()
     connect(m_audioPlayer, SIGNAL(flashMetro()), transport, SLOT(flashMetronome()));
     connect(m_audioPlayer, SIGNAL(setGreyedButtonsHidden(bool)), transport, SLOT(setGreyedButtonsHidden(bool)));
 
-    // Each analysis result (or cache load) rebuilds the chord strip.
-    connect(m_metaDataThread, SIGNAL(gotMetaData()), plotter->chordsStrip(), SLOT(initChordStrip()));
+    // Each analysis result (or cache load) rebuilds the chord strip and the chord viewer's
+    // diagrams; the viewer's key shift and capo name the strip's chords.
+    ChordsStrip *strip = plotter->chordsStrip();
+    ChordsTab *chordsTab = m_tabWidget->chordsTab();
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), strip, SLOT(initChordStrip()));
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), chordsTab, SLOT(initDetectedChords()));
+    connect(chordsTab, SIGNAL(setChordStripKeyShift(int)), strip, SLOT(setKeyShift(int)));
+    connect(strip, SIGNAL(getShiftedChordIndex(QString,int)), chordsTab, SLOT(getChordIndex(QString,int)),
+            Qt::DirectConnection);
 }
 
 void MainWindow::scanMetadataFolder() {}

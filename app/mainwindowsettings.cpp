@@ -9,8 +9,11 @@
 #include "audio/audioplayer.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
+#include "views/chords/necktypewidget.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,7 +42,8 @@ void MainWindow::readSettings()
 
     const QPoint pos = settings.value("pos", QPoint(0, 0)).toPoint();
     const int screenCount = settings.value("screen count", 0).toInt();
-    const int neckType = settings.value("neck type", 0).toInt();
+    // A stored wood outside the four there are counts as the nearest one.
+    const int neckType = std::max(0, std::min(NeckTypeWidget::neckCount - 1, settings.value("neck type", 0).toInt()));
     const QStringList recent = settings.value("recent files").toStringList();
 
     if (recent.isEmpty())

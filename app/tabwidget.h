@@ -24,7 +24,7 @@ public:
     JamTab *jamTab() { return m_jam; }
     ChordsTab *chordsTab() { return m_chords; }
     TabButtons *tabButtons() { return m_tabButtons; }
-    void resetTabs() {}
+    void resetTabs() { m_chords->reset(); }
 
 private:
     RealTimeToolsTab *m_tools;

@@ -7,6 +7,7 @@
 #include "app/tabwidget.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
+#include "views/chords/necktypewidget.h"
 
 #include <QDir>
 #include <QFile>

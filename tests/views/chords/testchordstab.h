@@ -1,0 +1,18 @@
+// The chord viewer over real analysis results: the diagram lists, the current and next
+// chord, key shift and capo against the chord strip, the read-outs and session values.
+#pragma once
+#include <QObject>
+
+class TestChordsTab : public QObject
+{
+    Q_OBJECT
+private slots:
+    void detectedChordsMakeDiagrams();
+    void scrollArrowsForMoreThanEight();
+    void currentAndNextChord();
+    void powerChordsCompareRoots();
+    void shiftAndCapoMatchTheStrip();
+    void keyShiftReadout();
+    void capoAndTempoReadouts();
+    void neckAndSessionValues();
+};
