@@ -1,11 +1,9 @@
 #include "views/chords/capowidget.h"
 
-#include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 
-CapoWidget::CapoWidget(QWidget *parent) : PlusMinusReadout(parent) {}
+CapoWidget::CapoWidget(QWidget *parent) : NotchedReadout(parent) {}
 
 QString CapoWidget::displayText() const
 {
@@ -32,14 +30,6 @@ void CapoWidget::resetPressed()
 void CapoWidget::wheelTurned(int delta)
 {
     setFret(m_value + (delta > 0 ? 1 : delta < 0 ? -1 : 0));
-}
-
-void CapoWidget::wheelEvent(QWheelEvent *event)
-{
-    const int steps = m_wheelNotches.take(event);
-    for (int i = 0; i < std::abs(steps); ++i)
-        wheelTurned(steps);
-    event->accept();
 }
 
 void CapoWidget::updateFretShift(float fretShift)

@@ -1,10 +1,9 @@
 // CapoWidget: the chord viewer's capo read-out, fret 0..11. Every press re-sends the fret;
 // ChordsTab moves the diagrams and the chord strip down by it.
 #pragma once
-#include "views/playback/plusminusreadout.h"
-#include "views/playback/wheelnotches.h"
+#include "views/chords/notchedreadout.h"
 
-class CapoWidget : public PlusMinusReadout
+class CapoWidget : public NotchedReadout
 {
     Q_OBJECT
 public:
@@ -26,12 +25,10 @@ protected:
     void zonePressed(Zone zone, int x) override;
     void resetPressed() override;
     void wheelTurned(int delta) override;
-    void wheelEvent(QWheelEvent *event) override;
     QString displayText() const override;
 
 private:
     void setFret(int fret);
 
     int m_value = 0;
-    WheelNotches m_wheelNotches;
 };

@@ -1,11 +1,9 @@
 #include "views/chords/keyshiftwidget.h"
 
-#include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 
-KeyShiftWidget::KeyShiftWidget(QWidget *parent) : PlusMinusReadout(parent)
+KeyShiftWidget::KeyShiftWidget(QWidget *parent) : NotchedReadout(parent)
 {
     setObjectName("keyShift");
 }
@@ -48,15 +46,6 @@ void KeyShiftWidget::resetPressed()
 void KeyShiftWidget::wheelTurned(int delta)
 {
     step(delta > 0 ? 1 : delta < 0 ? -1 : 0);
-}
-
-// One step per whole notch, either way; a fine wheel's parts of a notch add up.
-void KeyShiftWidget::wheelEvent(QWheelEvent *event)
-{
-    const int steps = m_wheelNotches.take(event);
-    for (int i = 0; i < std::abs(steps); ++i)
-        wheelTurned(steps);
-    event->accept();
 }
 
 void KeyShiftWidget::updateKeyShift(float keyShift)

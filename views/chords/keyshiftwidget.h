@@ -3,10 +3,9 @@
 // 1 up, -1 down, 2 no change, 0 reset) and to the chord viewer, and the tools tab's pitch
 // changes come back through updateKeyShift. ChordsTab owns it.
 #pragma once
-#include "views/playback/plusminusreadout.h"
-#include "views/playback/wheelnotches.h"
+#include "views/chords/notchedreadout.h"
 
-class KeyShiftWidget : public PlusMinusReadout
+class KeyShiftWidget : public NotchedReadout
 {
     Q_OBJECT
 public:
@@ -29,12 +28,10 @@ protected:
     void zonePressed(Zone zone, int x) override;
     void resetPressed() override;
     void wheelTurned(int delta) override;
-    void wheelEvent(QWheelEvent *event) override;
     QString displayText() const override;
 
 private:
     void step(int direction);
 
     float m_value = 0.0f;
-    WheelNotches m_wheelNotches;
 };

@@ -1,11 +1,9 @@
 #include "views/chords/tempowidget.h"
 
-#include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 
-TempoWidget::TempoWidget(QWidget *parent) : PlusMinusReadout(parent)
+TempoWidget::TempoWidget(QWidget *parent) : NotchedReadout(parent)
 {
     setInactive(true);
 }
@@ -68,14 +66,6 @@ void TempoWidget::resetPressed()
 void TempoWidget::wheelTurned(int delta)
 {
     step(delta > 0 ? 1 : delta < 0 ? -1 : 0);
-}
-
-void TempoWidget::wheelEvent(QWheelEvent *event)
-{
-    const int steps = m_wheelNotches.take(event);
-    for (int i = 0; i < std::abs(steps); ++i)
-        wheelTurned(steps);
-    event->accept();
 }
 
 void TempoWidget::reset()

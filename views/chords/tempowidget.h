@@ -3,10 +3,9 @@
 // detected tempo, a right press (or Meta + left) goes back to the detected tempo, and each
 // change goes to the tools tab's BPM read-out, whose changes come back through updateTempo.
 #pragma once
-#include "views/playback/plusminusreadout.h"
-#include "views/playback/wheelnotches.h"
+#include "views/chords/notchedreadout.h"
 
-class TempoWidget : public PlusMinusReadout
+class TempoWidget : public NotchedReadout
 {
     Q_OBJECT
 public:
@@ -29,7 +28,6 @@ protected:
     void zonePressed(Zone zone, int x) override;
     void resetPressed() override;
     void wheelTurned(int delta) override;
-    void wheelEvent(QWheelEvent *event) override;
     QString displayText() const override;
 
 private:
@@ -40,5 +38,4 @@ private:
     float m_maximum = 0.0f;
     float m_minimum = 0.0f;
     float m_detected = 0.0f;
-    WheelNotches m_wheelNotches;
 };
