@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Refreshes the translation files (resources/translations/plectronome_<code>.ts) from the
-# sources with lupdate: new texts are added as unfinished, texts gone from the code are
-# dropped. With --check it changes nothing and fails when a file lacks a text of the
+# sources with lupdate: new texts are added as unfinished; texts gone from the code stay
+# as "vanished" with their translation, so that a text that comes back (or one translated
+# before its code landed) is translated at once. With --check it changes nothing and fails when a file lacks a text of the
 # sources or still holds an unfinished one (ctest runs this as translations_complete).
 #
 # Adding a user-visible text:
@@ -22,7 +23,7 @@ ts_dir=$here/resources/translations
 files=("$ts_dir"/plectronome_*.ts)
 
 run_lupdate() {
-  (cd "$here" && "$lupdate" -silent -I . -locations none -no-obsolete "${sources[@]}" -ts "$@")
+  (cd "$here" && "$lupdate" -silent -I . -locations none "${sources[@]}" -ts "$@")
 }
 
 if [ "${1:-}" != "--check" ]; then

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-Dateien werden vom separaten Programm lame kodiert.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">Die Abtastrate dieser Datei wird nicht unterstützt!&lt;br /&gt;Bitte wählen Sie eine Datei mit %1 kHz bis %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Einstellungen zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">Die gespeicherten Einstellungen konnten nicht gelesen werden, daher gelten die Standardwerte.&lt;br /&gt;Die alte Einstellungsdatei wurde aufbewahrt als:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Möchten Sie die Standardordner wirklich wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">SCHLAG</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-tiedostot koodaa erillinen lame-ohjelma.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">Tämän tiedoston näytteenottotaajuutta ei tueta!&lt;br /&gt;Valitse tiedosto, jonka taajuus on %1–%2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Asetukset palautettu</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">Tallennettuja asetuksia ei voitu lukea, joten käytetään oletuksia.&lt;br /&gt;Vanha asetustiedosto säilytettiin nimellä:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Haluatko varmasti palauttaa oletuskansiot?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 ISKUA</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">ISKUA</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">ISKU</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-bestanden worden gecodeerd door het aparte programma lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">De samplefrequentie van dit bestand wordt niet ondersteund!&lt;br /&gt;Kies een bestand opgenomen op %1 kHz tot %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Instellingen hersteld</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">De opgeslagen instellingen konden niet worden gelezen, dus de standaardwaarden worden gebruikt.&lt;br /&gt;Het oude instellingenbestand is bewaard als:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Weet u zeker dat u de standaardmappen wilt herstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 TELLEN</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">TELLEN</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">TEL</translation>
     </message>
 </context>
 <context>

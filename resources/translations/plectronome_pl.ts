@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>Pliki MP3 koduje osobny program lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">Częstotliwość próbkowania tego pliku nie jest obsługiwana!&lt;br /&gt;Wybierz plik nagrany z częstotliwością od %1 kHz do %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Ustawienia przywrócone</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">Nie można odczytać zapisanych ustawień, dlatego użyto ustawień domyślnych.&lt;br /&gt;Stary plik ustawień zachowano jako:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Czy na pewno chcesz przywrócić domyślne foldery?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 UDERZEŃ</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">UDERZENIA</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">UDERZENIE</translation>
     </message>
 </context>
 <context>

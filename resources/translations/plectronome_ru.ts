@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>Файлы MP3 кодирует отдельная программа lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">Частота дискретизации этого файла не поддерживается!&lt;br /&gt;Выберите файл, записанный с частотой от %1 до %2 кГц.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Настройки сброшены</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">Не удалось прочитать сохранённые настройки, поэтому используются значения по умолчанию.&lt;br /&gt;Старый файл настроек сохранён как:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Вы действительно хотите восстановить папки по умолчанию?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 ДОЛЕЙ</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">ДОЛИ</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">ДОЛЯ</translation>
     </message>
 </context>
 <context>

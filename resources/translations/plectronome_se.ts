@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-filer kodas av det separata programmet lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation type="vanished">Filens samplingsfrekvens stöds inte!&lt;br /&gt;Välj en fil inspelad med %1 kHz till %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation type="vanished">Inställningarna återställdes</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation type="vanished">De sparade inställningarna kunde inte läsas, så standardvärdena används.&lt;br /&gt;Den gamla inställningsfilen sparades som:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
@@ -263,6 +275,21 @@
     <message>
         <source>Are you sure you want to restore the default folder settings?</source>
         <translation>Vill du verkligen återställa standardmapparna?</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation type="vanished">%1 SLAG</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation type="vanished">SLAG</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation type="vanished">SLAG</translation>
     </message>
 </context>
 <context>
