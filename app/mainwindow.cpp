@@ -221,6 +221,16 @@ void MainWindow::createConnections()
     connect(chordsTab, SIGNAL(setChordStripKeyShift(int)), strip, SLOT(setKeyShift(int)));
     connect(strip, SIGNAL(getShiftedChordIndex(QString,int)), chordsTab, SLOT(getChordIndex(QString,int)),
             Qt::DirectConnection);
+
+    // The selection on the waveform: a double click plays it (and latches play), a click
+    // puts a stopped player at its start, and only a selection with samples exports.
+    PlotSelection *selection = plotter->plotSelection();
+    connect(selection, SIGNAL(selectionDoubleClick()), m_audioPlayer, SLOT(play()));
+    connect(selection, SIGNAL(selectionDoubleClick()), transport->playButton(), SLOT(latch()));
+    connect(selection, SIGNAL(selectionSingleClick()), m_audioPlayer, SLOT(selectionSingleClick()));
+    connect(selection, SIGNAL(enableSaveSelection(bool)), this, SLOT(enableSelectionExport(bool)));
+    connect(selection, SIGNAL(setSmallPlotSelection(float,float)), smallPlot, SLOT(setSelection(float,float)));
+    connect(m_audioPlayer, SIGNAL(updateBeatSelections(int)), selection, SLOT(updateSelectionFromOffset(int)));
 }
 
 void MainWindow::scanMetadataFolder() {}
