@@ -7,16 +7,15 @@
 #include "metadata/metadatathread.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
-#include "wavwriter.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <QtTest>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -25,15 +24,35 @@ constexpr int trackFrames = 44100 * 6;
 // A 16-bit stereo WAV file at 44100 Hz: a quiet chord with a pulse every half second.
 bool writeTrack(const QString &path)
 {
-    std::vector<float> left(static_cast<size_t>(trackFrames));
-    std::vector<float> right(static_cast<size_t>(trackFrames));
+    QByteArray data(trackFrames * 4, Qt::Uninitialized);
+    char *out = data.data();
     for (int i = 0; i < trackFrames; ++i) {
         const double t = double(i) / 44100.0;
         const double pulse = (i % 22050) < 800 ? 0.5 : 0.0;
-        left[size_t(i)] = float(0.2 * std::sin(2 * M_PI * 220.0 * t) + pulse * std::sin(2 * M_PI * 1000.0 * t));
-        right[size_t(i)] = float(0.2 * std::sin(2 * M_PI * 330.0 * t) + pulse * std::sin(2 * M_PI * 1000.0 * t));
+        const double l = 0.2 * std::sin(2 * M_PI * 220.0 * t) + pulse * std::sin(2 * M_PI * 1000.0 * t);
+        const double r = 0.2 * std::sin(2 * M_PI * 330.0 * t) + pulse * std::sin(2 * M_PI * 1000.0 * t);
+        qToLittleEndian(qint16(l * 32000), out);
+        qToLittleEndian(qint16(r * 32000), out + 2);
+        out += 4;
     }
-    return writeStereoWav(path, left, right);
+    QByteArray file("RIFF");
+    char word[4];
+    auto put32 = [&](quint32 v) { qToLittleEndian(v, word); file.append(word, 4); };
+    auto put16 = [&](quint16 v) { qToLittleEndian(v, word); file.append(word, 2); };
+    put32(quint32(36 + data.size()));
+    file += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(2);
+    put32(44100);
+    put32(44100 * 4);
+    put16(4);
+    put16(16);
+    file += "data";
+    put32(quint32(data.size()));
+    file += data;
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
 }
 
 // Clicks where a user would: on whatever child lies at the centre of the target.
