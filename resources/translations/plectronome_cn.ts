@@ -266,6 +266,21 @@
     </message>
 </context>
 <context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 拍</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>拍</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>拍</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesMenu</name>
     <message>
         <source>Audio Device</source>

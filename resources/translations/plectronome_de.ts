@@ -266,6 +266,21 @@
     </message>
 </context>
 <context>
+    <name>PlotSelection</name>
+    <message>
+        <source>%1 BEATS</source>
+        <translation>%1 SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEATS</source>
+        <translation>SCHLÄGE</translation>
+    </message>
+    <message>
+        <source>BEAT</source>
+        <translation>SCHLAG</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesMenu</name>
     <message>
         <source>Audio Device</source>
