@@ -13,11 +13,13 @@
 #include "views/chords/chordstab.h"
 #include "views/chords/keyshiftwidget.h"
 #include "views/chords/necktypewidget.h"
+#include "views/chords/tempowidget.h"
 #include "views/playback/pitchsyncwidget.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
 
 #include <QCloseEvent>
+#include <QStackedWidget>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -255,6 +257,28 @@ void MainWindow::createConnections()
     connect(m_pitchSyncWidget, SIGNAL(setInterpFactor(float)), m_audioPlayer, SLOT(setInterp(float)));
     connect(m_pitchSyncWidget, SIGNAL(updatePitchWidgets(QString,float)), tools,
             SLOT(updatePitchWidgets(QString,float)));
+
+    // The chord viewer's tempo and key shift are the tools tab's tempo and pitch.
+    TempoWidget *chordTempo = chordsTab->tempoWidget();
+    KeyShiftWidget *keyShift = chordsTab->keyShiftWidget();
+    connect(tools, SIGNAL(updateChordTempo(float)), chordTempo, SLOT(updateTempo(float)));
+    connect(tools->bpmWidget(), SIGNAL(updateChordTempo(float)), chordTempo, SLOT(updateTempo(float)));
+    connect(chordTempo, SIGNAL(tempoChanged(float)), tools->bpmWidget(), SLOT(tempoChangedFromChords(float)));
+    connect(tools, SIGNAL(initChordTempo(float,float)), chordTempo, SLOT(initTempo(float,float)));
+    connect(keyShift, SIGNAL(shiftKey(float)), tools->semitoneWidget(), SLOT(keyShiftFromChords(float)));
+    connect(tools, SIGNAL(updateChordKeyShift(float)), keyShift, SLOT(updateKeyShift(float)));
+    connect(keyShift, SIGNAL(setSyncValueSignal(QString,int)), m_pitchSyncWidget, SLOT(setSyncValue(QString,int)));
+    connect(keyShift, SIGNAL(resetFineTune()), m_pitchSyncWidget, SLOT(resetFineTune()));
+
+    // The selection on the waveform: a double click plays it (and latches play), a click
+    // puts a stopped player at its start, and only a selection with samples exports.
+    PlotSelection *selection = plotter->plotSelection();
+    connect(selection, SIGNAL(selectionDoubleClick()), m_audioPlayer, SLOT(play()));
+    connect(selection, SIGNAL(selectionDoubleClick()), transport->playButton(), SLOT(latch()));
+    connect(selection, SIGNAL(selectionSingleClick()), m_audioPlayer, SLOT(selectionSingleClick()));
+    connect(selection, SIGNAL(enableSaveSelection(bool)), this, SLOT(enableSelectionExport(bool)));
+    connect(selection, SIGNAL(setSmallPlotSelection(float,float)), smallPlot, SLOT(setSelection(float,float)));
+    connect(m_audioPlayer, SIGNAL(updateBeatSelections(int)), selection, SLOT(updateSelectionFromOffset(int)));
 }
 
 void MainWindow::scanMetadataFolder() {}
