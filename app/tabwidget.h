@@ -24,7 +24,11 @@ public:
     JamTab *jamTab() { return m_jam; }
     ChordsTab *chordsTab() { return m_chords; }
     TabButtons *tabButtons() { return m_tabButtons; }
-    void resetTabs() { m_chords->reset(); }
+    void resetTabs()
+    {
+        m_chords->reset();
+        m_jam->reset();
+    }
 
 private:
     RealTimeToolsTab *m_tools;
