@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3 文件由独立的 lame 程序编码。</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>不支持此文件的采样率！&lt;br /&gt;请选择采样率为 %1 kHz 至 %2 kHz 的文件。</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>设置已重置</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>无法读取已保存的设置，因此使用默认设置。&lt;br /&gt;旧的设置文件已保存为：&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

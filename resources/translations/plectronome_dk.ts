@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-filer kodes af det separate program lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>Denne fils samplingsfrekvens understøttes ikke!&lt;br /&gt;Vælg en fil optaget ved %1 kHz til %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Indstillinger nulstillet</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>De gemte indstillinger kunne ikke læses, så standardindstillingerne bruges.&lt;br /&gt;Den gamle indstillingsfil er gemt som:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>Los archivos MP3 los codifica el programa independiente lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>¡La frecuencia de muestreo de este archivo no es compatible!&lt;br /&gt;Elija un archivo grabado entre %1 kHz y %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Ajustes restablecidos</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>No se pudieron leer los ajustes guardados; se usan los valores predeterminados.&lt;br /&gt;El archivo de ajustes antiguo se guardó como:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

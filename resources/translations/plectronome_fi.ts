@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-tiedostot koodaa erillinen lame-ohjelma.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>Tämän tiedoston näytteenottotaajuutta ei tueta!&lt;br /&gt;Valitse tiedosto, jonka näytteenottotaajuus on %1 kHz – %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Asetukset palautettu</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>Tallennettuja asetuksia ei voitu lukea, joten käytetään oletuksia.&lt;br /&gt;Vanha asetustiedosto säilytettiin nimellä:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3 फ़ाइलें अलग प्रोग्राम lame से एन्कोड की जाती हैं।</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>इस फ़ाइल की सैंपल दर समर्थित नहीं है!&lt;br /&gt;कृपया %1 kHz से %2 kHz पर रिकॉर्ड की गई फ़ाइल चुनें।</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>सेटिंग्स रीसेट की गईं</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>सहेजी गई सेटिंग्स पढ़ी नहीं जा सकीं, इसलिए डिफ़ॉल्ट सेटिंग्स उपयोग की जा रही हैं।&lt;br /&gt;पुरानी सेटिंग्स फ़ाइल इस नाम से रखी गई है:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

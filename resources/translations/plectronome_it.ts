@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>I file MP3 vengono codificati dal programma separato lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>La frequenza di campionamento di questo file non è supportata!&lt;br /&gt;Scegli un file registrato tra %1 kHz e %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Impostazioni ripristinate</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>Non è stato possibile leggere le impostazioni salvate, quindi vengono usate quelle predefinite.&lt;br /&gt;Il vecchio file delle impostazioni è stato conservato come:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3 ファイルは別のプログラム lame でエンコードされます。</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>このファイルのサンプリングレートには対応していません！&lt;br /&gt;%1 kHz から %2 kHz で録音されたファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>設定をリセットしました</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>保存された設定を読み込めなかったため、既定の設定を使用します。&lt;br /&gt;古い設定ファイルは次の名前で保存されています:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

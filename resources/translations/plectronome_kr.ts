@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3 파일은 별도의 lame 프로그램으로 인코딩됩니다.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>이 파일의 샘플링 레이트는 지원되지 않습니다!&lt;br /&gt;%1 kHz에서 %2 kHz 사이로 녹음된 파일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>설정 초기화됨</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>저장된 설정을 읽을 수 없어 기본 설정을 사용합니다.&lt;br /&gt;이전 설정 파일은 다음 이름으로 보관되었습니다:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

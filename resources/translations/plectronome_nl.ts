@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-bestanden worden gecodeerd door het aparte programma lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>De samplefrequentie van dit bestand wordt niet ondersteund!&lt;br /&gt;Kies een bestand opgenomen op %1 kHz tot %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Instellingen hersteld</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>De opgeslagen instellingen konden niet worden gelezen; de standaardwaarden worden gebruikt.&lt;br /&gt;Het oude instellingenbestand is bewaard als:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

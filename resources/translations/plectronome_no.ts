@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>MP3-filer kodes av det separate programmet lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>Samplingsfrekvensen til denne filen støttes ikke!&lt;br /&gt;Velg en fil tatt opp med %1 kHz til %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Innstillinger tilbakestilt</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>De lagrede innstillingene kunne ikke leses, så standardinnstillingene brukes.&lt;br /&gt;Den gamle innstillingsfilen ble tatt vare på som:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>Pliki MP3 koduje osobny program lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>Częstotliwość próbkowania tego pliku nie jest obsługiwana!&lt;br /&gt;Wybierz plik nagrany z częstotliwością od %1 kHz do %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Ustawienia przywrócone</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>Nie można odczytać zapisanych ustawień, więc używane są ustawienia domyślne.&lt;br /&gt;Stary plik ustawień zachowano jako:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

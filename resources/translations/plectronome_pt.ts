@@ -221,6 +221,18 @@
         <source>MP3 files are encoded by the separate lame program.</source>
         <translation>Os ficheiros MP3 são codificados pelo programa separado lame.</translation>
     </message>
+    <message>
+        <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
+        <translation>A taxa de amostragem deste ficheiro não é suportada!&lt;br /&gt;Escolha um ficheiro gravado entre %1 kHz e %2 kHz.</translation>
+    </message>
+    <message>
+        <source>Settings reset</source>
+        <translation>Definições repostas</translation>
+    </message>
+    <message>
+        <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
+        <translation>Não foi possível ler as definições guardadas, por isso são usadas as predefinições.&lt;br /&gt;O ficheiro de definições antigo foi guardado como:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
