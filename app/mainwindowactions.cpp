@@ -222,6 +222,9 @@ void MainWindow::enableAllShortcuts()
 
 void MainWindow::playStop()
 {
+    // Without a track nothing plays, and the play button shows nothing playing.
+    if (!m_audioPlayer->hasTrack())
+        return;
     CustomButton *play = m_transportWidget->playButton();
     if (m_audioPlayer->isPlaying())
         play->unlatch();
@@ -232,6 +235,8 @@ void MainWindow::playStop()
 
 void MainWindow::pause()
 {
+    if (!m_audioPlayer->hasTrack())
+        return;
     CustomButton *play = m_transportWidget->playButton();
     if (m_audioPlayer->isPlaying())
         play->unlatch();
@@ -242,6 +247,8 @@ void MainWindow::pause()
 
 void MainWindow::playFromSelectionStart()
 {
+    if (!m_audioPlayer->hasTrack())
+        return;
     m_transportWidget->playButton()->latch();
     m_audioPlayer->playFromSelectionStart();
 }
