@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace analysis {
 
@@ -47,31 +48,74 @@ void laneSums(const float *values, int lanes, int from, int to, float *sums)
     }
 }
 
+// The smallest float above x, and the smallest at or above x.
+float floatAbove(double x)
+{
+    float f = static_cast<float>(x);
+    if (static_cast<double>(f) <= x)
+        f = std::nextafter(f, std::numeric_limits<float>::infinity());
+    return f;
+}
+
+float floatAtOrAbove(double x)
+{
+    float f = static_cast<float>(x);
+    if (static_cast<double>(f) < x)
+        f = std::nextafter(f, std::numeric_limits<float>::infinity());
+    return f;
+}
+
+template <int Lanes>
+int countRisingRows(const float *magnitude, const float *previous, int lanes, long first, long end, float above,
+                    float below, int *rising)
+{
+    const int count = Lanes > 0 ? Lanes : lanes;
+    int close = 0;
+    for (long i = first; i < end; i += count) {
+        for (int l = 0; l < count; ++l) {
+            const float ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
+            rising[l] += ratio >= above;
+            close += (ratio < above) & (ratio >= below);
+        }
+    }
+    return close;
+}
+
 // Adds to rising[l] the positions from ... to - 1 of lane l whose magnitude rose by more
 // than 3 dB over the previous one: 20 log10(ratio) > 3. The logarithm is taken only for
-// ratios close to 10^0.15; all others are decided by the ratio itself.
+// ratios close to 10^0.15; all others are decided by the ratio itself. The ratio is a float,
+// so comparing it with a double threshold is comparing it with the nearest float beyond.
 void countRisingBins(const float *magnitude, const float *previous, int lanes, int from, int to, int *rising)
 {
     static const double threeDecibels = std::pow(10.0, 0.15);
     static const double clearlyAbove = threeDecibels * (1.0 + 1e-9);
     static const double clearlyBelow = threeDecibels * (1.0 - 1e-9);
+    static const float above = floatAbove(clearlyAbove);   // ratio > clearlyAbove
+    static const float below = floatAtOrAbove(clearlyBelow); // ratio >= clearlyBelow
     const long first = static_cast<long>(from) * lanes;
     const long end = static_cast<long>(to) * lanes;
     int close = 0;
-    for (long i = first; i < end; i += lanes) {
-        for (int l = 0; l < lanes; ++l) {
-            const double ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
-            rising[l] += ratio > clearlyAbove;
-            close += ratio <= clearlyAbove && ratio >= clearlyBelow;
-        }
+    switch (lanes) {
+    case 4:
+        close = countRisingRows<4>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    case 8:
+        close = countRisingRows<8>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    case 16:
+        close = countRisingRows<16>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    default:
+        close = countRisingRows<0>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
     }
     if (close == 0)
         return;
     for (long i = first; i < end; i += lanes) {
         for (int l = 0; l < lanes; ++l) {
-            const double ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
-            if (ratio <= clearlyAbove && ratio >= clearlyBelow)
-                rising[l] += 20.0 * std::log10(ratio) > 3.0;
+            const float ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
+            if (ratio < above && ratio >= below)
+                rising[l] += 20.0 * std::log10(static_cast<double>(ratio)) > 3.0;
         }
     }
 }

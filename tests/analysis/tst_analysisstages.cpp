@@ -10,6 +10,7 @@
 #include "analysis/tempoestimation.h"
 #include "real_time_tools/fftreal.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -176,6 +177,42 @@ private slots:
         setWideKernels(true);
         QVERIFY_EXCEPTION_THROWN(BatchFFT(4), std::invalid_argument);
         QVERIFY_EXCEPTION_THROWN(BatchFFT(1000), std::invalid_argument);
+    }
+
+    void risingBinsAtTheThreshold()
+    {
+        // A rise counts when 20 log10(ratio) > 3: ratios within a few ulps of 10^0.15 on
+        // either side, exact and far ones, zeros and NaN, each decided as that formula says.
+        const float edge = static_cast<float>(std::pow(10.0, 0.15));
+        std::vector<float> ratios{0.0f, 1.0f, 1.4f, 1.5f, 100.0f, std::numeric_limits<float>::quiet_NaN()};
+        float up = edge, down = edge;
+        ratios.push_back(edge);
+        for (int i = 0; i < 6; ++i) {
+            up = std::nextafter(up, 2.0f);
+            down = std::nextafter(down, 1.0f);
+            ratios.push_back(up);
+            ratios.push_back(down);
+        }
+        const int half = 64, n = 2 * half;
+        for (float previousLevel : {1.0f, 0.25f, 3.0f}) {
+            SpectralHistory history(half);
+            std::vector<float> mag(half, 0.0f), ph(half, 0.0f);
+            int expected = 0;
+            for (int k = 0; k < half; ++k) {
+                const float r = ratios[k % ratios.size()];
+                history.magnitude[k] = previousLevel;
+                mag[k] = r * previousLevel;
+                const double ratio = (mag[k] + kEpsilon) / (history.magnitude[k] + kEpsilon);
+                expected += 20.0 * std::log10(ratio) > 3.0;
+            }
+            std::vector<float> total(1, 0.0f);
+            std::array<std::vector<float>, 3> bands{std::vector<float>(1), std::vector<float>(1), std::vector<float>(1)};
+            BandEdges edges;
+            edges.low200 = 1;
+            edges.high5000 = 0;
+            bandOnsetStrength(mag.data(), ph.data(), history, edges, n, 0, total, bands);
+            QCOMPARE(bands[2][0], static_cast<float>(expected));
+        }
     }
 
     void frameLayoutAndBands()
