@@ -52,7 +52,7 @@ struct Tables
     int bits;
 };
 
-template <int L>
+template <int L, bool UpperHalfZero>
 BATCH_INLINE void forwardLanes(const Tables &tables, const float *x, float *out, float *work, int kept)
 {
     typedef typename FloatLanes<L>::V V;
@@ -64,13 +64,15 @@ BATCH_INLINE void forwardLanes(const Tables &tables, const float *x, float *out,
     float *df = (tables.bits & 1) ? work : out;
     float *sf = (tables.bits & 1) ? out : work;
 
-    // First and second passes fused, reading the input in bit-reversed order.
+    // First and second passes fused, reading the input in bit-reversed order. An odd
+    // position's bit-reversed index lies in the upper half: with that half all zero, x1 and
+    // x3 are zeros that need not be read (the same operations run on them).
     const int *lut = tables.bitReversal;
     for (int i = 0; i < n; i += 4) {
         const V x0 = in(lut[i]);
-        const V x1 = in(lut[i + 1]);
+        const V x1 = UpperHalfZero ? V{} : in(lut[i + 1]);
         const V x2 = in(lut[i + 2]);
-        const V x3 = in(lut[i + 3]);
+        const V x3 = UpperHalfZero ? V{} : in(lut[i + 3]);
         at(df, i + 1) = x0 - x1;
         at(df, i + 3) = x2 - x3;
         const V a = x0 + x1;
@@ -136,23 +138,38 @@ BATCH_INLINE void forwardLanes(const Tables &tables, const float *x, float *out,
     }
 }
 
+template <bool UpperHalfZero>
 void forwardSse2(const Tables &t, const float *x, float *out, float *work, int kept)
 {
-    forwardLanes<4>(t, x, out, work, kept);
+    forwardLanes<4, UpperHalfZero>(t, x, out, work, kept);
 }
 
 #if defined(PLECTRONOME_VECTOR_DISPATCH)
+template <bool UpperHalfZero>
 __attribute__((target("avx2"))) void forwardAvx2(const Tables &t, const float *x, float *out, float *work, int kept)
 {
-    forwardLanes<8>(t, x, out, work, kept);
+    forwardLanes<8, UpperHalfZero>(t, x, out, work, kept);
 }
 
+template <bool UpperHalfZero>
 __attribute__((target("avx512f"))) void forwardAvx512(const Tables &t, const float *x, float *out, float *work,
                                                       int kept)
 {
-    forwardLanes<16>(t, x, out, work, kept);
+    forwardLanes<16, UpperHalfZero>(t, x, out, work, kept);
 }
 #endif
+
+template <bool UpperHalfZero>
+void forwardOn(int unit, const Tables &t, const float *x, float *out, float *work, int kept)
+{
+#if defined(PLECTRONOME_VECTOR_DISPATCH)
+    if (unit == static_cast<int>(VectorUnit::Avx512))
+        return forwardAvx512<UpperHalfZero>(t, x, out, work, kept);
+    if (unit == static_cast<int>(VectorUnit::Avx2))
+        return forwardAvx2<UpperHalfZero>(t, x, out, work, kept);
+#endif
+    forwardSse2<UpperHalfZero>(t, x, out, work, kept);
+}
 
 float *alignedFloats(std::size_t count)
 {
@@ -196,18 +213,14 @@ BatchFFT::~BatchFFT()
     std::free(m_work);
 }
 
-const float *BatchFFT::forward(int keptBins)
+const float *BatchFFT::forward(int keptBins, bool upperHalfZero)
 {
     const Tables t{m_tables.bitReversalTable(), m_tables.cosineTable(), m_tables.sqrtHalf(), m_tables.nbrBits()};
     const int kept = keptBins < 1 ? 1 : keptBins;
-#if defined(PLECTRONOME_VECTOR_DISPATCH)
-    if (m_unit == static_cast<int>(VectorUnit::Avx512))
-        forwardAvx512(t, m_input, m_output, m_work, kept);
-    else if (m_unit == static_cast<int>(VectorUnit::Avx2))
-        forwardAvx2(t, m_input, m_output, m_work, kept);
+    if (upperHalfZero)
+        forwardOn<true>(m_unit, t, m_input, m_output, m_work, kept);
     else
-#endif
-        forwardSse2(t, m_input, m_output, m_work, kept);
+        forwardOn<false>(m_unit, t, m_input, m_output, m_work, kept);
     return m_output;
 }
 

@@ -33,8 +33,9 @@ public:
     // Transforms every lane of input(). The spectra are exact for bins 0 ... keptBins - 1
     // (their real parts, imaginary parts and, for bin 0, the Nyquist term); the butterflies
     // that feed only other bins are skipped and leave those positions undefined.
-    // keptBins >= length() / 2 computes everything.
-    const float *forward(int keptBins);
+    // keptBins >= length() / 2 computes everything. With `upperHalfZero` the input's upper
+    // half is taken as zeros without being read (for zero-padded frames).
+    const float *forward(int keptBins, bool upperHalfZero = false);
     const float *forward() { return forward(m_length / 2); }
 
 private:

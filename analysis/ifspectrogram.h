@@ -41,7 +41,7 @@ private:
     const std::vector<ChordFrame> &m_frames;
     int m_next = 0;               // list index of the frame next() moves to
     int m_lane = 0;               // its lane in the current batch
-    BatchFFT m_fft;               // kChordFftLength; the second half of every input stays zero
+    BatchFFT m_fft;               // kChordFftLength; the second half of every input is zero padding
     const float *m_spectra = nullptr;
     std::vector<float> m_window;
     std::vector<float> m_phase;

@@ -134,7 +134,8 @@ private slots:
     void batchedTransformMatchesFFTReal()
     {
         // Every lane's spectrum is bit for bit FFTReal's, on every vector unit, also when only
-        // the first bins are kept (then those bins, their imaginary parts and the Nyquist term).
+        // the first bins are kept (then those bins, their imaginary parts and the Nyquist term)
+        // and when a zero upper half is not read (it holds NaN then).
         unsigned state = 777u;
         auto next = [&state] {
             state = state * 1664525u + 1013904223u;
@@ -143,32 +144,36 @@ private slots:
         for (bool wide : {true, false}) {
             setWideKernels(wide);
             for (int n : {8, 16, 64, 1024, 8192}) {
-                FFTReal reference(n);
-                BatchFFT batch(n);
-                const int lanes = batch.lanes();
-                QVERIFY(lanes >= 4);
-                std::vector<std::vector<float>> frames(lanes, std::vector<float>(n));
-                for (int l = 0; l < lanes; ++l)
-                    for (int i = 0; i < n; ++i) {
-                        // Some silent stretches and some lanes of zeros and of tiny values.
-                        const float v = (l == 1 || (i / 16) % 5 == 0) ? 0.0f : next() * (l == 2 ? 1e-30f : 1.0f);
-                        frames[l][i] = (n == 8192 && i >= n / 2) ? 0.0f : v;
-                        batch.input()[i * lanes + l] = frames[l][i];
-                    }
-                for (int kept : {n / 2, 149, 5, 1}) {
-                    if (kept > n / 2)
-                        continue;
-                    const float *out = batch.forward(kept);
-                    std::vector<float> expected(n);
-                    for (int l = 0; l < lanes; ++l) {
-                        reference.forward(expected.data(), frames[l].data());
-                        for (int k = 0; k < kept; ++k) {
-                            const float re = out[k * lanes + l];
-                            const float im = out[(n / 2 + k) * lanes + l];
-                            if (std::memcmp(&re, &expected[k], sizeof re) != 0
-                                || std::memcmp(&im, &expected[n / 2 + k], sizeof im) != 0)
-                                QFAIL(qPrintable(QString("n %1 kept %2 lane %3 bin %4 wide %5")
-                                                     .arg(n).arg(kept).arg(l).arg(k).arg(wide)));
+                for (bool zeroUpper : {false, true}) {
+                    FFTReal reference(n);
+                    BatchFFT batch(n);
+                    const int lanes = batch.lanes();
+                    QVERIFY(lanes >= 4);
+                    std::vector<std::vector<float>> frames(lanes, std::vector<float>(n));
+                    for (int l = 0; l < lanes; ++l)
+                        for (int i = 0; i < n; ++i) {
+                            // Some silent stretches and some lanes of zeros and of tiny values.
+                            const float v =
+                                (l == 1 || (i / 16) % 5 == 0) ? 0.0f : next() * (l == 2 ? 1e-30f : 1.0f);
+                            const bool upper = zeroUpper && i >= n / 2;
+                            frames[l][i] = upper ? 0.0f : v;
+                            batch.input()[i * lanes + l] = upper ? std::numeric_limits<float>::quiet_NaN() : v;
+                        }
+                    for (int kept : {n / 2, 149, 5, 1}) {
+                        if (kept > n / 2)
+                            continue;
+                        const float *out = batch.forward(kept, zeroUpper);
+                        std::vector<float> expected(n);
+                        for (int l = 0; l < lanes; ++l) {
+                            reference.forward(expected.data(), frames[l].data());
+                            for (int k = 0; k < kept; ++k) {
+                                const float re = out[k * lanes + l];
+                                const float im = out[(n / 2 + k) * lanes + l];
+                                if (std::memcmp(&re, &expected[k], sizeof re) != 0
+                                    || std::memcmp(&im, &expected[n / 2 + k], sizeof im) != 0)
+                                    QFAIL(qPrintable(QString("n %1 kept %2 lane %3 bin %4 wide %5 zero upper %6")
+                                                         .arg(n).arg(kept).arg(l).arg(k).arg(wide).arg(zeroUpper)));
+                            }
                         }
                     }
                 }
