@@ -2,11 +2,13 @@
 
 #include "analysis/analysetrack.h"
 #include "analysis/analysismath.h"
+#include "analysis/batchfft.h"
 #include "analysis/spectralkernels.h"
 #include "real_time_tools/fftreal.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace analysis {
 
@@ -31,6 +33,94 @@ int smoothingWidth(int sampleRate, int hop)
         return 0;
     return std::max(0, roundToInt(0.3715 * sampleRate / hop));
 }
+
+namespace {
+
+// Sums of `lanes` interleaved rows over positions from ... to - 1, each lane in position order.
+void laneSums(const float *values, int lanes, int from, int to, float *sums)
+{
+    for (int l = 0; l < lanes; ++l)
+        sums[l] = 0.0f;
+    for (int k = from; k < to; ++k) {
+        const float *row = values + static_cast<long>(k) * lanes;
+        for (int l = 0; l < lanes; ++l)
+            sums[l] += row[l];
+    }
+}
+
+// The smallest float above x, and the smallest at or above x.
+float floatAbove(double x)
+{
+    float f = static_cast<float>(x);
+    if (static_cast<double>(f) <= x)
+        f = std::nextafter(f, std::numeric_limits<float>::infinity());
+    return f;
+}
+
+float floatAtOrAbove(double x)
+{
+    float f = static_cast<float>(x);
+    if (static_cast<double>(f) < x)
+        f = std::nextafter(f, std::numeric_limits<float>::infinity());
+    return f;
+}
+
+template <int Lanes>
+int countRisingRows(const float *magnitude, const float *previous, int lanes, long first, long end, float above,
+                    float below, int *rising)
+{
+    const int count = Lanes > 0 ? Lanes : lanes;
+    int close = 0;
+    for (long i = first; i < end; i += count) {
+        for (int l = 0; l < count; ++l) {
+            const float ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
+            rising[l] += ratio >= above;
+            close += (ratio < above) & (ratio >= below);
+        }
+    }
+    return close;
+}
+
+// Adds to rising[l] the positions from ... to - 1 of lane l whose magnitude rose by more
+// than 3 dB over the previous one: 20 log10(ratio) > 3. The logarithm is taken only for
+// ratios close to 10^0.15; all others are decided by the ratio itself. The ratio is a float,
+// so comparing it with a double threshold is comparing it with the nearest float beyond.
+void countRisingBins(const float *magnitude, const float *previous, int lanes, int from, int to, int *rising)
+{
+    static const double threeDecibels = std::pow(10.0, 0.15);
+    static const double clearlyAbove = threeDecibels * (1.0 + 1e-9);
+    static const double clearlyBelow = threeDecibels * (1.0 - 1e-9);
+    static const float above = floatAbove(clearlyAbove);   // ratio > clearlyAbove
+    static const float below = floatAtOrAbove(clearlyBelow); // ratio >= clearlyBelow
+    const long first = static_cast<long>(from) * lanes;
+    const long end = static_cast<long>(to) * lanes;
+    int close = 0;
+    switch (lanes) {
+    case 4:
+        close = countRisingRows<4>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    case 8:
+        close = countRisingRows<8>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    case 16:
+        close = countRisingRows<16>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    default:
+        close = countRisingRows<0>(magnitude, previous, lanes, first, end, above, below, rising);
+        break;
+    }
+    if (close == 0)
+        return;
+    for (long i = first; i < end; i += lanes) {
+        for (int l = 0; l < lanes; ++l) {
+            const float ratio = (magnitude[i + l] + kEpsilon) / (previous[i + l] + kEpsilon);
+            if (ratio < above && ratio >= below)
+                rising[l] += 20.0 * std::log10(static_cast<double>(ratio)) > 3.0;
+        }
+    }
+}
+
+} // namespace
 
 void spectrumFrame(FFTReal &fft, const float *windowed, float *spectrum, float *magnitude, float *phase, int n)
 {
@@ -65,8 +155,7 @@ void bandOnsetStrength(const float *magnitude, const float *phase, SpectralHisto
                            half, distance);
     auto bandSum = [distance](int from, int to) {
         float sum = 0.0f;
-        for (int k = from; k < to; ++k)
-            sum += distance[k];
+        laneSums(distance, 1, from, to, &sum);
         return sum;
     };
 
@@ -81,19 +170,8 @@ void bandOnsetStrength(const float *magnitude, const float *phase, SpectralHisto
     const float high = bandSum(k5000, half);
     total[j] += high;
 
-    // A rise of more than 3 dB: 20 log10(ratio) > 3. The logarithm is taken only for
-    // ratios close to 10^0.15; all others are decided by the ratio itself.
-    static const double threeDecibels = std::pow(10.0, 0.15);
-    static const double clearlyAbove = threeDecibels * (1.0 + 1e-9);
-    static const double clearlyBelow = threeDecibels * (1.0 - 1e-9);
-    const float *prevMag = history.magnitude.data();
     int rising = 0;
-    for (int k = k5000; k < half; ++k) {
-        const double ratio = (magnitude[k] + kEpsilon) / (prevMag[k] + kEpsilon);
-        rising += ratio > clearlyAbove;
-        if (ratio <= clearlyAbove && ratio >= clearlyBelow)
-            rising += 20.0 * std::log10(ratio) > 3.0;
-    }
+    countRisingBins(magnitude, history.magnitude.data(), 1, k5000, half, &rising);
     bands[2][j] += static_cast<float>(rising);
 
     std::copy(history.phase.begin(), history.phase.end(), history.phase2.begin());
@@ -213,18 +291,66 @@ OnsetFunctions computeOnsetFunctions(const float *samples, int sampleRate, int s
     for (auto &row : out.bands)
         row.assign(frames, 0.0f);
 
+    // The frames go through the transform several at a time, one per lane, and stay
+    // interleaved (bin k of lane l at [k * lanes + l]) through the per-bin work: every value
+    // is computed by the same operations as frame by frame.
     {
-        FFTReal fft(n);
+        BatchFFT fft(n);
+        const int lanes = fft.lanes();
         const std::vector<float> window = hanningWindow(n);
-        std::vector<float> frame(n), spectrum(n), magnitude(half), phase(half);
-        SpectralHistory history(half);
         const BandEdges edges = bandEdges(n, sampleRate);
-        for (int j = 0; j < frames; ++j) {
-            const float *src = samples + static_cast<long long>(j) * hop;
-            for (int i = 0; i < n; ++i)
-                frame[i] = src[i] * window[i];
-            spectrumFrame(fft, frame.data(), spectrum.data(), magnitude.data(), phase.data(), n);
-            bandOnsetStrength(magnitude.data(), phase.data(), history, edges, n, j, out.total, out.bands);
+        const int k200 = edges.low200;
+        const int k5000 = edges.high5000;
+        const std::size_t size = static_cast<std::size_t>(half) * lanes;
+        // This batch's magnitudes and phases, the last batch's (zero before the first frame),
+        // and for every lane those of the frame before it and the phase two frames back.
+        std::vector<float> mag(size), phase(size), lastMag(size, 0.0f), lastPhase(size, 0.0f);
+        std::vector<float> mag1(size), phase1(size), phase2(size), distance(size);
+        std::vector<float> low(lanes), middle(lanes), high(lanes);
+        std::vector<int> rising(lanes);
+        for (int j0 = 0; j0 < frames; j0 += lanes) {
+            const int count = std::min(lanes, frames - j0);
+            float *in = fft.input();
+            for (int l = 0; l < count; ++l) {
+                const float *src = samples + static_cast<long long>(j0 + l) * hop;
+                for (int i = 0; i < n; ++i)
+                    in[static_cast<long>(i) * lanes + l] = src[i] * window[i];
+            }
+            // Lanes past the last frame keep old input; their results are not used.
+            const float *spectra = fft.forward();
+            magnitudePhaseFast(spectra, mag.data(), phase.data(), n * lanes);
+
+            for (std::size_t row = 0; row < size; row += lanes) {
+                mag1[row] = lastMag[row + lanes - 1];
+                phase1[row] = lastPhase[row + lanes - 1];
+                phase2[row] = lastPhase[row + lanes - 2];
+                phase2[row + 1] = lastPhase[row + lanes - 1];
+                for (int l = 1; l < lanes; ++l) {
+                    mag1[row + l] = mag[row + l - 1];
+                    phase1[row + l] = phase[row + l - 1];
+                }
+                for (int l = 2; l < lanes; ++l)
+                    phase2[row + l] = phase[row + l - 2];
+            }
+            complexDomainDistances(mag.data(), phase.data(), mag1.data(), phase1.data(), phase2.data(), 0,
+                                   static_cast<int>(size), distance.data());
+
+            laneSums(distance.data(), lanes, 0, k200, low.data());
+            laneSums(distance.data(), lanes, std::max(k200 - 1, 0), std::min(k5000, half - 1) + 1, middle.data());
+            laneSums(distance.data(), lanes, k5000, half, high.data());
+            std::fill(rising.begin(), rising.end(), 0);
+            countRisingBins(mag.data(), mag1.data(), lanes, k5000, half, rising.data());
+            for (int l = 0; l < count; ++l) {
+                const int j = j0 + l;
+                out.total[j] += low[l];
+                out.bands[0][j] = low[l];
+                out.total[j] += middle[l];
+                out.bands[1][j] = middle[l];
+                out.total[j] += high[l];
+                out.bands[2][j] += static_cast<float>(rising[l]);
+            }
+            mag.swap(lastMag);
+            phase.swap(lastPhase);
         }
     }
 

@@ -89,7 +89,7 @@ SemitoneSpectrogram semitoneSpectrogram(const float *samples, int sampleCount, i
         return result;
 
     // Peaks of every frame, and the deviation of each from the equal-tempered grid.
-    IfSpectrogram spectrum(sampleRate);
+    IfSpectrogram spectrum(sampleRate, samples, sampleCount, frames);
     const int lastBin = spectrum.binCount() - 1;
     std::vector<Peak> peaks;
     std::vector<size_t> firstPeak(count + 1, 0);
@@ -98,7 +98,7 @@ SemitoneSpectrogram semitoneSpectrogram(const float *samples, int sampleCount, i
     deviations.reserve(static_cast<size_t>(count) * 16);
     for (int z = 0; z < count; ++z) {
         firstPeak[z] = peaks.size();
-        spectrum.next(samples, sampleCount, frames[z].start);
+        spectrum.next();
         framePeaks(spectrum, peaks, deviations);
     }
     firstPeak[count] = peaks.size();

@@ -7,10 +7,11 @@
 #include <cstring>
 #include <limits>
 
-// The kernels are written once for a number of lanes and built twice on x86: two doubles
-// per operation (SSE2, every x86-64 processor) and four (AVX2, chosen at run time when the
-// processor has it). Both use the same operations in the same order, without fused
-// multiply-add, so they give identical results.
+// The kernels are written once for a number of lanes and built three times on x86: two
+// doubles per operation (SSE2, every x86-64 processor), four (AVX2) and eight (AVX-512),
+// the wider ones chosen at run time when the processor has them. All use the same
+// operations in the same order, without fused multiply-add (the library is built without
+// contraction), so they give identical results.
 
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wpsabi"
@@ -20,10 +21,6 @@
 #define KERNEL_INLINE inline __attribute__((always_inline))
 #else
 #define KERNEL_INLINE inline
-#endif
-
-#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
-#define PLECTRONOME_KERNELS_AVX2 1
 #endif
 
 namespace analysis {
@@ -49,6 +46,14 @@ struct Lanes_<4>
     typedef double Vec __attribute__((vector_size(32)));
     typedef long long Mask __attribute__((vector_size(32)));
     typedef float FVec __attribute__((vector_size(16)));
+};
+
+template <>
+struct Lanes_<8>
+{
+    typedef double Vec __attribute__((vector_size(64)));
+    typedef long long Mask __attribute__((vector_size(64)));
+    typedef float FVec __attribute__((vector_size(32)));
 };
 
 template <int L>
@@ -309,7 +314,7 @@ void distancesSse(const float *m, const float *p, const float *m1, const float *
     distancesImpl<2>(m, p, m1, p1, p2, a, e, out);
 }
 
-#ifdef PLECTRONOME_KERNELS_AVX2
+#ifdef PLECTRONOME_VECTOR_DISPATCH
 __attribute__((target("avx2"))) void magnitudePhaseAvx2(const float *spectrum, float *magnitude, float *phase, int n)
 {
     magnitudePhaseImpl<4>(spectrum, magnitude, phase, n);
@@ -321,6 +326,18 @@ __attribute__((target("avx2"))) void distancesAvx2(const float *m, const float *
     distancesImpl<4>(m, p, m1, p1, p2, a, e, out);
 }
 
+__attribute__((target("avx512f"))) void magnitudePhaseAvx512(const float *spectrum, float *magnitude, float *phase,
+                                                            int n)
+{
+    magnitudePhaseImpl<8>(spectrum, magnitude, phase, n);
+}
+
+__attribute__((target("avx512f"))) void distancesAvx512(const float *m, const float *p, const float *m1,
+                                                       const float *p1, const float *p2, int a, int e, float *out)
+{
+    distancesImpl<8>(m, p, m1, p1, p2, a, e, out);
+}
+
 bool hasAvx2()
 {
     static const bool has = [] {
@@ -329,31 +346,47 @@ bool hasAvx2()
     }();
     return has;
 }
+
+bool hasAvx512()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx512f") != 0;
+    }();
+    return has;
+}
 #endif
 
 std::atomic<bool> g_wideAllowed{true};
-
-bool useAvx2()
-{
-#ifdef PLECTRONOME_KERNELS_AVX2
-    return g_wideAllowed.load(std::memory_order_relaxed) && hasAvx2();
-#else
-    return false;
-#endif
-}
 
 } // namespace
 
 bool setWideKernels(bool allowed)
 {
     g_wideAllowed.store(allowed);
-    return useAvx2();
+    return vectorUnit() != VectorUnit::Sse2;
+}
+
+VectorUnit vectorUnit()
+{
+#ifdef PLECTRONOME_VECTOR_DISPATCH
+    if (g_wideAllowed.load(std::memory_order_relaxed)) {
+        if (hasAvx512())
+            return VectorUnit::Avx512;
+        if (hasAvx2())
+            return VectorUnit::Avx2;
+    }
+#endif
+    return VectorUnit::Sse2;
 }
 
 void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, int n)
 {
-#ifdef PLECTRONOME_KERNELS_AVX2
-    if (useAvx2())
+#ifdef PLECTRONOME_VECTOR_DISPATCH
+    const VectorUnit unit = vectorUnit();
+    if (unit == VectorUnit::Avx512)
+        return magnitudePhaseAvx512(spectrum, magnitude, phase, n);
+    if (unit == VectorUnit::Avx2)
         return magnitudePhaseAvx2(spectrum, magnitude, phase, n);
 #endif
     magnitudePhaseSse(spectrum, magnitude, phase, n);
@@ -362,8 +395,11 @@ void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, i
 void complexDomainDistances(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
                             int a, int e, float *out)
 {
-#ifdef PLECTRONOME_KERNELS_AVX2
-    if (useAvx2())
+#ifdef PLECTRONOME_VECTOR_DISPATCH
+    const VectorUnit unit = vectorUnit();
+    if (unit == VectorUnit::Avx512)
+        return distancesAvx512(m, p, m1, p1, p2, a, e, out);
+    if (unit == VectorUnit::Avx2)
         return distancesAvx2(m, p, m1, p1, p2, a, e, out);
 #endif
     distancesSse(m, p, m1, p1, p2, a, e, out);

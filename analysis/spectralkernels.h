@@ -7,6 +7,10 @@
 // kernels.
 // Called by the onset detection for every frame; usable by any stage with the same needs.
 
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#define PLECTRONOME_VECTOR_DISPATCH 1
+#endif
+
 namespace analysis {
 
 // Magnitude and phase of bins 0 .. n/2 - 1 of a half-complex spectrum of length n, as
@@ -21,10 +25,15 @@ void magnitudePhaseFast(const float *spectrum, float *magnitude, float *phase, i
 void complexDomainDistances(const float *m, const float *p, const float *m1, const float *p1, const float *p2,
                             int a, int e, float *out);
 
-// The kernels run four lanes at a time on processors with AVX2 and two otherwise, with
-// identical results. Allowing or forbidding the wide ones (allowed by default) is for tests
+// The kernels run eight lanes at a time on processors with AVX-512, four with AVX2 and two
+// otherwise, with identical results. Allowing or forbidding the wide ones (allowed by default) is for tests
 // and benchmarks; returns whether the wide ones are now in use.
 bool setWideKernels(bool allowed);
+
+// The vector unit the analysis uses: the widest the processor has (AVX-512 or AVX2) while
+// wide kernels are allowed, SSE2 otherwise.
+enum class VectorUnit { Sse2, Avx2, Avx512 };
+VectorUnit vectorUnit();
 
 } // namespace analysis
 

@@ -38,6 +38,14 @@ public:
     int length() const { return _length; }
     int nbrBits() const { return _nbr_bits; }
 
+    // The tables, for code that repeats these exact operations on several frames at once:
+    // the bit-reversed index of every position, the cosines of every pass (null below 16
+    // points; the pass on blocks of 2m reads m/2 entries from index m/2 - 4) and the float
+    // square root of one half.
+    const int *bitReversalTable() const { return _bit_rev_lut; }
+    const float *cosineTable() const { return _trigo_lut; }
+    float sqrtHalf() const { return _sqrt2_2; }
+
 private:
     struct LengthTag {};
     FFTReal(LengthTag, double length);

@@ -3,12 +3,14 @@
 
 #include "analysis/analysetrack.h"
 #include "analysis/analysismath.h"
+#include "analysis/batchfft.h"
 #include "analysis/beattracking.h"
 #include "analysis/onsetdetection.h"
 #include "analysis/spectralkernels.h"
 #include "analysis/tempoestimation.h"
 #include "real_time_tools/fftreal.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -127,6 +129,95 @@ private slots:
         }
         setWideKernels(true);
         QCOMPARE(std::memcmp(results[0].data(), results[1].data(), results[0].size() * sizeof(float)), 0);
+    }
+
+    void batchedTransformMatchesFFTReal()
+    {
+        // Every lane's spectrum is bit for bit FFTReal's, on every vector unit, also when only
+        // the first bins are kept (then those bins, their imaginary parts and the Nyquist term)
+        // and when a zero upper half is not read (it holds NaN then).
+        unsigned state = 777u;
+        auto next = [&state] {
+            state = state * 1664525u + 1013904223u;
+            return static_cast<float>(state >> 8) / 8388608.0f - 1.0f;
+        };
+        for (bool wide : {true, false}) {
+            setWideKernels(wide);
+            for (int n : {8, 16, 64, 1024, 8192}) {
+                for (bool zeroUpper : {false, true}) {
+                    FFTReal reference(n);
+                    BatchFFT batch(n);
+                    const int lanes = batch.lanes();
+                    QVERIFY(lanes >= 4);
+                    std::vector<std::vector<float>> frames(lanes, std::vector<float>(n));
+                    for (int l = 0; l < lanes; ++l)
+                        for (int i = 0; i < n; ++i) {
+                            // Some silent stretches and some lanes of zeros and of tiny values.
+                            const float v =
+                                (l == 1 || (i / 16) % 5 == 0) ? 0.0f : next() * (l == 2 ? 1e-30f : 1.0f);
+                            const bool upper = zeroUpper && i >= n / 2;
+                            frames[l][i] = upper ? 0.0f : v;
+                            batch.input()[i * lanes + l] = upper ? std::numeric_limits<float>::quiet_NaN() : v;
+                        }
+                    for (int kept : {n / 2, 149, 5, 1}) {
+                        if (kept > n / 2)
+                            continue;
+                        const float *out = batch.forward(kept, zeroUpper);
+                        std::vector<float> expected(n);
+                        for (int l = 0; l < lanes; ++l) {
+                            reference.forward(expected.data(), frames[l].data());
+                            for (int k = 0; k < kept; ++k) {
+                                const float re = out[k * lanes + l];
+                                const float im = out[(n / 2 + k) * lanes + l];
+                                if (std::memcmp(&re, &expected[k], sizeof re) != 0
+                                    || std::memcmp(&im, &expected[n / 2 + k], sizeof im) != 0)
+                                    QFAIL(qPrintable(QString("n %1 kept %2 lane %3 bin %4 wide %5 zero upper %6")
+                                                         .arg(n).arg(kept).arg(l).arg(k).arg(wide).arg(zeroUpper)));
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        setWideKernels(true);
+        QVERIFY_EXCEPTION_THROWN(BatchFFT(4), std::invalid_argument);
+        QVERIFY_EXCEPTION_THROWN(BatchFFT(1000), std::invalid_argument);
+    }
+
+    void risingBinsAtTheThreshold()
+    {
+        // A rise counts when 20 log10(ratio) > 3: ratios within a few ulps of 10^0.15 on
+        // either side, exact and far ones, zeros and NaN, each decided as that formula says.
+        const float edge = static_cast<float>(std::pow(10.0, 0.15));
+        std::vector<float> ratios{0.0f, 1.0f, 1.4f, 1.5f, 100.0f, std::numeric_limits<float>::quiet_NaN()};
+        float up = edge, down = edge;
+        ratios.push_back(edge);
+        for (int i = 0; i < 6; ++i) {
+            up = std::nextafter(up, 2.0f);
+            down = std::nextafter(down, 1.0f);
+            ratios.push_back(up);
+            ratios.push_back(down);
+        }
+        const int half = 64, n = 2 * half;
+        for (float previousLevel : {1.0f, 0.25f, 3.0f}) {
+            SpectralHistory history(half);
+            std::vector<float> mag(half, 0.0f), ph(half, 0.0f);
+            int expected = 0;
+            for (int k = 0; k < half; ++k) {
+                const float r = ratios[k % ratios.size()];
+                history.magnitude[k] = previousLevel;
+                mag[k] = r * previousLevel;
+                const double ratio = (mag[k] + kEpsilon) / (history.magnitude[k] + kEpsilon);
+                expected += 20.0 * std::log10(ratio) > 3.0;
+            }
+            std::vector<float> total(1, 0.0f);
+            std::array<std::vector<float>, 3> bands{std::vector<float>(1), std::vector<float>(1), std::vector<float>(1)};
+            BandEdges edges;
+            edges.low200 = 1;
+            edges.high5000 = 0;
+            bandOnsetStrength(mag.data(), ph.data(), history, edges, n, 0, total, bands);
+            QCOMPARE(bands[2][0], static_cast<float>(expected));
+        }
     }
 
     void frameLayoutAndBands()
