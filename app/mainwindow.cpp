@@ -221,6 +221,40 @@ void MainWindow::createConnections()
     connect(chordsTab, SIGNAL(setChordStripKeyShift(int)), strip, SLOT(setKeyShift(int)));
     connect(strip, SIGNAL(getShiftedChordIndex(QString,int)), chordsTab, SLOT(getChordIndex(QString,int)),
             Qt::DirectConnection);
+
+    // Real-time tools tab to the player, and the detected tempo to the tab.
+    RealTimeToolsTab *tools = m_tabWidget->realTimeToolsTab();
+    connect(tools, SIGNAL(setHopFactor(float)), m_audioPlayer, SLOT(setHop(float)));
+    connect(tools, SIGNAL(activateTempo(bool)), m_audioPlayer, SLOT(activateTempo(bool)));
+    connect(tools, SIGNAL(changeMode(int)), m_audioPlayer, SLOT(changeMode(int)));
+    connect(tools->tempoKnob(), SIGNAL(resetKnob()), m_audioPlayer, SLOT(resetHopFactor()));
+    connect(tools, SIGNAL(initTempoPowerButtonFromSession(bool,float)), m_audioPlayer,
+            SLOT(initHopFactorFromSession(bool,float)));
+    connect(tools, SIGNAL(setInterpFactor(float)), m_audioPlayer, SLOT(setInterp(float)));
+    connect(tools, SIGNAL(activatePitch(bool)), m_audioPlayer, SLOT(activatePitch(bool)));
+    connect(tools, SIGNAL(activateSSS(bool)), m_audioPlayer, SLOT(activateSSS(bool)));
+    connect(tools, SIGNAL(widthChanged(int)), m_audioPlayer, SLOT(setWidth(int)));
+    connect(tools, SIGNAL(separationChanged(int)), m_audioPlayer, SLOT(setSeparation(int)));
+    connect(tools, SIGNAL(azimuthChanged(int)), m_audioPlayer, SLOT(setAzimuth(int)));
+    connect(tools, SIGNAL(setMuteSolo(bool)), m_audioPlayer, SLOT(setInverted(bool)));
+    connect(tools, SIGNAL(setFilter(bool)), m_audioPlayer, SLOT(setFilter(bool)));
+    connect(tools, SIGNAL(filterChanged(int)), m_audioPlayer, SLOT(setFilterKnob(int)));
+    connect(m_metaDataThread, SIGNAL(setBPM(float)), tools, SLOT(setBPM(float)));
+
+    // Pitch: every pitch control goes through the pitch sync, which answers the player
+    // and the tab.
+    connect(tools, SIGNAL(initPitchSyncWidgetFromSession(float)), m_pitchSyncWidget, SLOT(initFromSession(float)));
+    connect(tools->pitchKnob(), SIGNAL(setSyncValueSignal(QString,int)), m_pitchSyncWidget,
+            SLOT(setSyncValue(QString,int)));
+    connect(tools->fineTuneWidget(), SIGNAL(setSyncValueSignal(QString,int)), m_pitchSyncWidget,
+            SLOT(setSyncValue(QString,int)));
+    connect(tools->semitoneWidget(), SIGNAL(setSyncValueSignal(QString,int)), m_pitchSyncWidget,
+            SLOT(setSyncValue(QString,int)));
+    connect(tools->semitoneWidget(), SIGNAL(resetPitch()), m_pitchSyncWidget, SLOT(resetPitch()));
+    connect(tools->fineTuneWidget(), SIGNAL(resetFineTune()), m_pitchSyncWidget, SLOT(resetFineTune()));
+    connect(m_pitchSyncWidget, SIGNAL(setInterpFactor(float)), m_audioPlayer, SLOT(setInterp(float)));
+    connect(m_pitchSyncWidget, SIGNAL(updatePitchWidgets(QString,float)), tools,
+            SLOT(updatePitchWidgets(QString,float)));
 }
 
 void MainWindow::scanMetadataFolder() {}

@@ -405,6 +405,8 @@ int MainWindow::decodeAudioFile(const QString &path)
     m_loaded = true;
 
     m_audioPlayer->setAudioData(m_leftSamples, m_rightSamples, m_channelCount, m_frameCount, m_sampleRate);
+    // The player starts a track with its own isolate defaults: it takes the controls' again.
+    m_tabWidget->realTimeToolsTab()->sendToolSettings();
     m_transportWidget->setSampleRate(m_sampleRate);
     m_audioPlayer->start(QThread::InheritPriority);
     return DecodeOk;

@@ -25,6 +25,7 @@ public:
         m_songPlayButton->hide();
     }
     void setMetaData(MetaData *metaData) { m_metaData = metaData; }
+    void reset() {}
     QTimer *riffRowTimer(int index) { return m_riffTimers.value(index); }
     int *songSlots() { return m_song; }
     CustomButton *riffPlayButton() { return m_riffPlayButton; }
