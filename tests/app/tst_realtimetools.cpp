@@ -8,6 +8,7 @@
 #include "audio/audioplayer.h"
 #include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
+#include "tests/pcmwav.h"
 #include "tests/views/playback/grabs.h"
 #include "views/playback/pitchsyncwidget.h"
 
@@ -38,24 +39,7 @@ bool writeStereoWav(const QString &path, int frames)
         qToLittleEndian(r, b + 2);
         data.append(b, 4);
     }
-    QByteArray out("RIFF");
-    char w[4];
-    auto le32 = [&](quint32 v) { qToLittleEndian(v, w); out.append(w, 4); };
-    auto le16 = [&](quint16 v) { qToLittleEndian(v, w); out.append(w, 2); };
-    le32(quint32(36 + data.size()));
-    out += "WAVEfmt ";
-    le32(16);
-    le16(1);
-    le16(2);
-    le32(44100);
-    le32(44100 * 4);
-    le16(4);
-    le16(16);
-    out += "data";
-    le32(quint32(data.size()));
-    out += data;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+    return writePcm16Wav(path, data, 2);
 }
 
 void press(QWidget *widget, int x, Qt::MouseButton button = Qt::LeftButton)

@@ -5,6 +5,7 @@
 #include "audio/audioplayer.h"
 #include "grabs.h"
 #include "metadata/metadatathread.h"
+#include "tests/pcmwav.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
 
@@ -35,24 +36,7 @@ bool writeTrack(const QString &path)
         qToLittleEndian(qint16(r * 32000), out + 2);
         out += 4;
     }
-    QByteArray file("RIFF");
-    char word[4];
-    auto put32 = [&](quint32 v) { qToLittleEndian(v, word); file.append(word, 4); };
-    auto put16 = [&](quint16 v) { qToLittleEndian(v, word); file.append(word, 2); };
-    put32(quint32(36 + data.size()));
-    file += "WAVEfmt ";
-    put32(16);
-    put16(1);
-    put16(2);
-    put32(44100);
-    put32(44100 * 4);
-    put16(4);
-    put16(16);
-    file += "data";
-    put32(quint32(data.size()));
-    file += data;
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
+    return writePcm16Wav(path, data, 2);
 }
 
 // Clicks where a user would: on whatever child lies at the centre of the target.
