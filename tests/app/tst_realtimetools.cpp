@@ -9,6 +9,7 @@
 #include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
 #include "tests/pcmwav.h"
+#include "tests/real_time_tools/signalmeasure.h"
 #include "tests/views/playback/grabs.h"
 #include "views/playback/pitchsyncwidget.h"
 
@@ -388,6 +389,70 @@ private slots:
         QVERIFY(qFuzzyCompare(engine.storedHopFactor(), RealTimeToolsTab::tempoFactor(66)));
         QVERIFY(engine.isPitchOff());
         QCOMPARE(tools->semitonesValue(), 0.0f);
+    }
+
+    // What a new user does, heard through SDL's disk driver: open a song, slow it to 75 %
+    // with the BPM read-out, transpose it +2 with the key, keep only the centre, play.
+    void slowTransposeAndIsolateAreHeard()
+    {
+        const QString capture = qEnvironmentVariable("SDL_DISKAUDIOFILE");
+        if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk" || capture.isEmpty())
+            QSKIP("runs under SDL's disk driver only");
+        MainWindow window;
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        RealTimeToolsTab *tools = toolsOf(window);
+        QCOMPARE(window.open(m_track), 0);
+        window.metaDataThread()->wait();
+        QCoreApplication::processEvents();
+        if (!tools->bpmWidget()->isTempoKnown())
+            tools->setBPM(120.0f); // a steady tone may have no tempo of its own
+        const float detected = float(tools->bpmWidget()->detectedBPM());
+        const float target = std::round(detected * 0.75f);
+        for (int i = 0; i < 10000 && tools->bpmWidget()->value() > target; ++i)
+            press(tools->bpmWidget(), minus);
+        QCOMPARE(tools->bpmWidget()->value(), target);
+        QCOMPARE(window.audioPlayer()->engine().hopFactor(), target / detected);
+        QTest::keyClick(&window, Qt::Key_F8); // "Pitch Up (+1 Semitone)"
+        QTest::keyClick(&window, Qt::Key_F8);
+        QTest::mouseClick(tools->isolatePowerButton(), Qt::LeftButton);
+        QVERIFY(tools->tempoPowerButton()->isOn() && tools->pitchPowerButton()->isOn()
+                && tools->isolatePowerButton()->isOn());
+        QVERIFY(tools->muteSoloButton()->state()); // solo: the band at the centre stays
+
+        QFile(capture).resize(0);
+        window.audioPlayer()->play();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.audioPlayer()->isPlaying(), 40000);
+        QTest::qWait(300);
+        window.close();
+        window.audioPlayer()->shutdown();
+
+        QFile f(capture);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const float *got = reinterpret_cast<const float *>(bytes.constData());
+        const int frames = bytes.size() / 8;
+        std::vector<float> left, right;
+        for (int i = 0; i < frames; ++i) {
+            left.push_back(got[2 * i]);
+            right.push_back(got[2 * i + 1]);
+        }
+        int first = 0, last = frames - 1;
+        while (first < frames && std::fabs(left[size_t(first)]) < 1e-3f)
+            ++first;
+        while (last > first && std::fabs(left[size_t(last)]) < 1e-3f)
+            --last;
+        // The three-second track plays for three seconds over the tempo factor.
+        const double seconds = double(last - first) / 44100.0 * (target / detected);
+        QVERIFY2(seconds > 2.8 && seconds < 3.1, qPrintable(QString::number(seconds)));
+        // Only the centre's 440 Hz is left, two semitones up, on both sides alike.
+        const size_t from = size_t(first + 22050), to = size_t(first + 3 * 44100);
+        const double up2 = 440.0 * std::pow(2.0, 2.0 / 12.0);
+        QVERIFY2(std::fabs(measureFrequency(left, from, to) - up2) < 3.0,
+                 qPrintable(QString::number(measureFrequency(left, from, to))));
+        QVERIFY2(std::fabs(measureFrequency(right, from, to) - up2) < 3.0,
+                 qPrintable(QString::number(measureFrequency(right, from, to))));
+        QVERIFY(std::fabs(rms(left, from, to) - rms(right, from, to)) < 0.2 * rms(right, from, to));
     }
 
     // Pictures of the tab at rest and with every tool on, to look at after a run.
