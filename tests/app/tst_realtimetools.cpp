@@ -174,6 +174,15 @@ private slots:
         QVERIFY(engine.isTempoOff());
         QVERIFY(!tools->tempoPowerButton()->isOn());
 
+        // At 43 BPM the slowest is 11 (a quarter is 10.75), and the knob rests at its start.
+        tools->resetTools();
+        tools->setBPM(43.0f);
+        for (int i = 0; i < 40; ++i)
+            press(bpm, minus);
+        QCOMPARE(bpm->value(), 11.0f);
+        QCOMPARE(knob->value(), 0);
+        QVERIFY(qFuzzyCompare(engine.hopFactor(), 11.0f / 43.0f));
+
         // The mode read-out wraps and the engine gets 1..4.
         IncrementWidget *mode = tools->modeWidget();
         QSignalSpy modes(tools, SIGNAL(changeMode(int)));
@@ -508,6 +517,7 @@ private slots:
         QCOMPARE(engine.isolateFilterBin(), float(tools->filterKnob()->value()));
         QVERIFY(qFuzzyCompare(engine.isolateWidth(), (tools->widthKnob()->value() + 0.001f) / 100.0f));
         QCOMPARE(engine.isInverted(), tools->muteSoloButton()->state());
+        saveGrab(&window, "window_new_track");
     }
 };
 

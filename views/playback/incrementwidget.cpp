@@ -132,7 +132,7 @@ void IncrementWidget::emitValue()
             knob = int(std::trunc(std::trunc((c / d - 0.25f) * 99.0f) * 1.3333334f));
         else if (d < c)
             knob = int(std::trunc(((c - d) / d + 1.0f) * 100.0f));
-        emit setKnobFromBPM(knob);
+        emit setKnobFromBPM(std::max(0, std::min(199, knob)));
         break;
     }
     case Semitones:
@@ -227,11 +227,11 @@ void IncrementWidget::applyStep(int direction)
         v = direction > 0 ? (v < 3.0f ? v + 1.0f : 0.0f) : (std::floor(v) > 0.0f ? v - 1.0f : 3.0f);
         break;
     case Bpm:
-        // From a quarter (whole division) to twice the detected tempo; a value between
-        // whole numbers steps to the next whole number.
+        // From a quarter (the first whole BPM not below it, the player's slowest) to twice
+        // the detected tempo; a value between whole numbers steps to the next whole number.
         if (direction > 0 && v < float(m_detectedBPM * 2))
             v = hasFraction(v) ? std::floor(v) + 1.0f : v + 1.0f;
-        else if (direction < 0 && v > float(m_detectedBPM / 4))
+        else if (direction < 0 && v > float(slowestBPM()))
             v = hasFraction(v) ? std::floor(v) : v - 1.0f;
         break;
     case FineTune:
@@ -301,7 +301,7 @@ void IncrementWidget::tempoChangedFromChords(float bpm)
 {
     if (m_kind != Bpm || !isTempoKnown() || !std::isfinite(bpm) || bpm <= 0.0f)
         return;
-    m_value = std::max(float(m_detectedBPM / 4), std::min(float(m_detectedBPM * 2), bpm));
+    m_value = std::max(float(slowestBPM()), std::min(float(m_detectedBPM * 2), bpm));
     update();
     emitValue();
 }

@@ -88,6 +88,8 @@ private:
     // A wheel notch or key: one step, repainted and sent; nothing while no tempo is known.
     void step(int direction);
     bool acceptsInput() const { return m_kind != Bpm || isTempoKnown(); }
+    // The lowest BPM the read-out goes to: a quarter of the detected tempo, rounded up.
+    int slowestBPM() const { return (m_detectedBPM + 3) / 4; }
     float shownSemitones();
 
     const int m_kind;
