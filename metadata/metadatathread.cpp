@@ -1,7 +1,10 @@
 #include "metadata/metadatathread.h"
 
 #include "analysis/analysetrack.h"
+#include "analysis/analysiscopy.h"
 #include "metadata/analysiscache.h"
+
+#include <new>
 
 MetaDataThread::MetaDataThread(QObject *parent)
     : QThread(parent), m_metaData(new MetaData(this))
@@ -22,13 +25,17 @@ MetaDataThread::~MetaDataThread()
 void MetaDataThread::setSamples(const float *left, const float *right, int count, bool stereo, int sampleRate)
 {
     freeSamples();
-    m_sampleCount = count > 0 ? count : 0;
-    m_sampleRate = sampleRate;
-    m_samples = new float[size_t(m_sampleCount) + 1];
-    for (int i = 0; i < m_sampleCount; ++i)
-        m_samples[i] = (stereo && right) ? (left[i] + right[i]) * 0.5f : left[i];
-    m_samplesSet = true;
     m_cancel = false;
+    m_decimation = analysis::analysisDecimation(sampleRate);
+    m_sampleRate = analysis::analysisRate(sampleRate, m_decimation);
+    m_sampleCount = analysis::analysisLength(count, m_decimation);
+    m_samples = new (std::nothrow) float[size_t(m_sampleCount) + 1];
+    if (!m_samples) {
+        m_sampleCount = 0;
+        return;
+    }
+    analysis::makeAnalysisCopy(left, stereo ? right : nullptr, count, m_decimation, m_samples);
+    m_samplesSet = true;
 }
 
 void MetaDataThread::setFileNames(const QString &cachePath, const QString &audioPath)
@@ -63,16 +70,29 @@ void MetaDataThread::run()
 {
     TrackAnalysis result;
     m_metaData->clear();
-    if (m_samplesSet && m_samples)
-        analyseTrack(result, m_samples, m_sampleRate, m_sampleCount, &m_cancel);
-    if (m_cancel.load()) {
-        freeSamples();
-        return;
+    try {
+        if (m_samplesSet && m_samples) {
+            analyseTrack(result, m_samples, m_sampleRate, m_sampleCount, &m_cancel);
+            // Beats of a decimated copy are counted back in frames of the track.
+            if (m_decimation > 1) {
+                for (float &beat : result.beats)
+                    beat *= float(m_decimation);
+            }
+        }
+    } catch (const std::bad_alloc &) {
+        // Out of memory: the track is left without an analysis, as a silent one would be.
+        result = TrackAnalysis();
     }
-    m_metaData->setFromAnalysis(result);
-    if (m_metaData->hasData())
-        savePQM();
     freeSamples();
+    if (m_cancel.load())
+        return;
+    try {
+        m_metaData->setFromAnalysis(result);
+        if (m_metaData->hasData())
+            savePQM();
+    } catch (const std::bad_alloc &) {
+        m_metaData->clear();
+    }
     emit setBPM(m_metaData->tempo);
     emit setChordFilterSelection(m_metaData->chordVecDetected);
     emit gotMetaData();

@@ -20,7 +20,8 @@ public:
 
     MetaData *metaData() { return m_metaData; }
 
-    // Keeps a mono copy of the track (the mean of left and right when stereo).
+    // Keeps the mono copy the analysis reads (see analysis/analysiscopy.h). When the
+    // memory for it cannot be had, the next run finishes at once with no data.
     void setSamples(const float *left, const float *right, int count, bool stereo, int sampleRate);
     void setFileNames(const QString &cachePath, const QString &audioPath);
     QString cachePath() const { return m_cachePath; }
@@ -51,7 +52,8 @@ private:
     MetaData *m_metaData;
     float *m_samples = nullptr;
     int m_sampleCount = 0;
-    int m_sampleRate = 44100;
+    int m_sampleRate = 44100;  // of the copy
+    int m_decimation = 1;      // source frames per sample of the copy
     QString m_cachePath;
     QString m_audioPath;
     bool m_samplesSet = false;
