@@ -84,42 +84,68 @@ bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents
 bool analysisCacheUsable(const AnalysisCacheContents &contents, qint64 trackFrames)
 {
     // The writer keeps one more beat than chords; more chords than beats is not ours.
-    if (contents.beats.size() < 2 || contents.chords.isEmpty() || contents.chords.size() > contents.beats.size())
+    const int count = contents.beats.size();
+    if (count < 2 || contents.chords.isEmpty() || contents.chords.size() > count || trackFrames <= 0)
         return false;
     bool ok = false;
-    const float tempo = contents.tempo.toFloat(&ok);
-    if (!ok || !std::isfinite(tempo))
+    const double tempo = contents.tempo.toDouble(&ok);
+    if (!ok || !(tempo >= minimumCacheTempo && tempo <= maximumCacheTempo))
         return false;
-    double previous = -1;
-    for (int i = 0; i < contents.beats.size(); ++i) {
-        const double beat = contents.beats[i].toDouble(&ok);
-        if (!ok || !std::isfinite(beat) || beat < 0 || beat < previous)
+    QVector<double> beats(count);
+    for (int i = 0; i < count; ++i) {
+        beats[i] = contents.beats[i].toDouble(&ok);
+        if (!ok || !std::isfinite(beats[i]) || beats[i] < 0 || (i > 0 && beats[i] <= beats[i - 1]))
             return false;
-        // The extra beat at the end is extrapolated and may lie a little past the track.
-        if (i + 1 < contents.beats.size() && beat > double(trackFrames))
-            return false;
-        previous = beat;
     }
-    const double step = contents.beats.size() >= 2
-                            ? contents.beats.last().toDouble() - contents.beats[contents.beats.size() - 2].toDouble()
-                            : 0;
-    return contents.beats.last().toDouble() <= double(trackFrames) + step;
+    // Every beat but the closing one lies inside the track.
+    if (beats[count - 2] > double(trackFrames))
+        return false;
+    if (count == 2)
+        return beats[1] <= double(trackFrames);
+    // The closing beat continues the last step (whole frames, so one frame either way)
+    // and so lies at most one step past the end.
+    const double step = beats[count - 2] - beats[count - 3];
+    const double lastStep = beats[count - 1] - beats[count - 2];
+    return lastStep <= step + 1.0 && beats[count - 1] <= double(trackFrames) + step + 1.0;
 }
 
-bool readAnalysisCache(const QString &path, qint64 trackFrames, AnalysisCacheContents &contents)
+bool analysisCacheDescribes(const AnalysisCacheContents &contents, const QString &audioPath)
 {
+    if (contents.fileName.isEmpty() || audioPath.isEmpty())
+        return false;
+    if (contents.fileName == audioPath)
+        return true;
+    const QString stored = QFileInfo(contents.fileName).canonicalFilePath();
+    return !stored.isEmpty() && stored == QFileInfo(audioPath).canonicalFilePath();
+}
+
+bool readAnalysisCache(const QString &path, const QString &audioPath, qint64 trackFrames,
+                       AnalysisCacheContents &contents)
+{
+    // Only a plain file of a sane size: a FIFO would block, a huge file would be read whole.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maximumCacheFileBytes)
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray raw = file.readAll().trimmed();
-    if (raw.isEmpty())
+    return readAnalysisCacheBytes(file.read(maximumCacheFileBytes + 1), audioPath, trackFrames, contents);
+}
+
+bool readAnalysisCacheBytes(const QByteArray &fileBytes, const QString &audioPath, qint64 trackFrames,
+                            AnalysisCacheContents &contents)
+{
+    const QByteArray raw = fileBytes.trimmed();
+    if (raw.isEmpty() || raw.size() > maximumCacheFileBytes)
         return false;
 
     Cipher cipher(analysisCacheKey);
+    cipher.setMaximumPlainSize(maximumCacheTextBytes);
     QString text = cipher.decryptText(QString::fromUtf8(raw));
     if (cipher.lastError() != Cipher::ErrorNone)
         text = QString::fromUtf8(raw); // an old plain file
-    return parseAnalysisCacheText(text, contents) && analysisCacheUsable(contents, trackFrames);
+    return parseAnalysisCacheText(text, contents) && analysisCacheUsable(contents, trackFrames)
+           && analysisCacheDescribes(contents, audioPath);
 }
 
 bool writeAnalysisCache(const QString &path, const QByteArray &plainText)

@@ -5,11 +5,41 @@
 #include <QRandomGenerator>
 #include <QtDebug>
 
+#include <zlib.h>
+
 namespace {
 constexpr char kVersion = 3;
 constexpr int kChecksumSize = 2;
 constexpr int kHashSize = 20;
 enum Flag { FlagCompressed = 0x01, FlagChecksum = 0x02, FlagHash = 0x04 };
+
+// Undoes qCompress (a 4-byte big-endian size, then a zlib stream) without trusting it:
+// the size must be at most maximum, and the stream must inflate to exactly that size.
+bool uncompressAtMost(const QByteArray &data, int maximum, QByteArray &plain)
+{
+    if (data.size() < 5)
+        return false;
+    const quint32 expected = (quint32(quint8(data[0])) << 24) | (quint32(quint8(data[1])) << 16)
+                             | (quint32(quint8(data[2])) << 8) | quint32(quint8(data[3]));
+    if (expected > quint32(maximum))
+        return false;
+    // One byte of room more than promised tells a longer stream from an exact one.
+    plain.resize(int(expected) + 1);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData() + 4));
+    stream.avail_in = uInt(data.size() - 4);
+    stream.next_out = reinterpret_cast<Bytef *>(plain.data());
+    stream.avail_out = uInt(plain.size());
+    const int result = inflate(&stream, Z_FINISH);
+    const uLong produced = stream.total_out;
+    inflateEnd(&stream);
+    if (result != Z_STREAM_END || produced != expected)
+        return false;
+    plain.resize(int(expected));
+    return true;
+}
 } // namespace
 
 Cipher::Cipher(quint64 key)
@@ -137,19 +167,15 @@ QByteArray Cipher::decrypt(const QByteArray &cipher)
     }
 
     if (flags & FlagCompressed) {
-        // qUncompress needs its 4-byte size header and at least a little data.
-        if (body.size() < 5) {
-            m_lastError = ErrorCorruptData;
-            return QByteArray();
-        }
-        const quint32 expected = (quint32(quint8(body[0])) << 24) | (quint32(quint8(body[1])) << 16)
-                                 | (quint32(quint8(body[2])) << 8) | quint32(quint8(body[3]));
-        const QByteArray plain = qUncompress(body);
-        if (plain.isEmpty() && expected != 0) {
+        QByteArray plain;
+        if (!uncompressAtMost(body, m_maximumPlainSize, plain)) {
             m_lastError = ErrorCorruptData;
             return QByteArray();
         }
         body = plain;
+    } else if (body.size() > m_maximumPlainSize) {
+        m_lastError = ErrorCorruptData;
+        return QByteArray();
     }
     m_lastError = ErrorNone;
     return body;

@@ -30,6 +30,11 @@ public:
     // Fixes the random byte at the start of the body (for reproducible output); -1 draws it.
     void setRandomByte(int value) { m_fixedRandomByte = value; }
 
+    // The largest result decrypt gives: compressed data that would grow past it (or whose
+    // header claims more) is refused as corrupt before anything of that size is allocated.
+    static constexpr int defaultMaximumPlainSize = 64 * 1024 * 1024;
+    void setMaximumPlainSize(int bytes) { m_maximumPlainSize = bytes; }
+
     QByteArray encrypt(const QByteArray &plain);
     QByteArray decrypt(const QByteArray &cipher);
     QString encryptText(const QString &plain);
@@ -45,4 +50,5 @@ private:
     IntegrityMode m_integrityMode = ProtectionChecksum;
     Error m_lastError = ErrorNone;
     int m_fixedRandomByte = -1;
+    int m_maximumPlainSize = defaultMaximumPlainSize;
 };

@@ -2,6 +2,7 @@
 
 #include "analysis/trackanalysis.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -19,19 +20,30 @@ bool alignBeatsAndChords(QVector<float> &beats, ChordNameList &chords)
     return true;
 }
 
+// A beat position as a whole frame: NaN and negative values give 0, huge ones the
+// largest int, so that no conversion overflows whatever a stored file held.
+int wholeFrame(double value)
+{
+    if (!(value > 0))
+        return 0;
+    if (value >= double(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
 int beatStepOf(const QVector<float> &beats)
 {
     if (beats.isEmpty())
         return 0;
-    return static_cast<int>(beats.last() / beats.size()) / 100;
+    return wholeFrame(double(beats.last()) / beats.size()) / 100;
 }
 
 void appendExtrapolatedBeat(QVector<float> &beats)
 {
     const int n = beats.size();
-    const int last = static_cast<int>(beats[n - 1]);
-    const int previous = static_cast<int>(beats[n - 2]);
-    beats.append(static_cast<float>(last + (last - previous)));
+    const qint64 last = wholeFrame(beats[n - 1]);
+    const qint64 previous = wholeFrame(beats[n - 2]);
+    beats.append(static_cast<float>(wholeFrame(double(last + (last - previous)))));
 }
 
 QString spelledForViews(QString name)

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qtbase5-dev qttools5-dev-tools qttranslations5-l10n libqt5svg5-dev
-  libtag1-dev
+  libtag1-dev zlib1g-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libsdl2-dev
   libbenchmark-dev
@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva
   xvfb xauth
   ccache
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     QElapsedTimer second;
     second.start();
     AnalysisCacheContents contents;
-    const bool ok = readAnalysisCache(cache, qint64(song.size()), contents);
+    const bool ok = readAnalysisCache(cache, audio, qint64(song.size()), contents);
     MetaData fromCache;
     fromCache.loadFromSession(contents.beats, contents.chords, contents.detected, contents.tempo, contents.fileName);
     const double cacheMs = second.nsecsElapsed() / 1e6;

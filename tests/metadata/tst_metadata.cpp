@@ -4,14 +4,20 @@
 #include "metadata/cipher.h"
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
+#include "tests/analysis/clicktrack.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <zlib.h>
+
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -40,6 +46,64 @@ std::vector<float> clickTrack(int seconds, int rate)
         s[i] = float(0.8 * std::exp(-k / 600.0) * std::sin(2 * M_PI * 1000 * t) + 0.2 * std::sin(2 * M_PI * 261.63 * t));
     }
     return s;
+}
+
+// Runs the analysis thread on a track and waits for it; the thread's result stays in it.
+void analyseWithThread(MetaDataThread &thread, const std::vector<float> &left, const std::vector<float> &right,
+                       int rate)
+{
+    QSignalSpy got(&thread, SIGNAL(gotMetaData()));
+    thread.setSamples(left.data(), right.data(), int(left.size()), true, rate);
+    thread.setFileNames(QString(), "/nowhere/track.wav");
+    thread.start();
+    QVERIFY(thread.wait(120000));
+    QTRY_COMPARE(got.count(), 2);
+}
+
+// A cache file's plain text with the given beats and tempo (chords: one fewer than beats).
+QByteArray cacheText(const QString &audioPath, const QString &beats, const QString &tempo)
+{
+    const int chords = std::max(1, beats.split(' ', Qt::SkipEmptyParts).size() - 1);
+    return ("fileName: " + audioPath + "\rbeats: " + beats + " \rchordVec1: " + QString("C ").repeated(chords)
+            + "\rchordVecDetected1: C \rtempo: " + tempo)
+        .toUtf8();
+}
+
+// A zlib stream of `bytes` spaces behind a qCompress size header that claims `claimed`.
+QByteArray spaceBomb(qint64 bytes, quint32 claimed)
+{
+    QByteArray out(4, '\0');
+    out[0] = char(claimed >> 24);
+    out[1] = char(claimed >> 16);
+    out[2] = char(claimed >> 8);
+    out[3] = char(claimed);
+    z_stream z{};
+    deflateInit(&z, 9);
+    const QByteArray chunk(1 << 20, ' ');
+    QByteArray buffer(1 << 16, '\0');
+    for (qint64 done = 0; done < bytes; done += chunk.size()) {
+        const bool last = done + chunk.size() >= bytes;
+        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
+        z.avail_in = uInt(chunk.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef *>(buffer.data());
+            z.avail_out = uInt(buffer.size());
+            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            out.append(buffer.constData(), buffer.size() - int(z.avail_out));
+        } while (z.avail_out == 0 || (last && z.avail_in > 0));
+    }
+    deflateEnd(&z);
+    return out;
+}
+
+// The cache file line for data already compressed: enciphered with a checksum, flagged compressed.
+QByteArray compressedCacheLine(const QByteArray &compressed)
+{
+    Cipher raw(analysisCacheKey);
+    raw.setCompressionMode(Cipher::CompressionNever);
+    QByteArray cipher = raw.encrypt(compressed);
+    cipher[1] = char(cipher[1] | 1);
+    return cipher.toBase64();
 }
 
 } // namespace
@@ -122,6 +186,93 @@ private slots:
         QCOMPARE(raw.lastError(), Cipher::ErrorCorruptData);
     }
 
+    // Hostile and stale cache files are refused (the track is then analysed afresh)
+    // quickly and without large allocations; a genuine one reads.
+    void hostileCachesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("line"); // empty: make a FIFO
+        QTest::addColumn<QString>("openedAs");
+        QTest::addColumn<bool>("usable");
+        const QString audio = "/music/ok.wav";
+        auto plain = [&](const QString &beats, const QString &tempo) {
+            Cipher cipher(analysisCacheKey);
+            return cipher.encryptText(cacheText(audio, beats, tempo)).toUtf8();
+        };
+        const QString beats = "0 22050 44100 66150 88200";
+        QTest::newRow("genuine") << plain(beats, "120") << audio << true;
+        QTest::newRow("old plain file") << cacheText(audio, beats, "120") << audio << true;
+        QTest::newRow("same file by another path") << plain(beats, "120") << QString("/music/../music/ok.wav") << true;
+        QTest::newRow("another recording of the same name") << plain(beats, "120") << QString("/other/ok.wav")
+                                                            << false;
+        QTest::newRow("bomb: 64 MB of spaces") << compressedCacheLine(spaceBomb(64 << 20, 64u << 20)) << audio
+                                                << false;
+        QTest::newRow("bomb behind a small size") << compressedCacheLine(spaceBomb(64 << 20, 1000)) << audio
+                                                  << false;
+        QTest::newRow("size claims 2 GB") << compressedCacheLine(spaceBomb(1000, 0x7fffffffu)) << audio << false;
+        QTest::newRow("file of 5 MB") << QByteArray(5 << 20, 'A') << audio << false;
+        QTest::newRow("last beat 1e30") << plain("0 22050 44100 1e30", "120") << audio << false;
+        QTest::newRow("last beat a step too far") << plain("0 22050 44100 88200", "120") << audio << false;
+        QTest::newRow("two beats, the second past the end") << plain("0 1e9", "120") << audio << false;
+        QTest::newRow("50 equal beats") << plain(QString("1000 ").repeated(50).trimmed(), "120") << audio << false;
+        QTest::newRow("falling beats") << plain("44100 22050 0", "120") << audio << false;
+        QTest::newRow("NaN beat") << plain("0 nan 44100", "120") << audio << false;
+        QTest::newRow("tempo -50") << plain(beats, "-50") << audio << false;
+        QTest::newRow("tempo 0") << plain(beats, "0") << audio << false;
+        QTest::newRow("tempo 3e38") << plain(beats, "3e38") << audio << false;
+        QTest::newRow("tempo inf") << plain(beats, "inf") << audio << false;
+        QTest::newRow("FIFO") << QByteArray() << audio << false;
+    }
+
+    void hostileCachesAreRefused()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, openedAs);
+        QFETCH(bool, usable);
+        QTemporaryDir dir;
+        const QString cache = dir.path() + "/ok.pqm";
+        if (line.isEmpty()) {
+            QCOMPARE(mkfifo(QFile::encodeName(cache).constData(), 0600), 0);
+        } else {
+            QFile f(cache);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(line);
+        }
+        // Paths compare as files: let "/music/ok.wav" exist under the temporary folder.
+        const QString root = dir.path() + "/root";
+        QDir().mkpath(root + "/music");
+        QDir().mkpath(root + "/other");
+        QFile(root + "/music/ok.wav").open(QIODevice::WriteOnly);
+        QFile(root + "/other/ok.wav").open(QIODevice::WriteOnly);
+        if (!line.isEmpty()) {
+            QFile f(cache);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QByteArray text = f.readAll();
+            f.close();
+            Cipher cipher(analysisCacheKey);
+            QString plainText = cipher.decryptText(QString::fromUtf8(text));
+            if (cipher.lastError() == Cipher::ErrorNone) {
+                plainText.replace("fileName: /music/", "fileName: " + root + "/music/");
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(cipher.encryptText(plainText).toUtf8());
+            } else if (text.startsWith("fileName: ")) {
+                text.replace("fileName: /music/", (QString("fileName: ") + root + "/music/").toUtf8());
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(text);
+            }
+        }
+        QElapsedTimer clock;
+        clock.start();
+        AnalysisCacheContents contents;
+        QCOMPARE(readAnalysisCache(cache, root + openedAs, 441000, contents), usable);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        if (usable) {
+            MetaData m;
+            m.loadFromSession(contents.beats, contents.chords, contents.detected, contents.tempo, contents.fileName);
+            QVERIFY(m.hasData());
+            QCOMPARE(m.tempo, 120.0f);
+        }
+    }
+
     void cacheRoundTripForAwkwardPaths_data()
     {
         QTest::addColumn<QString>("audioName");
@@ -149,7 +300,7 @@ private slots:
                                                                    source.chordVecDetected, source.tempo)));
 
         AnalysisCacheContents contents;
-        QVERIFY(readAnalysisCache(cache, 2000000, contents));
+        QVERIFY(readAnalysisCache(cache, audioPath, 2000000, contents));
         QCOMPARE(contents.fileName, audioPath);
         MetaData loaded;
         QSignalSpy got(&loaded, SIGNAL(gotMeta()));
@@ -164,7 +315,7 @@ private slots:
         QCOMPARE(loaded.chordVecDetected, QVector<QString>({"Ebm", "Ab7", "C"}));
 
         // Too short a track for these beats, a wrong key, a truncated file: analyse afresh.
-        QVERIFY(!readAnalysisCache(cache, 5000, contents));
+        QVERIFY(!readAnalysisCache(cache, audioPath, 5000, contents));
         QFile f(cache);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray line = f.readAll();
@@ -173,12 +324,12 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(wrong.encryptText(QString("x").repeated(10)).toUtf8());
         f.close();
-        QVERIFY(!readAnalysisCache(cache, 2000000, contents));
+        QVERIFY(!readAnalysisCache(cache, audioPath, 2000000, contents));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(line.left(line.size() / 2));
         f.close();
-        QVERIFY(!readAnalysisCache(cache, 2000000, contents));
-        QVERIFY(!readAnalysisCache(dir.path() + "/metadata/none.pqm", 2000000, contents));
+        QVERIFY(!readAnalysisCache(cache, audioPath, 2000000, contents));
+        QVERIFY(!readAnalysisCache(dir.path() + "/metadata/none.pqm", audioPath, 2000000, contents));
     }
 
     void longTracksKeepTheirBeatsExactly()
@@ -206,7 +357,7 @@ private slots:
         f.write("fileName: /music/a b.wav\rbeats: 100 200 300 \rchordVec1: C G \rchordVecDetected1: C G \rtempo: 98.5");
         f.close();
         AnalysisCacheContents contents;
-        QVERIFY(readAnalysisCache(path, 1000, contents));
+        QVERIFY(readAnalysisCache(path, "/music/a b.wav", 1000, contents));
         QCOMPARE(contents.beats, QStringList({"100", "200", "300"}));
         QCOMPARE(contents.chords, QStringList({"C", "G"}));
         QCOMPARE(contents.tempo, QString("98.5"));
@@ -287,6 +438,73 @@ private slots:
         QVERIFY(!QFile::exists(cache));
     }
 
+    // Damaged samples read as silence, and tracks recorded far above 44.1 kHz are
+    // analysed over the same range of tempi: both keep the clean track's tempo and beats.
+    void damagedAndHighRateTracksKeepTempoAndBeats_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("damage");
+        for (int rate : {44100, 96000, 192000, 352800}) {
+            QTest::addRow("%d Hz", rate) << rate << QString();
+            QTest::addRow("%d Hz, NaN every 7919", rate) << rate << QString("nan");
+        }
+        QTest::addRow("44100 Hz, one NaN") << 44100 << QString("one nan");
+        QTest::addRow("44100 Hz, +Inf left, -Inf right") << 44100 << QString("inf");
+        QTest::addRow("44100 Hz, a second of NaN") << 44100 << QString("nan run");
+        QTest::addRow("44100 Hz, huge values") << 44100 << QString("huge");
+    }
+
+    void damagedAndHighRateTracksKeepTempoAndBeats()
+    {
+        QFETCH(int, rate);
+        QFETCH(QString, damage);
+        testsignal::ClickOptions o;
+        o.bpm = 70.0;
+        o.sampleRate = rate;
+        o.seconds = 24.0;
+        o.noiseLevel = 0.01f;
+        const testsignal::ClickTrack track = testsignal::makeClickTrack(o);
+        std::vector<float> left = track.samples;
+        std::vector<float> right = track.samples;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        if (damage == "nan") {
+            for (size_t i = 0; i < left.size(); i += 7919)
+                left[i] = nan;
+        } else if (damage == "one nan") {
+            right[left.size() / 3] = nan;
+        } else if (damage == "inf") {
+            for (size_t i = 1000; i < left.size(); i += 50000) {
+                left[i] = inf;
+                right[i + 1] = -inf;
+            }
+        } else if (damage == "nan run") {
+            std::fill(left.begin() + 5 * rate, left.begin() + 6 * rate, nan);
+        } else if (damage == "huge") {
+            for (size_t i = 0; i < left.size(); i += 30011)
+                left[i] = right[i] = 3.0e38f;
+        }
+
+        MetaDataThread thread;
+        analyseWithThread(thread, left, right, rate);
+        const MetaData *m = thread.metaData();
+        QVERIFY(m->hasData());
+        QVERIFY2(std::fabs(m->tempo - 70.0f) < 1.5f, qPrintable(QString::number(m->tempo)));
+        // The beats are in frames of the track as given, on the clicks.
+        const double gap = 60.0 * rate / 70.0;
+        int onClick = 0;
+        const int tracked = m->beats.size() - 1; // the last one is extrapolated
+        for (int i = 0; i < tracked; ++i) {
+            const float beat = m->beats[i];
+            QVERIFY(std::isfinite(beat) && beat >= 0 && beat <= float(left.size()));
+            const double phase = std::fmod(beat - track.clicks.front() + gap, gap);
+            if (std::min(phase, gap - phase) < 0.05 * rate)
+                ++onClick;
+        }
+        QVERIFY2(tracked >= 24 && onClick >= tracked - 3,
+                 qPrintable(QString("%1 of %2 beats on clicks").arg(onClick).arg(tracked)));
+    }
+
     void chordFilterGridStaysTwelveBySeven()
     {
         MetaDataThread thread;
@@ -332,7 +550,7 @@ private slots:
                  qPrintable(QString::number(tempo)));
         QVERIFY(QFile::exists(cache));
         AnalysisCacheContents contents;
-        QVERIFY(readAnalysisCache(cache, qint64(song.size()), contents));
+        QVERIFY(readAnalysisCache(cache, audio, qint64(song.size()), contents));
         QCOMPARE(contents.beats.size(), thread.metaData()->beats.size());
 
         // CD tracks get no cache.
