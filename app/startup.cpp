@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "app/storedsettings.h"
 #include "preferences/languages.h"
 
 #include <QApplication>
@@ -56,14 +57,21 @@ QTranslator *installTranslation(const QString &code)
 int runApplication(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QSettings settings("Quillfen", "Plectronome");
-    settings.beginGroup("Language");
-    QString code = settings.value("language", QString()).toString();
+    QString code;
+    {
+        StoredSettings settings("Language");
+        const QVariant stored = settings.value("language", QString());
+        // Only the code of one of our languages; anything else is no language of ours.
+        for (const LanguageEntry &entry : programLanguages) {
+            if (stored.type() == QVariant::String && stored.toString() == QLatin1String(entry.code))
+                code = stored.toString();
+        }
+        if (settings.damaged())
+            settings.setDamagedFileAside(); // the main window tells the user
+    }
     if (code.isEmpty())
         code = translationCodeForLanguage(QLocale().language());
     QTranslator *translator = installTranslation(code);
-    settings.endGroup();
-    settings.sync();
 
     dataFolderPath += "/Plectronome";
 

@@ -13,10 +13,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QProcess>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,6 +121,118 @@ private slots:
         QCOMPARE(second.preferencesMenu()->pathsTab()->savePath(), saveBase);
         QVERIFY(second.preferencesMenu()->pathsTab()->alwaysOpenChecked());
         QCOMPARE(second.tabWidget()->chordsTab()->neckTypeWidget()->neckType(), 2);
+    }
+
+    // A damaged or hostile settings store never stops the start: what cannot be read or
+    // is not valid gives the default, a store that cannot be read is kept aside with one
+    // notice, and the next start is clean.
+    void hostileSettingsNeverStopTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("setAside");
+        // A serialised string list that claims 2^31 - 1 entries.
+        const QByteArray bomb = "@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)";
+        QTest::newRow("recent files claiming 2^31 entries")
+            << QByteArray("[MainWindow]\nneck%20type=2\nrecent%20files=" + bomb + "\n") << true;
+        QTest::newRow("a bomb in a key of its own")
+            << QByteArray("[MainWindow]\nfoo=" + bomb + "\n") << true;
+        QTest::newRow("garbage values")
+            << QByteArray("[MainWindow]\nsave%20location=relative/folder\nneck%20type=-5\nscreen%20count=zz\n"
+                          "pos=@Rect(1 2 3 4)\nfile%20path=no/root\nrecent%20files=@Point(1 1)\n"
+                          "always%20open%20folder%20string=@ByteArray(\\0\\0)\nedited%20shortcuts="
+                          + QByteArray("\xc2\xa7\xc2\xa7, ").repeated(ShortcutsTab::commandCount - 1) + "x\n")
+            << false;
+        QTest::newRow("save location is a FIFO") << QByteArray("[MainWindow]\nsave%20location=FIFO\n") << false;
+        QTest::newRow("not an ini file at all") << QByteArray("\x00\xff\xfe[[[=\n\x01=\x02\n", 14) << false;
+    }
+
+    void hostileSettingsNeverStopTheStart()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, setAside);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        ini.replace("=FIFO", "=" + fifo.toUtf8());
+        const QString file = QSettings("Quillfen", "Plectronome").fileName();
+        QFile::remove(file + ".damaged");
+        QVERIFY(writeFile(file, ini));
+
+        QStringList notices;
+        {
+            MainWindow window;
+            window.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+                notices << text;
+                return QMessageBox::Ok;
+            });
+            QTest::qWait(50);
+            QCOMPARE(notices.size(), setAside ? 1 : 0);
+            QCOMPARE(QFile::exists(file + ".damaged"), setAside);
+            if (setAside)
+                QVERIFY(notices.first().contains(file + ".damaged"));
+            PathsManager *paths = window.pathsManager();
+            QCOMPARE(paths->saveLocation(), dataFolderPath);
+            QVERIFY(paths->lastFile().isEmpty());
+            const int neck = window.tabWidget()->chordsTab()->neckTypeWidget()->neckType();
+            QVERIFY(neck == 0 || (neck == 2 && !setAside));
+            QVERIFY(window.recentFiles().isEmpty());
+            QCOMPARE(window.preferencesMenu()->shortcutsTab()->loadShortcuts().size(), ShortcutsTab::commandCount);
+            QVERIFY(!window.preferencesMenu()->shortcutsTab()->loadShortcuts().contains(QString::fromUtf8("\xc2\xa7\xc2\xa7")));
+            window.close();
+            window.writeSettings();
+        }
+        // What was written back reads cleanly: the next start says nothing.
+        MainWindow again;
+        QStringList later;
+        again.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &text,
+                                    QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            later << text;
+            return QMessageBox::Ok;
+        });
+        QTest::qWait(50);
+        QVERIFY(later.isEmpty());
+        QCOMPARE(again.pathsManager()->saveLocation(), dataFolderPath);
+    }
+
+    // The program itself starts (and keeps running) with a bomb in both groups of its store.
+    void theProgramStartsWithADamagedStore()
+    {
+        const QString file = QSettings("Quillfen", "Plectronome").fileName();
+        QFile::remove(file + ".damaged");
+        const QByteArray bomb = "@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)";
+        QVERIFY(writeFile(file, "[Language]\nlanguage=" + bomb + "\n[MainWindow]\nrecent%20files=" + bomb + "\n"));
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(PLECTRONOME_PROGRAM, QStringList());
+        QVERIFY(program.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file + ".damaged"), 30000);
+        QTest::qWait(1500);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        program.waitForFinished(10000);
+        QFile::remove(file + ".damaged");
+    }
+
+    // The always-open folder is stored whether or not its box is ticked, and survives a
+    // start and a close untouched.
+    void theStoredAudioFolderSurvivesAClose()
+    {
+        QTemporaryDir dir;
+        for (bool ticked : {false, true}) {
+            {
+                QSettings settings("Quillfen", "Plectronome");
+                settings.setValue("MainWindow/always open folder bool", ticked);
+                settings.setValue("MainWindow/always open folder string", dir.path());
+            }
+            {
+                MainWindow window;
+                window.writeSettings();
+            }
+            QSettings settings("Quillfen", "Plectronome");
+            QCOMPARE(settings.value("MainWindow/always open folder string").toString(), dir.path());
+            QCOMPARE(settings.value("MainWindow/always open folder bool").toBool(), ticked);
+        }
     }
 
     void alwaysOpenWithoutRecentFilesUsesTheMusicFolder()
