@@ -25,6 +25,8 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
 #include <QSettings>
@@ -42,6 +44,8 @@ MainWindow::MainWindow(QWidget *parent)
     init();
     createConnections();
     installEventFilter(this);
+    // Sees every key before the shortcuts do (see eventFilter).
+    qApp->installEventFilter(this);
     enableAllShortcuts();
     show();
     statusBar()->hide();
@@ -274,6 +278,20 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // While a dialog or a menu (or a popup such as the open dialog's completion list) is
+    // open, a key bound to one of our commands belongs to it: claiming the shortcut
+    // override sends the key to the focused widget instead of to the command.
+    if (event->type() == QEvent::ShortcutOverride
+        && (QApplication::activeModalWidget() || QApplication::activePopupWidget())) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(int(key->modifiers() & ~Qt::KeypadModifier) | key->key());
+        for (QShortcut *shortcut : shortcuts()) {
+            if (shortcut && shortcut->isEnabled() && shortcut->key().matches(pressed) == QKeySequence::ExactMatch) {
+                event->accept();
+                return true;
+            }
+        }
+    }
     // Keyboard commands wait while a dialog or a menu has the keyboard: a Return in the
     // open dialog must not also start playback.
     if (event->type() == QEvent::Shortcut && qobject_cast<QShortcut *>(watched)

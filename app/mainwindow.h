@@ -49,8 +49,15 @@ public:
 
     // ---- Opening and decoding audio files ----------------------------------------
     // Result of open(): 0 loaded, 1 refused or cancelled, -1 failed.
-    // Result of decodeAudioFile(): 0 decoded, -1 not loaded, -2 too short, -3 too large.
-    enum DecodeResult { DecodeOk = 0, DecodeFailed = -1, DecodeTooSmall = -2, DecodeTooLarge = -3 };
+    // Result of decodeAudioFile(): 0 decoded, -1 not loaded, -2 too short, -3 too large,
+    // -4 a sample rate outside what the player plays.
+    enum DecodeResult {
+        DecodeOk = 0,
+        DecodeFailed = -1,
+        DecodeTooSmall = -2,
+        DecodeTooLarge = -3,
+        DecodeUnsupportedRate = -4
+    };
     static constexpr int minimumFrames = 100000;
     static constexpr int maximumFrames = 0x1FC00000;
     int decodeAudioFile(const QString &path);

@@ -221,6 +221,9 @@ void MainWindow::enableAllShortcuts()
 
 void MainWindow::playStop()
 {
+    // Without a track nothing plays, and the play button shows nothing playing.
+    if (!m_audioPlayer->hasTrack())
+        return;
     CustomButton *play = m_transportWidget->playButton();
     if (m_audioPlayer->isPlaying())
         play->unlatch();
@@ -231,6 +234,8 @@ void MainWindow::playStop()
 
 void MainWindow::pause()
 {
+    if (!m_audioPlayer->hasTrack())
+        return;
     CustomButton *play = m_transportWidget->playButton();
     if (m_audioPlayer->isPlaying())
         play->unlatch();
@@ -241,6 +246,8 @@ void MainWindow::pause()
 
 void MainWindow::playFromSelectionStart()
 {
+    if (!m_audioPlayer->hasTrack())
+        return;
     m_transportWidget->playButton()->latch();
     m_audioPlayer->playFromSelectionStart();
 }

@@ -235,6 +235,11 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
             text = tr("File too small!<br />Please choose another file.");
         else if (result == DecodeTooLarge)
             text = tr("File too large!<br />Please choose another file.");
+        else if (result == DecodeUnsupportedRate)
+            text = tr("The sample rate of this file is not supported!<br />"
+                      "Please choose a file recorded at %1 kHz to %2 kHz.")
+                       .arg(audiolayer::minimumSampleRate / 1000)
+                       .arg(audiolayer::maximumSampleRate / 1000);
         else
             text = tr("Please select a different audio file.");
         // The views let go of the freed arrays and show no track.
@@ -260,7 +265,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     const QString cachePath = cdTrack ? QString() : analysisCachePath(dataFolderPath, name);
     m_metaDataThread->setFileNames(cachePath, m_pathsManager->lastFile());
     AnalysisCacheContents cached;
-    if (!cachePath.isEmpty() && QFileInfo::exists(cachePath) && readAnalysisCache(cachePath, m_frameCount, cached)) {
+    if (!cachePath.isEmpty() && QFileInfo::exists(cachePath) && readAnalysisCache(cachePath, name, m_frameCount, cached)) {
         m_metaDataThread->metaData()->loadFromSession(cached.beats, cached.chords, cached.detected, cached.tempo,
                                                       cached.fileName);
     } else {
@@ -329,8 +334,9 @@ int MainWindow::decodeAudioFile(const QString &path)
 
     const audiolayer::Handle stream = audiolayer::openFile(path.toUtf8().toStdString());
     if (!stream) {
+        const int error = audiolayer::lastError();
         printLayerError("file not loaded");
-        return DecodeFailed;
+        return error == audiolayer::ErrorSampleRate ? DecodeUnsupportedRate : DecodeFailed;
     }
     session.setStream(stream);
 

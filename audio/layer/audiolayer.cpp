@@ -677,6 +677,7 @@ const char *errorText(int code)
     case ErrorParameter: return "invalid parameter";
     case ErrorRead: return "reading the file failed";
     case ErrorNoEncoder: return "no encoder attached";
+    case ErrorSampleRate: return "the sample rate is not supported";
     default: return "unknown error";
     }
 }

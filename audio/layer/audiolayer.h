@@ -106,10 +106,14 @@ bool freeStream(Handle stream);
 // ---- Decoding -------------------------------------------------------------------------
 // Opens a file (UTF-8 path) for decoding to interleaved 32-bit float at its own rate:
 // WAV, Ogg Vorbis, MP3, FLAC, WMA, M4A, MP4, AAC, AIFF and whatever else FFmpeg reads.
-// A file with no decodable audio fails here (ErrorFileOpen, ErrorFormat or ErrorCodec).
+// A file with no decodable audio fails here (ErrorFileOpen, ErrorFormat or ErrorCodec);
+// so does anything but a regular file (a FIFO or a device would block or never end:
+// ErrorFileOpen) and a rate outside minimumSampleRate..maximumSampleRate (ErrorSampleRate).
 // Needs no open device; like every stream it belongs to the device current at creation
 // (if any) and is released by freeDevice() on that device unless freed before.
 Handle openFile(const std::string &utf8Path);
+constexpr int minimumSampleRate = 4000;
+constexpr int maximumSampleRate = 768000;
 // Frames the file is expected to hold, -1 when unknown. Only an estimate: the stream
 // delivers every frame it decodes, which may be a few thousand more or fewer.
 std::int64_t lengthFrames(Handle decoder);
@@ -165,6 +169,7 @@ enum Error : int {
     ErrorParameter = 9,      // a bad value was passed
     ErrorRead = 10,          // reading or decoding failed; the stream ended there
     ErrorNoEncoder = 11,     // the source stream has no encoder
+    ErrorSampleRate = 12,    // the file's sample rate is outside what we play
     ErrorUnknown = -1
 };
 // Code of the last failed call on this thread (ErrorNone after a successful one).

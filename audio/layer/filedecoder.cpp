@@ -10,6 +10,8 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstring>
 #include <mutex>
@@ -61,6 +63,11 @@ int FileDecoder::open(const std::string &utf8Path)
 
     if (utf8Path.empty())
         return ErrorFileOpen;
+    // Only regular files: opening a FIFO blocks until someone writes to it, and a device
+    // such as /dev/urandom would decode without end.
+    struct stat status;
+    if (::stat(utf8Path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return ErrorFileOpen;
     // Always a local file: a name that looks like a URL ("http:", "pipe:", "concat:") is
     // taken as a file name, and nothing inside a file may open anything but files either.
     const std::string url = "file:" + utf8Path;
@@ -106,6 +113,9 @@ int FileDecoder::open(const std::string &utf8Path)
     // and so a file with nothing decodable fails here rather than reading as empty.
     if (!decodeMore())
         return m_endError != ErrorNone ? m_endError : ErrorFormat;
+    // A few hertz would take minutes to play a block; megahertz no output can play.
+    if (m_rate < minimumSampleRate || m_rate > maximumSampleRate)
+        return ErrorSampleRate;
 
     if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         m_estimatedFrames = av_rescale_q(stream->duration, stream->time_base, AVRational{1, m_rate});

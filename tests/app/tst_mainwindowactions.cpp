@@ -27,6 +27,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <vector>
+
 #include <cstdio>
 #include <memory>
 
@@ -344,15 +346,28 @@ private slots:
         TransportWidget *transport = window.transportWidget();
         RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
 
+        // Without a track the play keys show nothing playing.
         QVERIFY(!window.audioPlayer()->isPlaying());
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Down}) {
+            QTest::keyClick(&window, key);
+            QVERIFY(!transport->playButton()->isChecked());
+            QVERIFY(!window.audioPlayer()->isPlaying());
+        }
+        // With one, each reaches the player and the button follows it.
+        const std::vector<float> silence(200000, 0.0f);
+        window.audioPlayer()->setAudioData(silence.data(), silence.data(), 1, int(silence.size()), 44100);
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(transport->playButton()->isChecked());
-        transport->playButton()->unlatch();
+        QVERIFY(window.audioPlayer()->isPlaying());
         QTest::keyClick(&window, Qt::Key_Return);
-        QVERIFY(transport->playButton()->isChecked());
-        transport->playButton()->unlatch();
+        QVERIFY(!transport->playButton()->isChecked());
+        QVERIFY(!window.audioPlayer()->isPlaying());
         QTest::keyClick(&window, Qt::Key_Down);
         QVERIFY(transport->playButton()->isChecked());
+        QVERIFY(window.audioPlayer()->isPlaying());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!window.audioPlayer()->isPlaying());
+        window.audioPlayer()->clearAudioData();
 
         QVERIFY(!window.audioPlayer()->isLooping());
         QTest::keyClick(&window, Qt::Key_L);

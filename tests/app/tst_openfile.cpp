@@ -4,7 +4,23 @@
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
 #include "metadata/metadatathread.h"
+#include "audio/audioplayer.h"
+#include "views/playback/custombutton.h"
+#include "views/playback/smallplot.h"
+#include "views/playback/smallplotplaymarker.h"
+#include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QDir>
@@ -42,8 +58,8 @@ void putLe16(QByteArray &out, quint16 v)
     out.append(b, 2);
 }
 
-// Writes a 16-bit PCM WAV file of the given length at 44100 Hz.
-bool writeWav(const QString &path, int frames, int channels)
+// Writes a 16-bit PCM WAV file of the given length (at 44100 Hz unless told).
+bool writeWav(const QString &path, int frames, int channels, quint32 rate = 44100)
 {
     QByteArray data;
     data.reserve(frames * channels * 2);
@@ -57,8 +73,8 @@ bool writeWav(const QString &path, int frames, int channels)
     putLe32(out, 16);
     putLe16(out, 1);
     putLe16(out, quint16(channels));
-    putLe32(out, 44100);
-    putLe32(out, quint32(44100 * channels * 2));
+    putLe32(out, rate);
+    putLe32(out, quint32(quint64(rate) * channels * 2));
     putLe16(out, quint16(channels * 2));
     putLe16(out, 16);
     out += "data";
@@ -326,6 +342,141 @@ private slots:
         m_messages.clear();
         QCOMPARE(openAndSettle(window, empty), -1);
         QCOMPARE(m_messages.value(0).text, QString("Please select a different audio file."));
+    }
+
+    // What is no sound file of a rate we play is refused at once with a message that
+    // says why; nothing blocks, nothing decodes without end.
+    void hostileAudioIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        const QString different = "Please select a different audio file.";
+        const QString rate = "The sample rate of this file is not supported!<br />"
+                             "Please choose a file recorded at 4 kHz to 768 kHz.";
+        QTest::newRow("FIFO named .wav") << "fifo" << -1 << different;
+        QTest::newRow("/dev/urandom named .mp3") << "urandom" << -1 << different;
+        QTest::newRow("folder named .wav") << "folder" << -1 << different;
+        QTest::newRow("1 Hz") << "1" << -1 << rate;
+        QTest::newRow("100 Hz") << "100" << -1 << rate;
+        QTest::newRow("3999 Hz") << "3999" << -1 << rate;
+        QTest::newRow("4 MHz") << "4000000" << -1 << rate;
+        QTest::newRow("2^31 Hz") << "2147483648" << -1 << QString();
+        QTest::newRow("4000 Hz loads") << "4000" << 0 << QString();
+        QTest::newRow("352.8 kHz loads") << "352800" << 0 << QString();
+    }
+
+    void hostileAudioIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        QString file;
+        if (kind == "fifo") {
+            file = path("pipe.wav");
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else if (kind == "urandom") {
+            file = path("random.mp3");
+            QVERIFY(QFile::link("/dev/urandom", file));
+        } else if (kind == "folder") {
+            file = path("folder.wav");
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            file = path("rate" + kind + ".wav");
+            QVERIFY(writeWav(file, MainWindow::minimumFrames + 10, 1, quint32(kind.toULongLong())));
+        }
+        MainWindow window;
+        attach(window);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(openAndSettle(window, file), result);
+        QVERIFY2(clock.elapsed() < 60000, qPrintable(QString::number(clock.elapsed())));
+        if (result == 0) {
+            QVERIFY(m_messages.isEmpty());
+            QCOMPARE(window.sampleRate(), int(kind.toLongLong()));
+            QCOMPARE(window.audioPlayer()->sampleRate(), int(kind.toLongLong()));
+        } else {
+            QCOMPARE(m_messages.size(), 1);
+            QCOMPARE(m_messages[0].title, QString("Cannot load file"));
+            if (!message.isEmpty())
+                QCOMPARE(m_messages[0].text, message);
+            QVERIFY(!window.isTrackLoaded());
+        }
+        QFile::remove(file);
+        QDir().rmdir(file);
+    }
+
+    // After a failed open the overview shows no track and no play line, and the play
+    // keys and the play button show nothing playing.
+    void aFailedOpenLeavesNoPlayingState()
+    {
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
+        QVERIFY(window.waveBg()->smallPlot()->hasTrack());
+        QCOMPARE(openAndSettle(window, path("missing-dir/none.wav")), 1);
+        QCOMPARE(openAndSettle(window, m_short), -1);
+        QVERIFY(!window.waveBg()->smallPlot()->hasTrack());
+        QVERIFY(window.waveBg()->smallPlotPlayMarker()->isHidden());
+        window.activateWindow();
+        CustomButton *play = window.transportWidget()->playButton();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Down}) {
+            QTest::keyClick(&window, key);
+            QCoreApplication::processEvents();
+            QVERIFY2(!play->isChecked() && play->drawnState() == 0, qPrintable(QKeySequence(key).toString()));
+            QVERIFY(!window.audioPlayer()->isPlaying());
+        }
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(!play->isChecked() && play->drawnState() == 0);
+    }
+
+    // In the real open dialog, a typed path opens with Return even while the completion
+    // list shows, and Down moves in that list: keys belong to the dialog, not to the
+    // play commands bound to them.
+    void returnInTheOpenDialogOpensTheTypedPath()
+    {
+        MainWindow window;
+        window.setMessageBoxHook([this](QMessageBox::Icon icon, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def) {
+            m_messages << ShownMessage{icon, title, text, buttons, def};
+            return m_answer;
+        });
+        window.show();
+        window.activateWindow();
+        bool popupShown = false;
+        bool downMovedInTheList = false;
+        bool playLatched = false;
+        QTimer::singleShot(0, &window, [&] {
+            QFileDialog *dialog = nullptr;
+            QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+            auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
+            QVERIFY(edit);
+            edit->setFocus();
+            QTest::keyClicks(edit, m_dir.path() + "/mini");
+            QTRY_VERIFY_WITH_TIMEOUT(edit->completer() && edit->completer()->popup()->isVisible(), 10000);
+            popupShown = true;
+            QAbstractItemView *popup = edit->completer()->popup();
+            const int before = popup->currentIndex().row();
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : edit, Qt::Key_Down);
+            downMovedInTheList = popup->currentIndex().row() != before;
+            playLatched = window.transportWidget()->playButton()->isChecked();
+            edit->setText(m_minimum);
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : edit, Qt::Key_Return);
+        });
+        // Never leave a dialog open should the steps above fail.
+        QTimer::singleShot(30000, &window, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        const int opened = window.open();
+        window.metaDataThread()->wait();
+        QVERIFY(popupShown);
+        QVERIFY(downMovedInTheList);
+        QVERIFY(!playLatched);
+        QCOMPARE(opened, 0);
+        QCOMPARE(window.pathsManager()->lastFile(), m_minimum);
+        QVERIFY(!window.audioPlayer()->isPlaying());
     }
 
     void tagsInTitleAndLabels()

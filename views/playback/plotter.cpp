@@ -202,11 +202,16 @@ void Plotter::setWaveform(const float *left, const float *right, int sampleCount
     m_playMarker->setGeometry(0, 0, w, h - 30);
     m_playMarker->show();
 
-    const QRect canvasRect = m_canvas->rect();
-    const QPixmap overview =
-        m_canvas->grab(QRect(0, 9, canvasRect.width(), std::max(1, canvasRect.height() - 18)));
-    emit setSmallPlotPixmap(overview, 1.0f, int(m_zoomCentre));
-    emit showSmallPlotPlayMarker();
+    // Without a track the overview is empty and shows no play line.
+    if (sampleCount > 0) {
+        const QRect canvasRect = m_canvas->rect();
+        const QPixmap overview =
+            m_canvas->grab(QRect(0, 9, canvasRect.width(), std::max(1, canvasRect.height() - 18)));
+        emit setSmallPlotPixmap(overview, 1.0f, int(m_zoomCentre));
+        emit showSmallPlotPlayMarker();
+    } else {
+        emit setSmallPlotPixmap(QPixmap(), 1.0f, int(m_zoomCentre));
+    }
 
     m_zoomFactor = 1.0f;
     zoomPlot(0);

@@ -15,7 +15,7 @@ SmallPlot::SmallPlot(QWidget *parent) : QWidget(parent), m_centre(width() / 2)
 void SmallPlot::setSmallPlotPixmap(QPixmap pixmap, float zoomFactor, int centre)
 {
     m_pixmap = pixmap;
-    m_hasTrack = true;
+    m_hasTrack = !pixmap.isNull(); // a null picture: no track
     setZoomFactor(zoomFactor);
     m_centre = centre;
     m_paintedFactor = m_zoomFactor;
