@@ -276,8 +276,11 @@ void AudioPlayer::play(bool)
 
 void AudioPlayer::play()
 {
-    if (!hasTrack())
+    // A play button pressed without a track springs back.
+    if (!hasTrack()) {
+        emit unlatchMainPlay();
         return;
+    }
     const bool wasStreaming = !m_stopped.load() && m_streamReady.load();
     {
         QMutexLocker lock(&m_passMutex);
@@ -305,8 +308,10 @@ void AudioPlayer::playFromSelectionStart()
 
 void AudioPlayer::pause()
 {
-    if (!hasTrack())
+    if (!hasTrack()) {
+        emit unlatchMainPlay();
         return;
+    }
     if (m_stopped.load()) {
         m_riffPlaying = false;
         m_songPlaying = false;
@@ -359,7 +364,12 @@ void AudioPlayer::stop(bool endOfTrack)
     emit flashMainPlay(false);
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
-    restorePitchFromCopy();
+    // The pitch is the GUI thread's to set: at the end of the track (on the audio thread)
+    // the restore waits for the GUI thread rather than race a pitch change there.
+    if (endOfTrack && QThread::currentThread() != thread())
+        QMetaObject::invokeMethod(this, [this] { restorePitchFromCopy(); }, Qt::QueuedConnection);
+    else
+        restorePitchFromCopy();
 }
 
 void AudioPlayer::playStop()
