@@ -133,6 +133,10 @@ void MainWindow::readSettings()
     else if (alwaysOpen)
         m_pathsManager->setAlwaysOpenFolder(alwaysOpenFolder);
 
+    // The folders page shows the stored folder whether or not its box is ticked, so that
+    // writing the page back keeps it.
+    if (!alwaysOpenFolder.isEmpty())
+        pathsTab->applyOpenBehaviour(true, alwaysOpenFolder);
     pathsTab->applyOpenBehaviour(alwaysOpen, alwaysOpenFolder);
     m_audioPlayer->resetTransport();
 
@@ -174,20 +178,13 @@ void MainWindow::writeSettings()
 
     QSettings settings("Quillfen", "Plectronome");
     settings.beginGroup("MainWindow");
-    // The always-open folder is kept while its box is unticked: the page then shows no
-    // folder, but the stored one stays for when the box is ticked again.
-    QString alwaysOpenFolder = pathsTab->audioPath();
-    if (alwaysOpenFolder.isEmpty() && !pathsTab->alwaysOpenChecked()) {
-        StoredSettings stored("MainWindow");
-        alwaysOpenFolder = storedFolder(stored.value("always open folder string"));
-    }
     settings.setValue("pos", pos());
     settings.setValue("screen count", QGuiApplication::screens().size());
     settings.setValue("volume", m_audioPlayer->getVolume());
     settings.setValue("neck type", m_tabWidget->chordsTab()->neckTypeWidget()->neckType());
     settings.setValue("recent files", recent);
     settings.setValue("audio device", m_audioPlayer->getAudioDevice());
-    settings.setValue("always open folder string", alwaysOpenFolder);
+    settings.setValue("always open folder string", pathsTab->audioPath());
     settings.setValue("always open folder bool", pathsTab->alwaysOpenChecked());
     settings.setValue("file path", m_pathsManager->lastFile());
     settings.setValue("save location", m_pathsManager->saveLocation());
