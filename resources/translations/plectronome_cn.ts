@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">不支持此文件的采样率！&lt;br /&gt;请选择以 %1 kHz 至 %2 kHz 录制的文件。</translation>
+        <translation>不支持此文件的采样率！&lt;br /&gt;请选择以 %1 kHz 至 %2 kHz 录制的文件。</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">设置已重置</translation>
+        <translation>设置已重置</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">无法读取已保存的设置，因此使用默认设置。&lt;br /&gt;旧的设置文件已保留为:&lt;br /&gt;%1</translation>
+        <translation>无法读取已保存的设置，因此使用默认设置。&lt;br /&gt;旧的设置文件已保留为:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Die Abtastrate dieser Datei wird nicht unterstützt!&lt;br /&gt;Bitte wählen Sie eine Datei mit %1 kHz bis %2 kHz.</translation>
+        <translation>Die Abtastrate dieser Datei wird nicht unterstützt!&lt;br /&gt;Bitte wählen Sie eine Datei mit %1 kHz bis %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Einstellungen zurückgesetzt</translation>
+        <translation>Einstellungen zurückgesetzt</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Die gespeicherten Einstellungen konnten nicht gelesen werden, daher gelten die Standardwerte.&lt;br /&gt;Die alte Einstellungsdatei wurde aufbewahrt als:&lt;br /&gt;%1</translation>
+        <translation>Die gespeicherten Einstellungen konnten nicht gelesen werden, daher gelten die Standardwerte.&lt;br /&gt;Die alte Einstellungsdatei wurde aufbewahrt als:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

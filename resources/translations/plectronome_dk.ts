@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Denne fils samplingsfrekvens understøttes ikke!&lt;br /&gt;Vælg en fil optaget med %1 kHz til %2 kHz.</translation>
+        <translation>Denne fils samplingsfrekvens understøttes ikke!&lt;br /&gt;Vælg en fil optaget med %1 kHz til %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Indstillinger nulstillet</translation>
+        <translation>Indstillinger nulstillet</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">De gemte indstillinger kunne ikke læses, så standardværdierne bruges.&lt;br /&gt;Den gamle indstillingsfil blev gemt som:&lt;br /&gt;%1</translation>
+        <translation>De gemte indstillinger kunne ikke læses, så standardværdierne bruges.&lt;br /&gt;Den gamle indstillingsfil blev gemt som:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">¡La frecuencia de muestreo de este archivo no es compatible!&lt;br /&gt;Elija un archivo grabado entre %1 kHz y %2 kHz.</translation>
+        <translation>¡La frecuencia de muestreo de este archivo no es compatible!&lt;br /&gt;Elija un archivo grabado entre %1 kHz y %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Ajustes restablecidos</translation>
+        <translation>Ajustes restablecidos</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">No se pudieron leer los ajustes guardados, así que se usan los valores predeterminados.&lt;br /&gt;El archivo de ajustes anterior se guardó como:&lt;br /&gt;%1</translation>
+        <translation>No se pudieron leer los ajustes guardados, así que se usan los valores predeterminados.&lt;br /&gt;El archivo de ajustes anterior se guardó como:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

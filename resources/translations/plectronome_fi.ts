@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Tämän tiedoston näytteenottotaajuutta ei tueta!&lt;br /&gt;Valitse tiedosto, jonka taajuus on %1–%2 kHz.</translation>
+        <translation>Tämän tiedoston näytteenottotaajuutta ei tueta!&lt;br /&gt;Valitse tiedosto, jonka taajuus on %1–%2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Asetukset palautettu</translation>
+        <translation>Asetukset palautettu</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Tallennettuja asetuksia ei voitu lukea, joten käytetään oletuksia.&lt;br /&gt;Vanha asetustiedosto säilytettiin nimellä:&lt;br /&gt;%1</translation>
+        <translation>Tallennettuja asetuksia ei voitu lukea, joten käytetään oletuksia.&lt;br /&gt;Vanha asetustiedosto säilytettiin nimellä:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

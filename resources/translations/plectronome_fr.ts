@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">La fréquence d&apos;échantillonnage de ce fichier n&apos;est pas prise en charge !&lt;br /&gt;Veuillez choisir un fichier enregistré entre %1 kHz et %2 kHz.</translation>
+        <translation>La fréquence d&apos;échantillonnage de ce fichier n&apos;est pas prise en charge !&lt;br /&gt;Veuillez choisir un fichier enregistré entre %1 kHz et %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Réglages réinitialisés</translation>
+        <translation>Réglages réinitialisés</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Les réglages enregistrés n&apos;ont pas pu être lus, les valeurs par défaut sont donc utilisées.&lt;br /&gt;L&apos;ancien fichier de réglages a été conservé sous :&lt;br /&gt;%1</translation>
+        <translation>Les réglages enregistrés n&apos;ont pas pu être lus, les valeurs par défaut sont donc utilisées.&lt;br /&gt;L&apos;ancien fichier de réglages a été conservé sous :&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">इस फ़ाइल की सैंपल दर समर्थित नहीं है!&lt;br /&gt;कृपया %1 kHz से %2 kHz पर रिकॉर्ड की गई फ़ाइल चुनें।</translation>
+        <translation>इस फ़ाइल की सैंपल दर समर्थित नहीं है!&lt;br /&gt;कृपया %1 kHz से %2 kHz पर रिकॉर्ड की गई फ़ाइल चुनें।</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">सेटिंग रीसेट हो गईं</translation>
+        <translation>सेटिंग रीसेट हो गईं</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">सहेजी गई सेटिंग पढ़ी नहीं जा सकीं, इसलिए डिफ़ॉल्ट मान उपयोग किए जा रहे हैं।&lt;br /&gt;पुरानी सेटिंग फ़ाइल इस नाम से रखी गई है:&lt;br /&gt;%1</translation>
+        <translation>सहेजी गई सेटिंग पढ़ी नहीं जा सकीं, इसलिए डिफ़ॉल्ट मान उपयोग किए जा रहे हैं।&lt;br /&gt;पुरानी सेटिंग फ़ाइल इस नाम से रखी गई है:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

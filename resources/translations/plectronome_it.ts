@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">La frequenza di campionamento di questo file non è supportata!&lt;br /&gt;Scegli un file registrato tra %1 kHz e %2 kHz.</translation>
+        <translation>La frequenza di campionamento di questo file non è supportata!&lt;br /&gt;Scegli un file registrato tra %1 kHz e %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Impostazioni ripristinate</translation>
+        <translation>Impostazioni ripristinate</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Impossibile leggere le impostazioni salvate, quindi vengono usati i valori predefiniti.&lt;br /&gt;Il vecchio file delle impostazioni è stato conservato come:&lt;br /&gt;%1</translation>
+        <translation>Impossibile leggere le impostazioni salvate, quindi vengono usati i valori predefiniti.&lt;br /&gt;Il vecchio file delle impostazioni è stato conservato come:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

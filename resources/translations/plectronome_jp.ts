@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">このファイルのサンプリングレートには対応していません。&lt;br /&gt;%1 kHz から %2 kHz で録音されたファイルを選んでください。</translation>
+        <translation>このファイルのサンプリングレートには対応していません。&lt;br /&gt;%1 kHz から %2 kHz で録音されたファイルを選んでください。</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">設定をリセットしました</translation>
+        <translation>設定をリセットしました</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">保存された設定を読み込めなかったため、既定値を使用します。&lt;br /&gt;古い設定ファイルは次の名前で保存されています:&lt;br /&gt;%1</translation>
+        <translation>保存された設定を読み込めなかったため、既定値を使用します。&lt;br /&gt;古い設定ファイルは次の名前で保存されています:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

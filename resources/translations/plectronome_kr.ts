@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">이 파일의 샘플링 레이트는 지원되지 않습니다!&lt;br /&gt;%1 kHz에서 %2 kHz 사이로 녹음된 파일을 선택하세요.</translation>
+        <translation>이 파일의 샘플링 레이트는 지원되지 않습니다!&lt;br /&gt;%1 kHz에서 %2 kHz 사이로 녹음된 파일을 선택하세요.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">설정 초기화됨</translation>
+        <translation>설정 초기화됨</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">저장된 설정을 읽을 수 없어 기본값을 사용합니다.&lt;br /&gt;이전 설정 파일은 다음 이름으로 보관되었습니다:&lt;br /&gt;%1</translation>
+        <translation>저장된 설정을 읽을 수 없어 기본값을 사용합니다.&lt;br /&gt;이전 설정 파일은 다음 이름으로 보관되었습니다:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">De samplefrequentie van dit bestand wordt niet ondersteund!&lt;br /&gt;Kies een bestand opgenomen op %1 kHz tot %2 kHz.</translation>
+        <translation>De samplefrequentie van dit bestand wordt niet ondersteund!&lt;br /&gt;Kies een bestand opgenomen op %1 kHz tot %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Instellingen hersteld</translation>
+        <translation>Instellingen hersteld</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">De opgeslagen instellingen konden niet worden gelezen, dus de standaardwaarden worden gebruikt.&lt;br /&gt;Het oude instellingenbestand is bewaard als:&lt;br /&gt;%1</translation>
+        <translation>De opgeslagen instellingen konden niet worden gelezen, dus de standaardwaarden worden gebruikt.&lt;br /&gt;Het oude instellingenbestand is bewaard als:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Samplingsfrekvensen til denne filen støttes ikke!&lt;br /&gt;Velg en fil tatt opp med %1 kHz til %2 kHz.</translation>
+        <translation>Samplingsfrekvensen til denne filen støttes ikke!&lt;br /&gt;Velg en fil tatt opp med %1 kHz til %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Innstillingene er tilbakestilt</translation>
+        <translation>Innstillingene er tilbakestilt</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">De lagrede innstillingene kunne ikke leses, så standardverdiene brukes.&lt;br /&gt;Den gamle innstillingsfilen ble tatt vare på som:&lt;br /&gt;%1</translation>
+        <translation>De lagrede innstillingene kunne ikke leses, så standardverdiene brukes.&lt;br /&gt;Den gamle innstillingsfilen ble tatt vare på som:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Częstotliwość próbkowania tego pliku nie jest obsługiwana!&lt;br /&gt;Wybierz plik nagrany z częstotliwością od %1 kHz do %2 kHz.</translation>
+        <translation>Częstotliwość próbkowania tego pliku nie jest obsługiwana!&lt;br /&gt;Wybierz plik nagrany z częstotliwością od %1 kHz do %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Ustawienia przywrócone</translation>
+        <translation>Ustawienia przywrócone</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Nie można odczytać zapisanych ustawień, dlatego użyto ustawień domyślnych.&lt;br /&gt;Stary plik ustawień zachowano jako:&lt;br /&gt;%1</translation>
+        <translation>Nie można odczytać zapisanych ustawień, dlatego użyto ustawień domyślnych.&lt;br /&gt;Stary plik ustawień zachowano jako:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">A frequência de amostragem deste ficheiro não é suportada!&lt;br /&gt;Escolha um ficheiro gravado entre %1 kHz e %2 kHz.</translation>
+        <translation>A frequência de amostragem deste ficheiro não é suportada!&lt;br /&gt;Escolha um ficheiro gravado entre %1 kHz e %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Definições repostas</translation>
+        <translation>Definições repostas</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Não foi possível ler as definições guardadas, por isso são usadas as predefinições.&lt;br /&gt;O ficheiro de definições antigo foi guardado como:&lt;br /&gt;%1</translation>
+        <translation>Não foi possível ler as definições guardadas, por isso são usadas as predefinições.&lt;br /&gt;O ficheiro de definições antigo foi guardado como:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

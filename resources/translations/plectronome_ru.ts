@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Частота дискретизации этого файла не поддерживается!&lt;br /&gt;Выберите файл, записанный с частотой от %1 до %2 кГц.</translation>
+        <translation>Частота дискретизации этого файла не поддерживается!&lt;br /&gt;Выберите файл, записанный с частотой от %1 до %2 кГц.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Настройки сброшены</translation>
+        <translation>Настройки сброшены</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">Не удалось прочитать сохранённые настройки, поэтому используются значения по умолчанию.&lt;br /&gt;Старый файл настроек сохранён как:&lt;br /&gt;%1</translation>
+        <translation>Не удалось прочитать сохранённые настройки, поэтому используются значения по умолчанию.&lt;br /&gt;Старый файл настроек сохранён как:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>

@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>The sample rate of this file is not supported!&lt;br /&gt;Please choose a file recorded at %1 kHz to %2 kHz.</source>
-        <translation type="vanished">Filens samplingsfrekvens stöds inte!&lt;br /&gt;Välj en fil inspelad med %1 kHz till %2 kHz.</translation>
+        <translation>Filens samplingsfrekvens stöds inte!&lt;br /&gt;Välj en fil inspelad med %1 kHz till %2 kHz.</translation>
     </message>
     <message>
         <source>Settings reset</source>
-        <translation type="vanished">Inställningarna återställdes</translation>
+        <translation>Inställningarna återställdes</translation>
     </message>
     <message>
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
-        <translation type="vanished">De sparade inställningarna kunde inte läsas, så standardvärdena används.&lt;br /&gt;Den gamla inställningsfilen sparades som:&lt;br /&gt;%1</translation>
+        <translation>De sparade inställningarna kunde inte läsas, så standardvärdena används.&lt;br /&gt;Den gamla inställningsfilen sparades som:&lt;br /&gt;%1</translation>
     </message>
 </context>
 <context>
