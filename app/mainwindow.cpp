@@ -259,6 +259,16 @@ void MainWindow::createConnections()
     connect(m_pitchSyncWidget, SIGNAL(setInterpFactor(float)), m_audioPlayer, SLOT(setInterp(float)));
     connect(m_pitchSyncWidget, SIGNAL(updatePitchWidgets(QString,float)), tools,
             SLOT(updatePitchWidgets(QString,float)));
+
+    // The selection on the waveform: a double click plays it (and latches play), a click
+    // puts a stopped player at its start, and only a selection with samples exports.
+    PlotSelection *selection = plotter->plotSelection();
+    connect(selection, SIGNAL(selectionDoubleClick()), m_audioPlayer, SLOT(play()));
+    connect(selection, SIGNAL(selectionDoubleClick()), transport->playButton(), SLOT(latch()));
+    connect(selection, SIGNAL(selectionSingleClick()), m_audioPlayer, SLOT(selectionSingleClick()));
+    connect(selection, SIGNAL(enableSaveSelection(bool)), this, SLOT(enableSelectionExport(bool)));
+    connect(selection, SIGNAL(setSmallPlotSelection(float,float)), smallPlot, SLOT(setSelection(float,float)));
+    connect(m_audioPlayer, SIGNAL(updateBeatSelections(int)), selection, SLOT(updateSelectionFromOffset(int)));
 }
 
 void MainWindow::scanMetadataFolder() {}

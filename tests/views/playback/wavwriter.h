@@ -1,0 +1,41 @@
+// Writes a 16-bit stereo WAV file at 44100 Hz from two float channels (-1..1), for tests
+// that open a real file in the main window.
+#pragma once
+#include <QFile>
+#include <QString>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+inline bool writeStereoWav(const QString &path, const std::vector<float> &left, const std::vector<float> &right)
+{
+    const size_t frames = std::min(left.size(), right.size());
+    QByteArray data(int(frames * 4), Qt::Uninitialized);
+    char *out = data.data();
+    auto toPcm = [](float v) { return qint16(std::lround(std::max(-1.0f, std::min(1.0f, v)) * 32000.0f)); };
+    for (size_t i = 0; i < frames; ++i) {
+        qToLittleEndian(toPcm(left[i]), out);
+        qToLittleEndian(toPcm(right[i]), out + 2);
+        out += 4;
+    }
+    QByteArray file("RIFF");
+    char word[4];
+    auto put32 = [&](quint32 v) { qToLittleEndian(v, word); file.append(word, 4); };
+    auto put16 = [&](quint16 v) { qToLittleEndian(v, word); file.append(word, 2); };
+    put32(quint32(36 + data.size()));
+    file += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(2);
+    put32(44100);
+    put32(44100 * 4);
+    put16(4);
+    put16(16);
+    file += "data";
+    put32(quint32(data.size()));
+    file += data;
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
+}
