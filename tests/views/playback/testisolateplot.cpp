@@ -52,6 +52,17 @@ int topOfCurve(const QImage &image, int x)
     return image.height();
 }
 
+// Runs a fade to its end by hand; the number of 40 ms steps it took.
+int fadeSteps(LRPerCentWidget *readout)
+{
+    int steps = 0;
+    while (readout->fadeTimer()->isActive() && steps < 100) {
+        readout->flashUpdate();
+        ++steps;
+    }
+    return steps;
+}
+
 } // namespace
 
 void TestIsolatePlot::offShowsNothingAndTimerFollowsPower()
@@ -235,12 +246,7 @@ void TestIsolatePlot::percentReadoutsFadeInHoldAndOut()
     QVERIFY(readout->fadeTimer()->isActive());
     QVERIFY(readout->hideTimer()->isActive());
     QCOMPARE(readout->hideTimer()->interval(), 3000);
-    int steps = 0;
-    while (readout->fadeTimer()->isActive() && steps < 100) {
-        readout->flashUpdate();
-        ++steps;
-    }
-    QCOMPARE(steps, 25);
+    QCOMPARE(fadeSteps(readout), 25);
     QCOMPARE(readout->opacity(), 1.0f);
 
     // Shown: a new figure only changes the text and holds the read-out again.
@@ -253,12 +259,7 @@ void TestIsolatePlot::percentReadoutsFadeInHoldAndOut()
     readout->hideTimer()->start(1);
     QTRY_VERIFY(!readout->isFadingIn());
     QVERIFY(!readout->hideTimer()->isActive());
-    steps = 0;
-    while (readout->fadeTimer()->isActive() && steps < 100) {
-        readout->flashUpdate();
-        ++steps;
-    }
-    QCOMPARE(steps, 25);
+    QCOMPARE(fadeSteps(readout), 25);
     QCOMPARE(readout->opacity(), 0.0f);
 
     // A figure during the fade-out turns it back to fading in.
