@@ -1,13 +1,15 @@
 // Writes a 16-bit stereo WAV file at 44100 Hz from two float channels (-1..1), for tests
 // that open a real file in the main window.
 #pragma once
-#include <QFile>
+#include <QByteArray>
 #include <QString>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "tests/pcmwav.h"
 
 inline bool writeStereoWav(const QString &path, const std::vector<float> &left, const std::vector<float> &right)
 {
@@ -20,22 +22,5 @@ inline bool writeStereoWav(const QString &path, const std::vector<float> &left, 
         qToLittleEndian(toPcm(right[i]), out + 2);
         out += 4;
     }
-    QByteArray file("RIFF");
-    char word[4];
-    auto put32 = [&](quint32 v) { qToLittleEndian(v, word); file.append(word, 4); };
-    auto put16 = [&](quint16 v) { qToLittleEndian(v, word); file.append(word, 2); };
-    put32(quint32(36 + data.size()));
-    file += "WAVEfmt ";
-    put32(16);
-    put16(1);
-    put16(2);
-    put32(44100);
-    put32(44100 * 4);
-    put16(4);
-    put16(16);
-    file += "data";
-    put32(quint32(data.size()));
-    file += data;
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
+    return writePcm16Wav(path, data, 2);
 }
