@@ -1,7 +1,7 @@
 #include "views/playback/plotselection.h"
 
 #include "metadata/metadata.h"
-#include "views/playback/beatpixels.h"
+#include "views/chords/beatpixels.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -148,8 +148,9 @@ void PlotSelection::recompute()
 void PlotSelection::updateBeatLines(const QVector<float> &beatList)
 {
     if (hasBeatRange(beatList)) {
-        m_firstLineX = float(BeatPixels::beatLineX(beatList[m_startBeat], m_sampleCount, width()));
-        m_lastLineX = float(BeatPixels::beatLineX(beatList[m_endBeat], m_sampleCount, width()));
+        const BeatPixels pixels(m_sampleCount, width(), -BeatPixels::beatLead);
+        m_firstLineX = float(pixels.lineX(beatList[m_startBeat]));
+        m_lastLineX = float(pixels.lineX(beatList[m_endBeat]));
     } else {
         const float a = float(std::min(m_startX, m_endX)) / m_zoomFactor;
         const float b = float(std::max(m_startX, m_endX)) / m_zoomFactor;
@@ -325,10 +326,11 @@ void PlotSelection::paintEvent(QPaintEvent *event)
         if (!hasBeatRange(beatList))
             return;
         const int count = m_endBeat - m_startBeat;
+        const BeatPixels pixels(m_sampleCount, width(), -BeatPixels::beatLead);
         QVector<double> lines(count + 1);
         bool wide = true;
         for (int i = 0; i <= count; ++i) {
-            lines[i] = BeatPixels::beatLineX(beatList[m_startBeat + i], m_sampleCount, width());
+            lines[i] = pixels.lineX(beatList[m_startBeat + i]);
             if (i > 0 && lines[i] - lines[i - 1] < minimumBarWidth)
                 wide = false;
         }
