@@ -236,6 +236,9 @@ void MainWindow::createConnections()
     // Real-time tools tab to the player, and the detected tempo to the tab.
     RealTimeToolsTab *tools = m_tabWidget->realTimeToolsTab();
     connect(tools, SIGNAL(setHopFactor(float)), m_audioPlayer, SLOT(setHop(float)));
+    // The isolate plot asks the player for its curve while it paints: a direct query.
+    connect(tools->isolatePlot(), SIGNAL(getCurve()), m_audioPlayer, SLOT(getSSSCurve()), Qt::DirectConnection);
+    connect(tools->isolatePlot(), SIGNAL(setPlotScale(int)), m_audioPlayer, SLOT(setPScale(int)));
     connect(tools, SIGNAL(activateTempo(bool)), m_audioPlayer, SLOT(activateTempo(bool)));
     connect(tools, SIGNAL(changeMode(int)), m_audioPlayer, SLOT(changeMode(int)));
     connect(tools->tempoKnob(), SIGNAL(resetKnob()), m_audioPlayer, SLOT(resetHopFactor()));

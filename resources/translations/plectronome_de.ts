@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 SCHLÄGE</translation>
+        <translation>%1 SCHLÄGE</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">SCHLÄGE</translation>
+        <translation>SCHLÄGE</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">SCHLAG</translation>
+        <translation>SCHLAG</translation>
     </message>
 </context>
 <context>

@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 SLAG</translation>
+        <translation>%1 SLAG</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">SLAG</translation>
+        <translation>SLAG</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">SLAG</translation>
+        <translation>SLAG</translation>
     </message>
 </context>
 <context>

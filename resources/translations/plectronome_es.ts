@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 PULSOS</translation>
+        <translation>%1 PULSOS</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">PULSOS</translation>
+        <translation>PULSOS</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">PULSO</translation>
+        <translation>PULSO</translation>
     </message>
 </context>
 <context>

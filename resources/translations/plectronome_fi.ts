@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 ISKUA</translation>
+        <translation>%1 ISKUA</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">ISKUA</translation>
+        <translation>ISKUA</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">ISKU</translation>
+        <translation>ISKU</translation>
     </message>
 </context>
 <context>

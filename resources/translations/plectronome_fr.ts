@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 TEMPS</translation>
+        <translation>%1 TEMPS</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">TEMPS</translation>
+        <translation>TEMPS</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">TEMPS</translation>
+        <translation>TEMPS</translation>
     </message>
 </context>
 <context>

@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 बीट</translation>
+        <translation>%1 बीट</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">बीट</translation>
+        <translation>बीट</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">बीट</translation>
+        <translation>बीट</translation>
     </message>
 </context>
 <context>

@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 BATTITI</translation>
+        <translation>%1 BATTITI</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">BATTITI</translation>
+        <translation>BATTITI</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">BATTITO</translation>
+        <translation>BATTITO</translation>
     </message>
 </context>
 <context>

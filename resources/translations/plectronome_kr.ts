@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 박</translation>
+        <translation>%1 박</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">박</translation>
+        <translation>박</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">박</translation>
+        <translation>박</translation>
     </message>
 </context>
 <context>

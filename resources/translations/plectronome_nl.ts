@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 TELLEN</translation>
+        <translation>%1 TELLEN</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">TELLEN</translation>
+        <translation>TELLEN</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">TEL</translation>
+        <translation>TEL</translation>
     </message>
 </context>
 <context>

@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 UDERZEŃ</translation>
+        <translation>%1 UDERZEŃ</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">UDERZENIA</translation>
+        <translation>UDERZENIA</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">UDERZENIE</translation>
+        <translation>UDERZENIE</translation>
     </message>
 </context>
 <context>

@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 TEMPOS</translation>
+        <translation>%1 TEMPOS</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">TEMPOS</translation>
+        <translation>TEMPOS</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">TEMPO</translation>
+        <translation>TEMPO</translation>
     </message>
 </context>
 <context>

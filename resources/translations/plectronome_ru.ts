@@ -281,15 +281,15 @@
     <name>PlotSelection</name>
     <message>
         <source>%1 BEATS</source>
-        <translation type="vanished">%1 ДОЛЕЙ</translation>
+        <translation>%1 ДОЛЕЙ</translation>
     </message>
     <message>
         <source>BEATS</source>
-        <translation type="vanished">ДОЛИ</translation>
+        <translation>ДОЛИ</translation>
     </message>
     <message>
         <source>BEAT</source>
-        <translation type="vanished">ДОЛЯ</translation>
+        <translation>ДОЛЯ</translation>
     </message>
 </context>
 <context>

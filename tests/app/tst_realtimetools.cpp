@@ -470,7 +470,7 @@ private slots:
         MainWindow window;
         RealTimeToolsTab *tools = toolsOf(window);
         QCOMPARE(tools->geometry(), QRect(0, 0, 1000, 355));
-        QCOMPARE(tools->isolatePlotArea()->geometry(), QRect(343, 84, 316, 101));
+        QCOMPARE(tools->isolatePlot()->geometry(), QRect(343, 84, 316, 101));
         QCOMPARE(tools->pitchKnob()->geometry(), QRect(782, 94, 85, 85));
         QCOMPARE(tools->fineTuneWidget()->geometry(), QRect(781, 272, 93, 20));
         saveGrab(window.tabWidget(), "tools_tab_idle");

@@ -2,6 +2,7 @@
 
 #include "views/playback/incrementwidget.h"
 #include "views/playback/knob.h"
+#include "views/playback/lrpercentwidget.h"
 #include "views/playback/plotbutton.h"
 #include "views/playback/powerbutton.h"
 #include "views/playback/slider.h"
@@ -68,6 +69,7 @@ RealTimeToolsTab::RealTimeToolsTab(QWidget *parent) : QLabel(parent)
     setPixmap(QPixmap(":/images/real_time_tools/tool_overlay.png"));
     createControls();
     connectControls();
+    m_isolatePlot->setWidth(m_widthKnob->value());
     resetTools();
 }
 
@@ -88,10 +90,8 @@ void RealTimeToolsTab::createControls()
     m_pitchPower = makePower(this, 701, 300);
     m_isolatePower = makePower(this, 322, 300);
 
-    // The isolate plot goes here; until it does, the faceplate's window stays empty.
-    m_isolatePlotArea = new QWidget(this);
-    m_isolatePlotArea->setObjectName("isolatePlotArea");
-    m_isolatePlotArea->setGeometry(isolatePlotX, isolatePlotY, isolatePlotWidth, isolatePlotHeight);
+    m_isolatePlot = new SSSPlot(this);
+    m_isolatePlot->setGeometry(isolatePlotX, isolatePlotY, isolatePlotWidth, isolatePlotHeight);
 
     m_muteSolo = new PlotButton("muteSolo", this);
     m_muteSolo->move(328, 264);
@@ -142,6 +142,12 @@ void RealTimeToolsTab::connectControls()
     connect(m_muteSolo, SIGNAL(setState(bool)), this, SLOT(turnOnSSS(bool)));
     connect(m_filterSwitch, SIGNAL(setState(bool)), this, SLOT(turnOnSSS(bool)));
     connect(m_azimuthSlider, SIGNAL(valueChanged(int)), this, SLOT(setLRPerCent(int)));
+    // The isolate plot follows the same controls.
+    connect(m_isolatePower, SIGNAL(buttonOn(bool)), m_isolatePlot, SLOT(turnOn(bool)));
+    connect(m_widthKnob, SIGNAL(valueChanged(int)), m_isolatePlot, SLOT(setWidth(int)));
+    connect(m_separationKnob, SIGNAL(valueChanged(int)), m_isolatePlot, SLOT(setSupressionFactor(int)));
+    connect(m_azimuthSlider, SIGNAL(valueChanged(int)), m_isolatePlot, SLOT(setAzimuth(int)));
+    connect(m_muteSolo, SIGNAL(setState(bool)), m_isolatePlot, SLOT(setMuteSolo(bool)));
     connect(m_semitones, SIGNAL(getDecimal()), m_fineTune, SLOT(getCurrentValue()), Qt::DirectConnection);
     connect(m_fadeTimer, SIGNAL(timeout()), this, SLOT(fadeTempoWidgets()));
     connect(m_tempoKnob, SIGNAL(knobEntered()), this, SLOT(fadeInTempoLabel()));
@@ -239,10 +245,21 @@ void RealTimeToolsTab::turnOnSSS(bool)
     m_isolatePower->setValueFromSession(true);
 }
 
-void RealTimeToolsTab::setLRPerCent(int)
+void RealTimeToolsTab::setLRPerCent(int value)
 {
-    // The isolate plot's left and right read-outs follow the azimuth once the plot is
-    // in its place.
+    // Left of the middle the left read-out shows how far, right of it the right one.
+    LRPerCentWidget *left = m_isolatePlot->leftPerCent();
+    LRPerCentWidget *right = m_isolatePlot->rightPerCent();
+    if (value <= 48) {
+        right->stopHideTimer();
+        left->setPercentage(49 - value);
+    } else if (value == 49) {
+        left->stopHideTimer();
+        right->stopHideTimer();
+    } else {
+        left->stopHideTimer();
+        right->setPercentage(value - 50);
+    }
 }
 
 // ---- Pitch --------------------------------------------------------------------------------

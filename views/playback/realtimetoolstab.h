@@ -18,6 +18,7 @@
 #include "views/playback/plotbutton.h"
 #include "views/playback/powerbutton.h"
 #include "views/playback/slider.h"
+#include "views/playback/sssplot.h"
 
 class QTimer;
 
@@ -54,8 +55,7 @@ public:
     IncrementWidget *modeWidget() { return m_mode; }
     IncrementWidget *semitoneWidget() { return m_semitones; }
     IncrementWidget *fineTuneWidget() { return m_fineTune; }
-    // The empty place of the isolate plot.
-    QWidget *isolatePlotArea() { return m_isolatePlotArea; }
+    SSSPlot *isolatePlot() { return m_isolatePlot; }
     QLabel *scaleLabel(int i) { return m_scaleLabels[i]; }
     QTimer *fadeTimer() { return m_fadeTimer; }
     int fadeCounter() const { return m_fadeCounter; }
@@ -127,7 +127,7 @@ private:
     PowerButton *m_tempoPower = nullptr;
     PowerButton *m_pitchPower = nullptr;
     PowerButton *m_isolatePower = nullptr;
-    QWidget *m_isolatePlotArea = nullptr;
+    SSSPlot *m_isolatePlot = nullptr;
     PlotButton *m_muteSolo = nullptr;
     PlotButton *m_filterSwitch = nullptr;
     IncrementWidget *m_bpm = nullptr;

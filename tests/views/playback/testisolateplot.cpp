@@ -1,11 +1,20 @@
 #include "testisolateplot.h"
 
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/tabwidget.h"
 #include "audio/audioplayer.h"
+#include "metadata/metadatathread.h"
+#include "views/playback/realtimetoolstab.h"
+#include "wavwriter.h"
 #include "grabs.h"
 #include "views/playback/lrpercentwidget.h"
 #include "views/playback/sssplot.h"
 
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
@@ -50,6 +59,16 @@ int topOfCurve(const QImage &image, int x)
             return y;
     }
     return image.height();
+}
+
+int peakIndex(const QVector<QPointF> &curve)
+{
+    int peak = 0;
+    for (int i = 1; i < curve.size(); ++i) {
+        if (curve[i].y() > curve[peak].y())
+            peak = i;
+    }
+    return peak;
 }
 
 // Runs a fade to its end by hand; the number of 40 ms steps it took.
@@ -129,11 +148,7 @@ void TestIsolatePlot::realCurveOfRightPannedToneRisesOnTheRight()
 
     const QVector<QPointF> &curve = plot.curve();
     QCOMPARE(curve.size(), 400);
-    int peak = 0;
-    for (int i = 1; i < curve.size(); ++i) {
-        if (curve[i].y() > curve[peak].y())
-            peak = i;
-    }
+    const int peak = peakIndex(curve);
     QVERIFY2(peak > 250, qPrintable(QString::number(peak)));
     QVERIFY(curve[peak].y() > 0.0);
     // Drawn where it lies: the curve stands higher at the peak than at its mirror image.
@@ -272,4 +287,59 @@ void TestIsolatePlot::percentReadoutsFadeInHoldAndOut()
     readout->setPercentage(12);
     QVERIFY(readout->isFadingIn());
     QVERIFY(readout->fadeTimer()->isActive());
+}
+
+void TestIsolatePlot::toolsTabDrivesThePlotFromThePlayer()
+{
+    QCoreApplication::setOrganizationName(QString());
+    dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
+    QSettings("Quillfen", "Plectronome").clear();
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const int frames = 44100 * 6;
+    std::vector<float> left(static_cast<size_t>(frames));
+    std::vector<float> right(static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        const float a = float(std::sin(2 * M_PI * 440.0 * i / 44100.0));
+        left[size_t(i)] = 0.1f * a;
+        right[size_t(i)] = 0.6f * a;
+    }
+    QVERIFY(writeStereoWav(dir.filePath("panned.wav"), left, right));
+    MainWindow window;
+    window.setMessageBoxHook([](QMessageBox::Icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+        qWarning() << "unexpected message" << title << text;
+        return QMessageBox::Ok;
+    });
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.open(dir.filePath("panned.wav")), 0);
+    window.metaDataThread()->wait();
+    RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
+    SSSPlot *plot = tools->isolatePlot();
+    QCOMPARE(plot->geometry(), QRect(343, 84, 316, 101));
+    QVERIFY(plot->curve().isEmpty());
+
+    // Moving the azimuth switches the isolate on; the plot follows the playing track.
+    window.audioPlayer()->play();
+    tools->azimuthSlider()->setValue(80);
+    QVERIFY(tools->isolatePowerButton()->isOn());
+    QVERIFY(plot->repaintTimer()->isActive());
+    QCOMPARE(plot->azimuth(), 80);
+    QCOMPARE(plot->rightPerCent()->text(), QString("60%"));
+    QVERIFY(plot->rightPerCent()->isFadingIn());
+    tools->widthKnob()->setValue(60);
+    QCOMPARE(plot->bandWidth(), int(316.0 / 99 * 60 * 0.5));
+    QTRY_COMPARE_WITH_TIMEOUT(plot->curve().size(), 400, 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(peakIndex(plot->curve()) > 250, 4000);
+    QVERIFY(plot->leftTag()->isVisible());
+    tools->azimuthSlider()->setValue(10);
+    QCOMPARE(plot->leftPerCent()->text(), QString("78%"));
+    QVERIFY(!plot->rightPerCent()->isFadingIn());
+    saveGrab(tools, "tools_tab_isolate_plot");
+
+    // Off: the timer stops, and the plot shows nothing once it repaints.
+    tools->isolatePowerButton()->switchOff();
+    QVERIFY(!plot->repaintTimer()->isActive());
+    QTRY_VERIFY(plot->leftTag()->isHidden());
+    window.audioPlayer()->stop();
 }

@@ -11,4 +11,5 @@ private slots:
     void shortOrBrokenCurvesSpanThePlot();
     void fullSeparationEmptiesTheBand();
     void percentReadoutsFadeInHoldAndOut();
+    void toolsTabDrivesThePlotFromThePlayer();
 };
