@@ -15,6 +15,11 @@
 #include "views/chords/necktypewidget.h"
 #include "views/playback/pitchsyncwidget.h"
 #include "views/playback/transportwidget.h"
+#include "views/jam/looplengthwidget.h"
+#include "views/jam/riffidwidget.h"
+#include "views/jam/riffstep.h"
+#include "views/jam/songstep.h"
+#include "views/jam/stepcontextmenu.h"
 #include "views/playback/wavebg.h"
 
 #include <QCloseEvent>
@@ -259,6 +264,58 @@ void MainWindow::createConnections()
     connect(m_pitchSyncWidget, SIGNAL(setInterpFactor(float)), m_audioPlayer, SLOT(setInterp(float)));
     connect(m_pitchSyncWidget, SIGNAL(updatePitchWidgets(QString,float)), tools,
             SLOT(updatePitchWidgets(QString,float)));
+    connectRiffBuilder();
+}
+
+void MainWindow::connectRiffBuilder()
+{
+    Plotter *plotter = m_waveBg->plotter();
+    JamTab *jam = m_tabWidget->jamTab();
+    AudioPlayer *player = m_audioPlayer;
+    PowerButton *power = jam->powerButton();
+    connect(power, SIGNAL(buttonOn(bool)), plotter, SLOT(activateBeatSelecitionWidget(bool)));
+    connect(power, SIGNAL(buttonOn(bool)), this, SLOT(jamTabPowerPressed(bool)));
+    connect(power, SIGNAL(buttonOn(bool)), plotter->playMarker(), SLOT(showPlaymarker(bool)));
+    connect(player, SIGNAL(enableJamTab(bool)), power, SLOT(setValueFromSession(bool)));
+    connect(jam, SIGNAL(setActiveRiff(int)), plotter, SLOT(setActiveRiff(int)));
+    connect(jam, SIGNAL(setActiveRiff(int)), player, SLOT(setRiff(int)));
+    connect(player, SIGNAL(songRiffChanged(int)), plotter, SLOT(setActiveRiff(int)));
+    connect(player, SIGNAL(songRiffChanged(int)), jam->riffIdWidget(), SLOT(setRiffId(int)));
+    connect(player, SIGNAL(songRiffChanged(int)), jam->stepStack(), SLOT(setCurrentIndex(int)));
+    connect(player, SIGNAL(songRiffChanged(int)), jam->loopLengthStack(), SLOT(setCurrentIndex(int)));
+    connect(player, SIGNAL(setCurrentSongStep(int)), jam->songStep(), SLOT(setStep(int)));
+    connect(player, SIGNAL(changeBeatPitch(float)), jam, SLOT(setBeatPitchLabel(float)));
+    connect(player, SIGNAL(unlatchRiffPlay()), jam->riffPlayButton(), SLOT(unlatch()));
+    connect(player, SIGNAL(unlatchSongPlay()), jam->songPlayButton(), SLOT(unlatch()));
+    connect(jam->songStep(), SIGNAL(setLoopLength(int)), player, SLOT(setSongLength(int)));
+    connect(jam->songStep(), SIGNAL(setLoopLength()), this, SLOT(checkSongLoopLength()));
+
+    // Each riff's row, bar and menus reach that riff's strip only.
+    for (int i = 0; i < Plotter::riffCount; ++i) {
+        BeatSelection *selection = plotter->beatSelection(i);
+        RiffStep *steps = jam->riffStep(i);
+        LoopLengthWidget *loop = jam->loopLengthWidget(i);
+        connect(steps, SIGNAL(showStepSelection(int)), plotter, SLOT(switchSelectionWidget(int)));
+        connect(steps, SIGNAL(stepArmed(int)), selection, SLOT(setArmedStep(int)));
+        connect(steps, SIGNAL(setLoopLength(int)), player, SLOT(setRiffLength(int)));
+        connect(loop, SIGNAL(setLoopLength(int)), player, SLOT(setRiffLength(int)));
+        connect(steps, SIGNAL(lockSelection()), selection, SLOT(lockSelection()));
+        connect(player, SIGNAL(setCurrentBeatStep(int)), steps, SLOT(setStep(int)));
+        for (int j = 0; j < JamTab::stepCount; ++j) {
+            StepContextMenu *menu = jam->stepMenu(i, j);
+            connect(menu->firstButton(), SIGNAL(released()), selection->beatLabel(j), SLOT(reOrder()));
+            connect(menu, SIGNAL(contextPitchChanged(float, int)), selection, SLOT(interpChanged(float, int)));
+        }
+        connect(steps, SIGNAL(setLoopLength(int)), selection, SLOT(setLoopLength(int)));
+        connect(loop, SIGNAL(setLoopLength(int)), selection, SLOT(setLoopLength(int)));
+        connect(loop, SIGNAL(extendLoop(int)), selection, SLOT(extendLoopLength(int)));
+        connect(selection, SIGNAL(setActiveStep(int)), steps, SLOT(setArmedStep(int)));
+        connect(selection, SIGNAL(commitStep()), steps, SLOT(commitStep()));
+        connect(selection, SIGNAL(commitStep()), this, SLOT(checkEnableAudioExport()));
+        connect(selection, SIGNAL(checkEnableAudioExport()), this, SLOT(checkEnableAudioExport()));
+        connect(player, SIGNAL(updateBeatSelections()), selection, SLOT(update()));
+        connect(player, SIGNAL(setCurrentBeatStep(int)), selection, SLOT(setAnimatedStep(int)));
+    }
 }
 
 void MainWindow::scanMetadataFolder() {}

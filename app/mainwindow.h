@@ -182,6 +182,8 @@ private:
     void createActions();
     void createMenus();
     void createConnections();
+    // The riff builder, the six riff strips on the waveform and the player.
+    void connectRiffBuilder();
     void enableAllShortcuts();
     void connectPreferences();
     // Opens a page in the browser; when none opens, shows its address instead.

@@ -7,6 +7,7 @@
 #include "app/weblinks.h"
 #include "audio/audioplayer.h"
 #include "audio/layer/audiolayer.h"
+#include "audio/songslots.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
 #include "views/playback/transportwidget.h"
@@ -328,10 +329,7 @@ void MainWindow::enableSelectionExport(bool enable)
 
 void MainWindow::checkSongLoopLength()
 {
-    const int *song = m_tabWidget->jamTab()->songSlots();
-    bool anyRiff = false;
-    for (int i = 0; i < 16; ++i)
-        anyRiff = anyRiff || song[i] != -1;
+    const bool anyRiff = m_tabWidget->jamTab()->songSlots()->filledCount() > 0;
     CustomButton *songPlay = m_tabWidget->jamTab()->songPlayButton();
     if (anyRiff) {
         songPlay->setEnabled(true);

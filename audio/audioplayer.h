@@ -24,6 +24,7 @@
 class MetaData;
 class QTimer;
 class RiffSource;
+class SongSlots;
 
 class AudioPlayer : public QThread
 {
@@ -46,7 +47,7 @@ public:
     float *timeBuffer() { return &m_displayPosition; }
     // The six riffs in riff order, as their selections on the waveform describe them.
     void appendRiff(RiffSource *riff) { m_riffs.append(riff); }
-    void setSong(int *songSlots) { m_song = songSlots; }
+    void setSong(const SongSlots *songSlots) { m_song = songSlots; }
 
     int playPosition() const { return m_engine.playPosition(); }
     void setPlayPosition(int position);
@@ -177,7 +178,7 @@ private:
     float m_pushBuffer[blockFrames * 2] = {};
 
     QList<RiffSource *> m_riffs;
-    int *m_song = nullptr;
+    const SongSlots *m_song = nullptr;
 
     audiolayer::Handle m_stream = 0;
     int m_playStart = 0;

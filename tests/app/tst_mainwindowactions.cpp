@@ -9,6 +9,14 @@
 #include "app/weblinks.h"
 #include "audio/audioplayer.h"
 #include "audio/layer/audiolayer.h"
+#include "audio/songslots.h"
+#include "analysis/trackanalysis.h"
+#include "metadata/metadata.h"
+#include "metadata/metadatathread.h"
+#include "views/jam/riffstep.h"
+#include "views/jam/songstep.h"
+#include "views/jam/songsteplabel.h"
+#include "views/jam/songstepselector.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
 #include "views/playback/transportwidget.h"
@@ -136,6 +144,29 @@ public:
 public slots:
     void openUrl(const QUrl &url) { urls << url; }
 };
+// Analysis results with a beat every half second and one chord per beat.
+void giveBeats(MainWindow &window, int beatCount)
+{
+    TrackAnalysis analysis;
+    analysis.tempo = 120.0f;
+    for (int i = 0; i < beatCount; ++i) {
+        analysis.beats.push_back(4096.0f + 22050.0f * float(i));
+        analysis.chordLabels.push_back("C");
+    }
+    window.metaDataThread()->metaData()->setFromAnalysis(analysis);
+}
+
+// Builds a riff of `steps` steps from the riff builder's step row: each cell is armed by
+// one click and committed by a second.
+void buildRiff(JamTab *jam, int riff, int steps)
+{
+    RiffStep *row = jam->riffStep(riff);
+    for (int k = 0; k < steps; ++k) {
+        const QPoint cell(30 * k + 15, 15);
+        QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, cell);
+        QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, cell);
+    }
+}
 } // namespace
 
 class TestMainWindowActions : public QObject
@@ -461,20 +492,24 @@ private slots:
         window.checkEnableAudioExport();
         QVERIFY(!riff->isEnabled());
         QVERIFY(!song->isEnabled());
-        // Riff 0 alone makes a riff but no song.
-        plotter->beatSelection(0)->setLoopLength(2);
-        window.checkEnableAudioExport();
+        giveBeats(window, 40);
+        JamTab *jam = window.tabWidget()->jamTab();
+        QVERIFY(jam->isEnabled());
+        // Riff A alone makes a riff but no song; each commit re-checks the actions.
+        buildRiff(jam, 0, 2);
+        QCOMPARE(plotter->beatSelection(0)->lastBeatIndex(), 1);
         QVERIFY(riff->isEnabled());
         QVERIFY(!song->isEnabled());
-        plotter->beatSelection(3)->setLoopLength(1);
+        buildRiff(jam, 3, 1);
+        QCOMPARE(plotter->beatSelection(3)->lastBeatIndex(), 0);
+        QVERIFY(riff->isEnabled());
+        QVERIFY(song->isEnabled());
+        // A loop cut to nothing plays nothing.
+        plotter->beatSelection(0)->setLoopLength(-1);
         window.checkEnableAudioExport();
         QVERIFY(riff->isEnabled());
         QVERIFY(song->isEnabled());
-        plotter->beatSelection(0)->setLoopLength(0);
-        window.checkEnableAudioExport();
-        QVERIFY(riff->isEnabled());
-        QVERIFY(song->isEnabled());
-        plotter->beatSelection(3)->setLoopLength(0);
+        plotter->beatSelection(3)->setLoopLength(-1);
         window.checkEnableAudioExport();
         QVERIFY(!riff->isEnabled());
         QVERIFY(!song->isEnabled());
@@ -485,15 +520,25 @@ private slots:
         QVERIFY(!selection->isEnabled());
 
         // The song-play button needs a riff in some song slot.
-        JamTab *jam = window.tabWidget()->jamTab();
+        // The song-play button needs a riff in some song slot: slot 6 gets riff C from
+        // the slot chooser, and the wheel takes it away again.
         CustomButton *songPlay = jam->songPlayButton();
-        QVERIFY(!songPlay->isEnabled());
-        jam->songSlots()[5] = 2;
         window.checkSongLoopLength();
+        QVERIFY(!songPlay->isEnabled());
+        QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(5 * 30 + 15, 15));
+        SongStepSelector *chooser = jam->songStepSelector();
+        QVERIFY(!chooser->isHidden());
+        QTest::mouseMove(chooser, QPoint(20, 2 * 18 + 9));
+        QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, QPoint(20, 2 * 18 + 9));
+        QCOMPARE(jam->songSlots()->at(5), 2);
         QVERIFY(songPlay->isEnabled());
         songPlay->latch();
-        jam->songSlots()[5] = -1;
-        window.checkSongLoopLength();
+        for (int turn = 0; turn < 3; ++turn) {
+            QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(jam->songStep()->stepLabel(5), &down);
+        }
+        QCOMPARE(jam->songSlots()->at(5), -1);
         QVERIFY(!songPlay->isEnabled());
         QVERIFY(!songPlay->isChecked());
 
