@@ -13,7 +13,10 @@
 #include "analysis/trackanalysis.h"
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
+#include "views/jam/contextpitchwidget.h"
+#include "views/jam/riffidwidget.h"
 #include "views/jam/riffstep.h"
+#include "views/jam/stepcontextmenu.h"
 #include "views/jam/songstep.h"
 #include "views/jam/songsteplabel.h"
 #include "views/jam/songstepselector.h"
@@ -32,6 +35,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -550,6 +554,48 @@ private slots:
         window.jamTabPowerPressed(true);
         QVERIFY(!jam->riffPlayButton()->isChecked());
         QVERIFY(!songPlay->isChecked());
+        window.close();
+    }
+
+    void riffBuilderReachesOnlyItsOwnRiff()
+    {
+        MainWindow window;
+        giveBeats(window, 40);
+        JamTab *jam = window.tabWidget()->jamTab();
+        Plotter *plotter = window.waveBg()->plotter();
+        // Riff D is chosen with the wheel; the waveform shows its strip.
+        QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 360), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(jam->riffIdWidget(), &up);
+        QCOMPARE(jam->currentRiff(), 3);
+        QCOMPARE(plotter->beatSelectionStack()->currentIndex(), 3);
+
+        buildRiff(jam, 3, 4);
+        BeatSelection *riffD = plotter->beatSelection(3);
+        QCOMPARE(riffD->lastBeatIndex(), 3);
+        QCOMPARE(plotter->beatSelection(4)->lastStep(), -1);
+        QCOMPARE(plotter->beatSelection(2)->lastStep(), -1);
+        QVERIFY(jam->powerButton()->isOn());
+        QCOMPARE(plotter->selectionStack()->currentIndex(), 1);
+
+        // Step 2 of riff D five semitones up, from its menu.
+        QTest::mouseClick(jam->riffStep(3), Qt::RightButton, Qt::NoModifier, QPoint(45, 15));
+        StepContextMenu *menu = jam->stepMenu(3, 1);
+        QVERIFY(!menu->isHidden());
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(menu->pitchWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 10));
+        QCOMPARE(riffD->stepPitch(1), std::pow(2.0f, 5.0f / 12.0f));
+        QCOMPARE(plotter->beatSelection(4)->stepPitch(1), 1.0f);
+
+        // "1st" on step 3 starts the riff there.
+        QTest::mouseClick(jam->stepMenu(3, 2)->firstButton(), Qt::LeftButton);
+        QCOMPARE(riffD->stepBeat(0), 2);
+        QCOMPARE(riffD->stepBeat(2), 0);
+        QCOMPARE(riffD->stepPitch(1), std::pow(2.0f, 5.0f / 12.0f));
+
+        // Switching riff mode off shows the loop selection again.
+        QTest::mouseClick(jam->powerButton(), Qt::LeftButton);
+        QCOMPARE(plotter->selectionStack()->currentIndex(), 0);
         window.close();
     }
 
