@@ -1,0 +1,149 @@
+// Builds what a new user would in the riff builder and saves pictures of it: opens a
+// generated 40-second track, waits for its analysis, places riff A (4 steps, step 2 five
+// semitones up) and riff B (3 steps) on the waveform, puts A, A, B in the song, and
+// grabs the main window at each stage into the folder given as the first argument
+// (default: the temporary folder).
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+
+#include "app/mainwindow.h"
+#include "app/tabwidget.h"
+#include "metadata/metadatathread.h"
+#include "views/jam/beatselection.h"
+#include "views/jam/contextpitchwidget.h"
+#include "views/jam/jamtab.h"
+#include "views/jam/riffidwidget.h"
+#include "views/jam/riffstep.h"
+#include "views/jam/songstep.h"
+#include "views/jam/songstepselector.h"
+#include "views/jam/stepcontextmenu.h"
+#include "views/playback/plotter.h"
+#include "views/playback/wavebg.h"
+
+namespace {
+
+// A 40 s stereo track at 120 BPM: a click and a bass note on every beat.
+QString writeTrack(const QString &folder)
+{
+    const int rate = 44100;
+    const int frames = rate * 40;
+    QByteArray pcm;
+    pcm.reserve(frames * 4);
+    QDataStream out(&pcm, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const double notes[] = {55.0, 65.4, 73.4, 82.4};
+    for (int i = 0; i < frames; ++i) {
+        const int beat = i / 22050;
+        const int inBeat = i % 22050;
+        const double decay = std::exp(-inBeat / 4000.0);
+        const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
+        const double bass = std::sin(2 * M_PI * notes[beat % 4] * i / rate) * decay;
+        const double v = 0.5 * click + 0.4 * bass;
+        out << qint16(v * 30000) << qint16(v * 26000);
+    }
+    const QString path = QDir(folder).filePath("riff-look.wav");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QDataStream head(&file);
+    head.setByteOrder(QDataStream::LittleEndian);
+    file.write("RIFF");
+    head << quint32(36 + pcm.size());
+    file.write("WAVEfmt ");
+    head << quint32(16) << quint16(1) << quint16(2) << quint32(rate) << quint32(rate * 4) << quint16(4) << quint16(16);
+    file.write("data");
+    head << quint32(pcm.size());
+    file.write(pcm);
+    return path;
+}
+
+void moveOver(QWidget *widget, const QPoint &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Places one step of the shown riff on `beat` from the step row: arm the cell, move over
+// the beat on the waveform, click the cell again.
+void placeStep(JamTab *jam, BeatSelection *strip, int riff, int cell, int beat)
+{
+    const QPoint cellPoint(30 * cell + 15, 15);
+    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
+    const float spp = strip->samplesPerPixel();
+    const int x = int(std::lround((22050.0 * beat + 11025.0) / spp));
+    moveOver(strip, QPoint(x, 20));
+    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
+}
+
+void chooseSongSlot(JamTab *jam, int slot, int riff)
+{
+    QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * slot + 15, 15));
+    SongStepSelector *chooser = jam->songStepSelector();
+    const QPoint row(20, 18 * riff + 9);
+    moveOver(chooser, row);
+    QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, row);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    QDir().mkpath(folder);
+    MainWindow window;
+    window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
+                                QMessageBox::StandardButton) { return QMessageBox::Ok; });
+    const QString track = writeTrack(folder);
+    if (window.open(track) != 0)
+        return 1;
+    MetaData *metaData = window.metaDataThread()->metaData();
+    for (int i = 0; i < 600 && !metaData->hasData(); ++i)
+        QTest::qWait(100);
+    QTest::qWait(300);
+    if (!metaData->hasData())
+        return 2;
+
+    JamTab *jam = window.tabWidget()->jamTab();
+    Plotter *plotter = window.waveBg()->plotter();
+    window.tabWidget()->setCurrentIndex(1);
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-0-empty.png"));
+
+    // Riff A: four steps, the second five semitones up.
+    for (int k = 0; k < 4; ++k)
+        placeStep(jam, plotter->beatSelection(0), 0, k, 2 + k);
+    QTest::mouseClick(jam->riffStep(0), Qt::RightButton, Qt::NoModifier, QPoint(45, 15));
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(jam->stepMenu(0, 1)->pitchWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 10));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-1-menu.png"));
+    QTest::mouseClick(jam, Qt::LeftButton, Qt::NoModifier, QPoint(900, 330));
+
+    // Riff B: three steps, two of them on one beat.
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(jam->riffIdWidget(), &up);
+    placeStep(jam, plotter->beatSelection(1), 1, 0, 6);
+    placeStep(jam, plotter->beatSelection(1), 1, 1, 8);
+    placeStep(jam, plotter->beatSelection(1), 1, 2, 8);
+
+    // The song: A, A, B.
+    chooseSongSlot(jam, 0, 0);
+    chooseSongSlot(jam, 1, 0);
+    chooseSongSlot(jam, 2, 1);
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-2-song.png"));
+    QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * 3 + 15, 15));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-3-chooser.png"));
+    window.close();
+    return 0;
+}
