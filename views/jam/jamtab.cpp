@@ -204,10 +204,7 @@ void JamTab::showContextLabel(int index)
 void JamTab::setBeatPitchLabel(float pitch)
 {
     const int n = std::isfinite(pitch) ? int(std::floor(std::clamp(pitch, -100.0f, 100.0f) + 0.5f)) : 0;
-    QString text = QString::number(n);
-    if (text != "0" && !text.contains('-'))
-        text.prepend('+');
-    m_pitchLabel->setText(pitchLabelText(text));
+    m_pitchLabel->setText(pitchLabelText(ContextPitchWidget::semitoneText(float(n))));
 }
 
 void JamTab::showSongStepMenu(int step)
