@@ -1,6 +1,7 @@
 #include "views/jam/beatselection.h"
 
 #include "metadata/metadata.h"
+#include "views/chords/beatpixels.h"
 
 #include <QMouseEvent>
 #include <QMutexLocker>
@@ -17,14 +18,6 @@ int sampleAt(const QVector<float> &beats, int index)
     if (!std::isfinite(value))
         return 0;
     return int(std::clamp(value, -1.0e9f, 1.0e9f));
-}
-
-// A pixel position, held before it becomes an int.
-int pixel(double value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    return int(std::clamp(value, -1.0e7, 1.0e7));
 }
 
 } // namespace
@@ -418,7 +411,7 @@ void BeatSelection::layoutBeatLabels()
     if (!usable(beats) || w <= 0 || m_trackFrames <= 0)
         return;
     const int maxBeat = beats.size() - 2;
-    const double spp = double(m_trackFrames) / double(w);
+    const BeatPixels pixels(m_trackFrames, w, -beatLead);
 
     int beatOf[stepCount];
     for (int k = 0; k < stepCount; ++k) {
@@ -445,8 +438,8 @@ void BeatSelection::layoutBeatLabels()
                     ++before;
             }
         }
-        const int x = pixel(std::floor((double(beats[b]) - beatLead) / spp + 0.5));
-        const int width = std::max(1, pixel(std::floor((double(beats[b + 1]) - beatLead) / spp - x + 0.5)) - 1);
+        const int x = pixels.x(beats[b]);
+        const int width = int(std::clamp(double(pixels.x(beats[b + 1])) - x - 1, 1.0, 1.0e9));
         if (sharing == 1) {
             label->setGeometry(x, 0, width, h);
         } else {
