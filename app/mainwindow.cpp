@@ -34,6 +34,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
