@@ -36,6 +36,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "app/mainwindow.h"
+#include "app/tabbuttons.h"
 #include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
 #include "views/jam/beatselection.h"
@@ -113,7 +114,7 @@ int main(int argc, char **argv)
 
     JamTab *jam = window.tabWidget()->jamTab();
     Plotter *plotter = window.waveBg()->plotter();
-    window.tabWidget()->stack()->setCurrentIndex(1);
+    window.tabWidget()->tabButtons()->showRiffBuilder();
     QTest::qWait(50);
     window.grab().save(QDir(folder).filePath("riff-0-empty.png"));
 
