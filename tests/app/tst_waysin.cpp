@@ -61,10 +61,9 @@ class TestWaysIn : public QObject
         QCoreApplication::processEvents();
     }
 
-    static bool dragAccepted(MainWindow &window, const QList<QUrl> &urls)
+    // A drag over the window, entering then moving: true when the window takes it.
+    static bool dragOver(MainWindow &window, QMimeData &mime)
     {
-        QMimeData mime;
-        mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &enter);
         QDragMoveEvent move(QPoint(12, 12), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -74,13 +73,19 @@ class TestWaysIn : public QObject
         return enter.isAccepted();
     }
 
+    static bool dragAccepted(MainWindow &window, const QList<QUrl> &urls)
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        return dragOver(window, mime);
+    }
+
     // A drop reaches the window only after a drag it accepted, as from a file manager.
     static void drop(MainWindow &window, const QList<QUrl> &urls)
     {
         QMimeData mime;
         mime.setUrls(urls);
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &enter);
+        dragOver(window, mime);
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &event);
     }
