@@ -535,7 +535,7 @@ void MainWindow::loadRecent(QAction *recent)
     }
     if (tested.contains(".pq") && !tested.contains(".pqm")) {
         m_pathsManager->setSessionFile(name);
-        loadSession();
+        loadSession(true);
     }
 }
 
