@@ -121,10 +121,13 @@ SessionFile MainWindow::currentSession() const
             const BeatLabel *label = beats->beatLabel(k);
             const ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
             SessionFile::Step &step = riff.steps[k];
-            step.beat = QString::number(label->beat());
-            step.state = QString::number(label->state());
-            step.startSample = QString::number(label->startSample());
-            step.endSample = QString::number(label->endSample());
+            // Only the riff's own steps are set in the file; the first-step marker that
+            // an empty riff shows on the first beat is no step.
+            const bool inRiff = k <= beats->lastStep();
+            step.beat = QString::number(inRiff ? label->beat() : 0);
+            step.state = QString::number(inRiff ? label->state() : 0);
+            step.startSample = QString::number(inRiff ? label->startSample() : 0);
+            step.endSample = QString::number(inRiff ? label->endSample() : 0);
             step.semitone = real(double(pitch->semitone()));
             step.interp = real(double(pitch->interp()));
         }
@@ -258,8 +261,13 @@ bool MainWindow::loadSessionFile(const QString &path)
     const QString audio = session.value("fileName");
     const bool sameTrack = m_loaded && audio == m_pathsManager->lastFile();
     if (!sameTrack && session.hasValue("fileName")) {
-        if (open(audio, false) != 0)
+        const QString lastFile = m_pathsManager->lastFile();
+        if (open(audio, false) != 0) {
+            // A refused open leaves the loaded track: it stays the one a save names.
+            if (m_loaded)
+                m_pathsManager->setLastFile(lastFile);
             return false;
+        }
         // The session, not its audio file, goes on top of the recent files.
         setRecentFiles(recentFiles().mid(1));
     }

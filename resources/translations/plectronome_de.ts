@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Die gespeicherten Einstellungen konnten nicht gelesen werden, daher gelten die Standardwerte.&lt;br /&gt;Die alte Einstellungsdatei wurde aufbewahrt als:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sitzung kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Die Sitzung konnte nicht gespeichert werden unter&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Sitzungsdatei anlegen.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Sitzung speichern unter...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-Sitzung (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Sitzung laden.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Sitzungsdatei laden</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>De gemte indstillinger kunne ikke læses, så standardværdierne bruges.&lt;br /&gt;Den gamle indstillingsfil blev gemt som:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sessionen kan ikke gemmes</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Sessionen kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du opretter en ny sessionsfil.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Gem session som...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-session (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du indlæser en ny session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Indlæs sessionsfil</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

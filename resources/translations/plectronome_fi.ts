@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Tallennettuja asetuksia ei voitu lukea, joten käytetään oletuksia.&lt;br /&gt;Vanha asetustiedosto säilytettiin nimellä:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Istuntoa ei voi tallentaa</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Istuntoa ei voitu tallentaa kohteeseen&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analyysi on yhä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin luot uuden istuntotiedoston.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Tallenna istunto nimellä...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-istunto (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analyysi on yhä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin lataat uuden istunnon.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Lataa istuntotiedosto</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

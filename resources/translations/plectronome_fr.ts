@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Les réglages enregistrés n&apos;ont pas pu être lus, les valeurs par défaut sont donc utilisées.&lt;br /&gt;L&apos;ancien fichier de réglages a été conservé sous :&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Impossible d&apos;enregistrer la session</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant de créer un nouveau fichier de session.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Enregistrer la session sous...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Session Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant de charger une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Charger un fichier de session</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

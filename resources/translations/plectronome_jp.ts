@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>保存された設定を読み込めなかったため、既定値を使用します。&lt;br /&gt;古い設定ファイルは次の名前で保存されています:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>セッションを保存できません</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>セッションを次の場所に保存できませんでした&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>解析がまだ実行中です。&lt;br /&gt;処理が終わるまでお待ちください。&lt;br /&gt;その後で新しいセッションファイルを作成してください。</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>名前を付けてセッションを保存...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome セッション (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>解析がまだ実行中です。&lt;br /&gt;処理が終わるまでお待ちください。&lt;br /&gt;その後で新しいセッションを読み込んでください。</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>セッションファイルを読み込む</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>저장된 설정을 읽을 수 없어 기본값을 사용합니다.&lt;br /&gt;이전 설정 파일은 다음 이름으로 보관되었습니다:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>세션을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>세션을 다음 위치에 저장하지 못했습니다&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션 파일을 만드세요.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>다른 이름으로 세션 저장...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome 세션 (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션을 불러오세요.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>세션 파일 불러오기</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

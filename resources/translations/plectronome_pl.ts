@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Nie można odczytać zapisanych ustawień, dlatego użyto ustawień domyślnych.&lt;br /&gt;Stary plik ustawień zachowano jako:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Nie można zapisać sesji</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Nie udało się zapisać sesji w&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim utworzysz nowy plik sesji.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Zapisz sesję jako...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Sesja Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim wczytasz nową sesję.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Wczytaj plik sesji</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -233,6 +233,34 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>De sparade inställningarna kunde inte läsas, så standardvärdena används.&lt;br /&gt;Den gamla inställningsfilen sparades som:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Det går inte att spara sessionen</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Sessionen kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du skapar en ny sessionsfil.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Spara session som...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-session (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du läser in en ny session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Läs in sessionsfil</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
