@@ -24,6 +24,7 @@
 #include "views/playback/smallplot.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
+#include "connectwarnings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,17 +33,6 @@
 #include <QtTest>
 
 namespace {
-QtMessageHandler previousHandler = nullptr;
-QStringList connectWarnings;
-
-void collectConnectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains("QObject::connect"))
-        connectWarnings << message;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
 // QObject::receivers is protected; a pointer to it taken through a subclass may be
 // called on any object.
 struct ReceiverCount : QObject {
@@ -242,17 +232,16 @@ class TestWiring : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(collectConnectWarnings); }
-    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+    void initTestCase() { connectwarnings::install(); }
 
     // A string connection that names a wrong signal or slot only prints a warning: none
     // may be printed while the window is built. Then every row of the wiring is there
     // exactly once: disconnecting it takes away one receiver of its signal, no more.
     void everyConnectionIsMadeOnce()
     {
-        connectWarnings.clear();
+        connectwarnings::collected().clear();
         MainWindow window;
-        QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join("\n")));
+        QVERIFY2(connectwarnings::collected().isEmpty(), qPrintable(connectwarnings::collected().join("\n")));
         const QVector<Row> rows = wiringTable(window);
         for (const Row &row : rows) {
             const QString name = QString("%1 %2 -> %3 %4")
@@ -265,7 +254,7 @@ private slots:
             QVERIFY2(QObject::disconnect(row.sender, row.signal, row.receiver, row.slot), qPrintable(name));
             QVERIFY2(before - ReceiverCount::of(row.sender, row.signal) == 1, qPrintable("twice: " + name));
         }
-        QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join("\n")));
+        QVERIFY2(connectwarnings::collected().isEmpty(), qPrintable(connectwarnings::collected().join("\n")));
         window.close();
     }
 
