@@ -11,7 +11,7 @@
 
 #include <functional>
 
-#include "app/sessionfile.h"
+#include "app/sessiondocument.h"
 
 class AudioPlayer;
 class MetaDataThread;
@@ -20,6 +20,7 @@ class PitchSyncWidget;
 class PreferencesMenu;
 class QAction;
 class QActionGroup;
+class QMimeData;
 class QMenu;
 class QShortcut;
 class QTimer;
@@ -95,6 +96,26 @@ public:
     void addRecentFile(const QString &path);
     static constexpr int maximumRecentFiles = 8;
 
+    // ---- Other ways in: command line, file-open events, drag and drop --------------
+    // Every way in tells a name's kind by its extension after the last ".", compared in
+    // lower case; the name itself is opened as it stands.
+    enum FileKind { AudioFile, SessionFile, UnsupportedFile };
+    static FileKind fileKind(const QString &path);
+    // The name on a command line (program name first): the arguments joined with single
+    // spaces up to the first whose file name holds a ".", so a path split at its spaces
+    // is whole again. Empty when no argument follows the program name.
+    static QString commandLineName(const QStringList &arguments);
+    // The program's arguments, opened by delayedLoad once the window has settled.
+    void setCommandLine(const QStringList &arguments) { m_commandLine = arguments; }
+    // Opens a name as audio or as a session. An unsupported name is told to the user
+    // when tellUnsupported, else ignored. False when nothing was opened.
+    bool openPath(const QString &path, bool tellUnsupported);
+    // The local files a drag carries, in order (other URLs are left out).
+    static QStringList draggedFiles(const QMimeData *mime);
+    // Enciphers the old plain analysis-cache files of dataFolder + "/metadata" in place;
+    // returns how many were converted. Run once at start.
+    static int convertPlainCacheFiles(const QString &dataFolder);
+
     // ---- Questions and warnings to the user ----------------------------------------
     // Every message box of the window goes through showMessageBox and every "open
     // file" dialog through askOpenFileName; tests replace them with these hooks.
@@ -123,7 +144,7 @@ public:
 
     // ---- Session files (mainwindowsession.cpp) -------------------------------------
     // The state the views and the player hold now, as a session file keeps it.
-    SessionFile currentSession() const;
+    SessionDocument currentSession() const;
     // Writes the current state to a session file, replacing it only once the whole text
     // is written. False (and the reason told to the user) when it could not be written.
     bool writeSessionFile(const QString &path);
@@ -199,6 +220,10 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void delayedLoad();
@@ -218,13 +243,17 @@ private:
     void openWebPage(const QUrl &url);
     void readSettings();
     void scanMetadataFolder();
+    // Opens a session file by name (the session loader takes the name from PathsManager).
+    void loadSessionPath(const QString &path);
+    // Opens a name later, from the event loop: drops and file-open events end first.
+    void openPathLater(const QString &path, bool tellUnsupported);
     void freeSampleBuffers();
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
     // Session load: reads and checks the file, opens its audio, then restores the views.
     bool loadSessionFile(const QString &path);
-    void applySession(const SessionFile &session);
-    void restoreRiffs(const SessionFile &session);
+    void applySession(const SessionDocument &session);
+    void restoreRiffs(const SessionDocument &session);
     // The session file the user last loaded or saved successfully.
     QString m_confirmedSessionFile;
 
@@ -261,6 +290,7 @@ private:
     QStringList m_tags;
     int m_channelCount = 0;
     QMenu *m_recentFilesMenu = nullptr;
+    QStringList m_commandLine;
     MessageBoxHook m_messageBoxHook;
     FileDialogHook m_fileDialogHook;
     SaveDialogHook m_saveDialogHook;

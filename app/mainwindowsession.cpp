@@ -1,12 +1,12 @@
 // MainWindow: session files. Saving reads the live state of the views and the player
-// into a SessionFile and writes it atomically; loading reads and checks the whole file
+// into a SessionDocument and writes it atomically; loading reads and checks the whole file
 // first, opens its audio file, and only then hands every value to the view that owns
 // it. Every value read from a file is untrusted: it is checked to be a finite number
 // and held to its range before it is used, and it never indexes anything unchecked.
 #include "app/mainwindow.h"
 
 #include "app/pathsmanager.h"
-#include "app/sessionfile.h"
+#include "app/sessiondocument.h"
 #include "app/tabwidget.h"
 #include "audio/audioplayer.h"
 #include "metadata/metadatathread.h"
@@ -67,9 +67,9 @@ QString whole(float value)
 
 // ---- Saving ------------------------------------------------------------------------------
 
-SessionFile MainWindow::currentSession() const
+SessionDocument MainWindow::currentSession() const
 {
-    SessionFile s;
+    SessionDocument s;
     Plotter *plotter = m_waveBg->plotter();
     PlotSelection *selection = plotter->plotSelection();
     RealTimeToolsTab *tools = m_tabWidget->realTimeToolsTab();
@@ -111,16 +111,16 @@ SessionFile MainWindow::currentSession() const
     s.setValue("riffsTab/powerButton", flag(jam->powerButton()->isOn()));
     s.setValue("riffsTab/currentRiff", QString::number(jam->riffIdWidget()->riffId()));
     s.setValue("riffsTab/beatOffset", QString::number(jam->beatOffsetKnob()->value()));
-    for (int r = 0; r < SessionFile::riffCount; ++r) {
-        SessionFile::Riff &riff = s.riffs[r];
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
+        SessionDocument::Riff &riff = s.riffs[r];
         LoopLengthWidget *loop = jam->loopLengthWidget(r);
         riff.length = QString::number(loop->value());
         riff.lengthMax = QString::number(loop->maxValue());
         BeatSelection *beats = plotter->beatSelection(r);
-        for (int k = 0; k < SessionFile::stepCount; ++k) {
+        for (int k = 0; k < SessionDocument::stepCount; ++k) {
             const BeatLabel *label = beats->beatLabel(k);
             const ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
-            SessionFile::Step &step = riff.steps[k];
+            SessionDocument::Step &step = riff.steps[k];
             // Only the riff's own steps are set in the file; the first-step marker that
             // an empty riff shows on the first beat is no step.
             const bool inRiff = k <= beats->lastStep();
@@ -136,7 +136,7 @@ SessionFile MainWindow::currentSession() const
     s.songLength = QString::number(songLoop->value());
     s.songLengthMax = QString::number(songLoop->maxValue());
     const SongSlots *song = jam->songSlots();
-    for (int k = 0; k < SessionFile::songSlotCount; ++k)
+    for (int k = 0; k < SessionDocument::songSlotCount; ++k)
         s.songSlots[k] = QString::number(song->at(k));
 
     s.setValue("plot/zoomCentrePos", whole(plotter->zoomCentre()));
@@ -249,10 +249,10 @@ bool MainWindow::loadSessionFile(const QString &path)
     if (path.isEmpty())
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > SessionFile::maximumFileBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > SessionDocument::maximumFileBytes)
         return false;
-    SessionFile session;
-    if (!session.parse(file.read(SessionFile::maximumFileBytes + 1)))
+    SessionDocument session;
+    if (!session.parse(file.read(SessionDocument::maximumFileBytes + 1)))
         return false;
     file.close();
 
@@ -288,17 +288,17 @@ bool MainWindow::loadSessionFile(const QString &path)
     return true;
 }
 
-void MainWindow::restoreRiffs(const SessionFile &session)
+void MainWindow::restoreRiffs(const SessionDocument &session)
 {
     Plotter *plotter = m_waveBg->plotter();
     JamTab *jam = m_tabWidget->jamTab();
-    for (int r = 0; r < SessionFile::riffCount; ++r) {
-        const SessionFile::Riff &riff = session.riffs[r];
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
+        const SessionDocument::Riff &riff = session.riffs[r];
         BeatSelection *selection = plotter->beatSelection(r);
-        selection->setLastStep(sessionInt(riff.lengthMax, 0, 0, SessionFile::stepCount - 1));
-        selection->setLoopLength(sessionInt(riff.length, 0, 0, SessionFile::stepCount - 1));
-        for (int k = 0; k < SessionFile::stepCount; ++k) {
-            const SessionFile::Step &step = riff.steps[k];
+        selection->setLastStep(sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1));
+        selection->setLoopLength(sessionInt(riff.length, 0, 0, SessionDocument::stepCount - 1));
+        for (int k = 0; k < SessionDocument::stepCount; ++k) {
+            const SessionDocument::Step &step = riff.steps[k];
             // A step is set when its state says so, on any beat from 0 on; any other
             // step is empty in the session and is emptied here.
             const int state = sessionInt(step.state, 0, 0, 3);
@@ -316,7 +316,7 @@ void MainWindow::restoreRiffs(const SessionFile &session)
     }
 }
 
-void MainWindow::applySession(const SessionFile &session)
+void MainWindow::applySession(const SessionDocument &session)
 {
     Plotter *plotter = m_waveBg->plotter();
     JamTab *jam = m_tabWidget->jamTab();
@@ -332,7 +332,7 @@ void MainWindow::applySession(const SessionFile &session)
     m_waveBg->scrollButton()->setValueFromSession(sessionInt(session.value("scrollButton"), 0, 0, 1) != 0);
 
     restoreRiffs(session);
-    const int riff = sessionInt(session.value("riffsTab/currentRiff"), 0, 0, SessionFile::riffCount - 1);
+    const int riff = sessionInt(session.value("riffsTab/currentRiff"), 0, 0, SessionDocument::riffCount - 1);
     plotter->beatSelectionStack()->setCurrentIndex(riff);
     m_audioPlayer->setRiff(riff);
     plotter->switchSelectionWidget(sessionInt(session.value("riffsTab/powerButton"), 0, 0, 1));
@@ -351,7 +351,7 @@ void MainWindow::applySession(const SessionFile &session)
 
     QStringList lengths;
     QStringList maxima;
-    for (const SessionFile::Riff &r : session.riffs) {
+    for (const SessionDocument::Riff &r : session.riffs) {
         lengths << r.length;
         maxima << r.lengthMax;
     }
@@ -362,7 +362,7 @@ void MainWindow::applySession(const SessionFile &session)
                               session.value("riffsTab/beatOffset"), lengths, maxima, session.songLength,
                               session.songLengthMax, slotTexts);
     // The step rows and loop bars show what each riff really holds after the checks.
-    for (int r = 0; r < SessionFile::riffCount; ++r) {
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
         BeatSelection *selection = plotter->beatSelection(r);
         jam->followRestoredRiff(r, selection->lastStep(), selection->loopLength() - 1);
     }

@@ -234,6 +234,10 @@
         <translation>Les réglages enregistrés n&apos;ont pas pu être lus, les valeurs par défaut sont donc utilisées.&lt;br /&gt;L&apos;ancien fichier de réglages a été conservé sous :&lt;br /&gt;%1</translation>
     </message>
     <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>Le fichier choisi n&apos;est pas pris en charge.&lt;br /&gt;Veuillez choisir un fichier avec l&apos;une des extensions suivantes :&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
+    <message>
         <source>Cannot save session</source>
         <translation>Impossible d&apos;enregistrer la session</translation>
     </message>

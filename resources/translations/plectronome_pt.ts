@@ -234,6 +234,10 @@
         <translation>Não foi possível ler as definições guardadas, por isso são usadas as predefinições.&lt;br /&gt;O ficheiro de definições antigo foi guardado como:&lt;br /&gt;%1</translation>
     </message>
     <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>O ficheiro escolhido não é suportado.&lt;br /&gt;Escolha um ficheiro com uma das seguintes extensões:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
+    <message>
         <source>Cannot save session</source>
         <translation>Não é possível guardar a sessão</translation>
     </message>

@@ -3,7 +3,7 @@
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
-#include "app/sessionfile.h"
+#include "app/sessiondocument.h"
 #include "app/tabwidget.h"
 #include "audio/audioplayer.h"
 #include "metadata/analysiscache.h"
@@ -215,7 +215,7 @@ private slots:
             QVERIFY(win.messages.isEmpty());
         }
         // What the user made is really in the file.
-        SessionFile file;
+        SessionDocument file;
         QVERIFY(file.parse(saved));
         QCOMPARE(file.riffs[0].steps[0].beat, QString("0"));
         QVERIFY(file.riffs[0].steps[0].state.toInt() >= 2);
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(win.w.open(m_track), 0);
         win.saveAnswer = m_dir.path() + "/first.pq";
         win.w.saveSessionFileAs();
-        SessionFile other;
+        SessionDocument other;
         QVERIFY(other.parse(readAll(m_dir.path() + "/first.pq")));
         other.setValue("fileName", m_dir.path() + "/gone.wav");
         other.setValue("currentTab", "2");
@@ -424,7 +424,7 @@ private slots:
             QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), -1);
         // And it still saves a well-formed session.
         win.w.saveSessionFile();
-        SessionFile again;
+        SessionDocument again;
         QVERIFY(again.parse(readAll(win.w.pathsManager()->sessionFile())));
     }
 };

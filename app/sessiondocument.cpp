@@ -1,4 +1,4 @@
-#include "app/sessionfile.h"
+#include "app/sessiondocument.h"
 
 #include <QDomDocument>
 #include <functional>
@@ -9,7 +9,7 @@ namespace {
 
 const char *const stepNames[] = {"beat", "state", "startSample", "endSample", "semitone", "interp"};
 
-QString *stepField(SessionFile::Step &step, int i)
+QString *stepField(SessionDocument::Step &step, int i)
 {
     QString *fields[] = {&step.beat, &step.state, &step.startSample, &step.endSample, &step.semitone, &step.interp};
     return fields[i];
@@ -27,7 +27,7 @@ const QSet<QString> &groupKeys()
 {
     static const QSet<QString> groups = [] {
         QSet<QString> g;
-        for (const QString &key : SessionFile::valueKeys()) {
+        for (const QString &key : SessionDocument::valueKeys()) {
             for (int slash = key.indexOf('/'); slash > 0; slash = key.indexOf('/', slash + 1))
                 g.insert(key.left(slash));
         }
@@ -40,7 +40,7 @@ const QSet<QString> &leafKeys()
 {
     static const QSet<QString> leaves = [] {
         QSet<QString> l;
-        for (const QString &key : SessionFile::valueKeys())
+        for (const QString &key : SessionDocument::valueKeys())
             l.insert(key);
         return l;
     }();
@@ -49,7 +49,7 @@ const QSet<QString> &leafKeys()
 
 } // namespace
 
-const QStringList &SessionFile::valueKeys()
+const QStringList &SessionDocument::valueKeys()
 {
     static const QStringList keys = {
         "fileName", "looped", "loopStart", "loopEnd", "volume", "currentTab", "playbackPos", "scrollButton",
@@ -65,7 +65,7 @@ const QStringList &SessionFile::valueKeys()
     return keys;
 }
 
-QByteArray SessionFile::toXml() const
+QByteArray SessionDocument::toXml() const
 {
     QDomDocument doc("PQXML");
     QDomElement root = doc.createElement("pqxml");
@@ -123,7 +123,7 @@ QByteArray SessionFile::toXml() const
 
 namespace {
 
-void readRiff(const QDomElement &riffElement, SessionFile::Riff &riff)
+void readRiff(const QDomElement &riffElement, SessionDocument::Riff &riff)
 {
     int k = 0;
     for (QDomElement c = riffElement.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
@@ -134,9 +134,9 @@ void readRiff(const QDomElement &riffElement, SessionFile::Riff &riff)
             riff.lengthMax = c.text();
         } else if (tag == "step") {
             // Steps count by their order in the riff; their ids are not read.
-            if (k >= SessionFile::stepCount)
+            if (k >= SessionDocument::stepCount)
                 continue;
-            SessionFile::Step &step = riff.steps[k++];
+            SessionDocument::Step &step = riff.steps[k++];
             for (QDomElement f = c.firstChildElement(); !f.isNull(); f = f.nextSiblingElement()) {
                 for (int i = 0; i < 6; ++i) {
                     if (f.tagName() == QLatin1String(stepNames[i]))
@@ -149,7 +149,7 @@ void readRiff(const QDomElement &riffElement, SessionFile::Riff &riff)
 
 } // namespace
 
-bool SessionFile::parse(const QByteArray &xml)
+bool SessionDocument::parse(const QByteArray &xml)
 {
     if (xml.size() > maximumFileBytes)
         return false;
@@ -160,7 +160,7 @@ bool SessionFile::parse(const QByteArray &xml)
     if (root.tagName() != "pqxml")
         return false;
 
-    *this = SessionFile();
+    *this = SessionDocument();
     // Walks one level: values are stored, known groups are entered.
     std::function<void(const QDomElement &, const QString &)> walk = [&](const QDomElement &parent,
                                                                        const QString &prefix) {

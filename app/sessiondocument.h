@@ -1,4 +1,4 @@
-// SessionFile: the contents of one session file (".pq"): which audio file, the loop,
+// SessionDocument: the contents of one session file (".pq"): which audio file, the loop,
 // the open tab, the play position, the tools, the chord viewer, the six riffs, the song
 // and the zoom. It only turns these values into the file's XML text and back; every
 // value is kept as the text the file holds, and the main window checks each one when
@@ -13,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-class SessionFile
+class SessionDocument
 {
 public:
     static constexpr int riffCount = 6;
