@@ -62,8 +62,12 @@ bool ExportWriter::createTemporaryFile()
     // folder so that the final rename stays on one file system.
     const QFileInfo target(m_path);
     const QString folder = target.absolutePath();
+    // A long name is shortened, so that the temporary one still fits the file system.
+    QString name = target.fileName();
+    while (QFile::encodeName(name).size() > 120)
+        name.chop(1);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString candidate = folder + "/." + target.fileName() + "."
+        const QString candidate = folder + "/." + name + "."
                                   + QString::number(QRandomGenerator::global()->generate(), 36) + ".part";
         const int fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
