@@ -156,14 +156,3 @@ void BM_UpdatePlayPosClosestZoom(benchmark::State &state)
 BENCHMARK(BM_UpdatePlayPosClosestZoom)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(3000);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

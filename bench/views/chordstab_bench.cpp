@@ -93,14 +93,3 @@ void BM_InitDetectedChords84(benchmark::State &state)
 BENCHMARK(BM_InitDetectedChords84)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

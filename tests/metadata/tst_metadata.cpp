@@ -5,6 +5,7 @@
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
 #include "tests/analysis/clicktrack.h"
+#include "tests/metadata/hostilecache.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,7 +15,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <cmath>
 #include <limits>
@@ -67,43 +67,6 @@ QByteArray cacheText(const QString &audioPath, const QString &beats, const QStri
     return ("fileName: " + audioPath + "\rbeats: " + beats + " \rchordVec1: " + QString("C ").repeated(chords)
             + "\rchordVecDetected1: C \rtempo: " + tempo)
         .toUtf8();
-}
-
-// A zlib stream of `bytes` spaces behind a qCompress size header that claims `claimed`.
-QByteArray spaceBomb(qint64 bytes, quint32 claimed)
-{
-    QByteArray out(4, '\0');
-    out[0] = char(claimed >> 24);
-    out[1] = char(claimed >> 16);
-    out[2] = char(claimed >> 8);
-    out[3] = char(claimed);
-    z_stream z{};
-    deflateInit(&z, 9);
-    const QByteArray chunk(1 << 20, ' ');
-    QByteArray buffer(1 << 16, '\0');
-    for (qint64 done = 0; done < bytes; done += chunk.size()) {
-        const bool last = done + chunk.size() >= bytes;
-        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
-        z.avail_in = uInt(chunk.size());
-        do {
-            z.next_out = reinterpret_cast<Bytef *>(buffer.data());
-            z.avail_out = uInt(buffer.size());
-            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
-            out.append(buffer.constData(), buffer.size() - int(z.avail_out));
-        } while (z.avail_out == 0 || (last && z.avail_in > 0));
-    }
-    deflateEnd(&z);
-    return out;
-}
-
-// The cache file line for data already compressed: enciphered with a checksum, flagged compressed.
-QByteArray compressedCacheLine(const QByteArray &compressed)
-{
-    Cipher raw(analysisCacheKey);
-    raw.setCompressionMode(Cipher::CompressionNever);
-    QByteArray cipher = raw.encrypt(compressed);
-    cipher[1] = char(cipher[1] | 1);
-    return cipher.toBase64();
 }
 
 } // namespace
