@@ -229,14 +229,20 @@ private:
     int firstPlayableStep(const RiffSource *source, int from, const QVector<float> &beats) const;
     bool riffCanPlay(int riff, const QVector<float> &beats) const;
     int nextPlayableSlot(int after, const QVector<float> &beats) const;
+    // The beat of a riff's step (-1 past its last step), whether that step has a window,
+    // and whether the play position still lies in it.
+    bool stillInStep(const RiffSource *source, int step, const QVector<float> &beats, int &beat,
+                     bool &windowValid) const;
     StepResult nextRiffStep(bool withSignals);
     StepResult nextSongStep(bool withSignals);
     void applyStepPitch(float factor, bool withSignals);
     // stop(); unlatchRiffSong false leaves the riff and song play buttons to the press
     // that is stopping playback (its release unlatches them).
     void halt(bool endOfTrack, bool unlatchRiffSong);
-    void beginRiffOrSong(int position);
-    void emitRiffOrSongStarted();
+    // False when there is nothing to start from, or when it stopped the riff (or song)
+    // playing.
+    bool readyToStartSteps(bool song);
+    void startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats);
     qint64 renderFrameCap(const RiffSource *source, const QVector<float> &beats) const;
     void renderBlockInto(QVector<float> &left, QVector<float> &right);
     void finishRender();

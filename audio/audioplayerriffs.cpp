@@ -95,6 +95,16 @@ void AudioPlayer::applyStepPitch(float factor, bool withSignals)
         emit changeBeatPitch(semitones);
 }
 
+bool AudioPlayer::stillInStep(const RiffSource *source, int step, const QVector<float> &beats, int &beat,
+                              bool &windowValid) const
+{
+    beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
+    const StepWindow window = stepWindow(beats, beat);
+    windowValid = window.valid;
+    const int position = playPosition();
+    return window.valid && position >= window.start && position <= window.end;
+}
+
 AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
 {
     StepResult result;
@@ -106,10 +116,9 @@ AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
         return result;
     }
     const int step = m_riffStep.load();
-    const int beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
-    const StepWindow window = stepWindow(beats, beat);
-    const int position = playPosition();
-    if (window.valid && position >= window.start && position <= window.end)
+    int beat = -1;
+    bool windowValid = false;
+    if (stillInStep(source, step, beats, beat, windowValid))
         return result;
 
     int next = firstPlayableStep(source, step + 1, beats);
@@ -121,7 +130,7 @@ AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
     const int nextBeat = source->stepBeat(next);
     applyStepPitch(source->stepPitch(next), withSignals);
     // Consecutive beats play on without a jump.
-    if (!window.valid || nextBeat != beat + 1)
+    if (!windowValid || nextBeat != beat + 1)
         setPlayPosition(stepWindow(beats, nextBeat).start);
     m_riffStep = next;
     if (withSignals) {
@@ -151,10 +160,9 @@ AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
         step = firstPlayableStep(riffSource(m_song->at(slot)), 0, beats);
     } else {
         const RiffSource *source = riffSource(m_song->at(slot));
-        const int beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
-        const StepWindow window = stepWindow(beats, beat);
-        const int position = playPosition();
-        if (window.valid && position >= window.start && position <= window.end)
+        int beat = -1;
+        bool windowValid = false;
+        if (stillInStep(source, step, beats, beat, windowValid))
             return result;
         int next = firstPlayableStep(source, step + 1, beats);
         if (next < 0) {
@@ -165,7 +173,7 @@ AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
             source = riffSource(m_song->at(slot));
             next = firstPlayableStep(source, 0, beats);
         }
-        jump = !window.valid || source->stepBeat(next) != beat + 1;
+        jump = !windowValid || source->stepBeat(next) != beat + 1;
         step = next;
     }
     result.advanced = true;
@@ -192,16 +200,41 @@ AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
 
 // ---- Starting and stopping (GUI thread) -----------------------------------------------------
 
-void AudioPlayer::beginRiffOrSong(int position)
+bool AudioPlayer::readyToStartSteps(bool song)
 {
-    m_stopped = false;
-    clearFlashToggles();
-    m_displayPosition = float(position);
-    startDisplayClock();
+    if (!hasTrack() || !m_metaData || !m_metaData->hasData())
+        return false;
+    // Pressing play again stops what it started.
+    if (!m_stopped.load() && (song ? m_songPlaying.load() : m_riffPlaying.load())) {
+        halt(false, false);
+        return false;
+    }
+    return true;
 }
 
-void AudioPlayer::emitRiffOrSongStarted()
+void AudioPlayer::startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats)
 {
+    const RiffSource *source = riffSource(riff);
+    {
+        QMutexLocker lock(&m_passMutex);
+        m_songStep = slot;
+        m_riffStep = first;
+        m_currentRiff = riff;
+        m_riffPlaying = !song;
+        m_songPlaying = song;
+        m_engine.clearProcessingBuffers();
+        setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
+        applyStepPitch(source->stepPitch(first), true);
+        m_stopped = false;
+        clearFlashToggles();
+        m_displayPosition = float(playPosition());
+        startDisplayClock();
+    }
+    if (song) {
+        emit songRiffChanged(riff);
+        emit setCurrentSongStep(slot);
+    }
+    emit setCurrentBeatStep(first);
     emit playRiffSong(true);
     emit setGreyedButtonsHidden(false);
     emit flashMainPlay(false);
@@ -209,48 +242,32 @@ void AudioPlayer::emitRiffOrSongStarted()
     emit flashSongPlay(false);
     emit enableJamTab(true);
     emit unlatchMainPlay();
+    if (song)
+        emit unlatchRiffPlay();
+    else
+        emit unlatchSongPlay();
+    restartStream();
 }
 
 void AudioPlayer::playRiff()
 {
-    if (!hasTrack() || !m_metaData || !m_metaData->hasData())
+    if (!readyToStartSteps(false))
         return;
-    if (!m_stopped.load() && m_riffPlaying.load()) {
-        halt(false, false);
-        return;
-    }
     const QVector<float> beats = beatList();
-    const RiffSource *source = riffSource(m_currentRiff.load());
-    const int first = firstPlayableStep(source, 0, beats);
+    const int riff = m_currentRiff.load();
+    const int first = firstPlayableStep(riffSource(riff), 0, beats);
     if (first < 0) {
         // A riff without a step has nothing to play.
         emit unlatchRiffPlay();
         return;
     }
-    {
-        QMutexLocker lock(&m_passMutex);
-        m_riffStep = first;
-        m_riffPlaying = true;
-        m_songPlaying = false;
-        m_engine.clearProcessingBuffers();
-        setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
-        applyStepPitch(source->stepPitch(first), true);
-        beginRiffOrSong(playPosition());
-    }
-    emit setCurrentBeatStep(first);
-    emitRiffOrSongStarted();
-    emit unlatchSongPlay();
-    restartStream();
+    startSteps(false, m_songStep.load(), riff, first, beats);
 }
 
 void AudioPlayer::playSong()
 {
-    if (!hasTrack() || !m_metaData || !m_metaData->hasData())
+    if (!readyToStartSteps(true))
         return;
-    if (!m_stopped.load() && m_songPlaying.load()) {
-        halt(false, false);
-        return;
-    }
     const QVector<float> beats = beatList();
     // The song starts at its first filled slot whose riff has a step.
     const int slot = nextPlayableSlot(SongSlots::slotCount - 1, beats);
@@ -259,26 +276,7 @@ void AudioPlayer::playSong()
         return;
     }
     const int riff = m_song->at(slot);
-    const RiffSource *source = riffSource(riff);
-    const int first = firstPlayableStep(source, 0, beats);
-    {
-        QMutexLocker lock(&m_passMutex);
-        m_songStep = slot;
-        m_riffStep = first;
-        m_currentRiff = riff;
-        m_riffPlaying = false;
-        m_songPlaying = true;
-        m_engine.clearProcessingBuffers();
-        setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
-        applyStepPitch(source->stepPitch(first), true);
-        beginRiffOrSong(playPosition());
-    }
-    emit songRiffChanged(riff);
-    emit setCurrentSongStep(slot);
-    emit setCurrentBeatStep(first);
-    emitRiffOrSongStarted();
-    emit unlatchRiffPlay();
-    restartStream();
+    startSteps(true, slot, riff, firstPlayableStep(riffSource(riff), 0, beats), beats);
 }
 
 void AudioPlayer::stopSongPlayback()
