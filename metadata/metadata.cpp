@@ -70,7 +70,6 @@ void MetaData::clear()
     tempo = 0;
     beatStep = 0;
     currentBeat = 0;
-    m_beatShiftSteps = 0;
 }
 
 void MetaData::setFromAnalysis(const TrackAnalysis &result)

@@ -36,8 +36,8 @@ public:
 
     // The riff builder's beat offset: every working beat moves by steps x beatStep frames
     // from where the analysis put it (a beat that would fall before the track start sits
-    // at 0). Kept across a new analysis of the same track, so the beats stay where the
-    // knob says; clear() returns it to 0. Takes the beats lock.
+    // at 0). It belongs to the beat-offset knob, so a new analysis (and clear()) keeps it;
+    // a new track puts the knob, and with it the shift, back to 0. Takes the beats lock.
     void setBeatShiftSteps(int steps);
     int beatShiftSteps() const { return m_beatShiftSteps; }
 
