@@ -24,6 +24,7 @@
 #include "views/playback/wavebg.h"
 
 #include <QCloseEvent>
+#include <QFileOpenEvent>
 #include <QStackedWidget>
 #include <QApplication>
 #include <QCoreApplication>
@@ -366,10 +367,6 @@ void MainWindow::connectRiffPlayback()
     connect(jam, SIGNAL(setActiveRiff(int)), this, SLOT(checkEnableAudioExport()));
 }
 
-void MainWindow::scanMetadataFolder() {}
-
-void MainWindow::delayedLoad() {}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (isVisible()) {
@@ -383,6 +380,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The desktop asks to open a file (sent to the application, which we watch too).
+    if (event->type() == QEvent::FileOpen) {
+        const QString file = static_cast<QFileOpenEvent *>(event)->file();
+        if (!file.isEmpty())
+            openPathLater(file, true);
+        return false;
+    }
     // While a dialog or a menu (or a popup such as the open dialog's completion list) is
     // open, a key bound to one of our commands belongs to it: claiming the shortcut
     // override sends the key to the focused widget instead of to the command.

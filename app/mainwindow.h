@@ -18,6 +18,7 @@ class PitchSyncWidget;
 class PreferencesMenu;
 class QAction;
 class QActionGroup;
+class QMimeData;
 class QMenu;
 class QShortcut;
 class QTimer;
@@ -92,6 +93,26 @@ public:
     // Puts a path first in the menu (moving it when already listed) and enables it.
     void addRecentFile(const QString &path);
     static constexpr int maximumRecentFiles = 8;
+
+    // ---- Other ways in: command line, file-open events, drag and drop --------------
+    // Every way in tells a name's kind by its extension after the last ".", compared in
+    // lower case; the name itself is opened as it stands.
+    enum FileKind { AudioFile, SessionFile, UnsupportedFile };
+    static FileKind fileKind(const QString &path);
+    // The name on a command line (program name first): the arguments joined with single
+    // spaces up to the first whose file name holds a ".", so a path split at its spaces
+    // is whole again. Empty when no argument follows the program name.
+    static QString commandLineName(const QStringList &arguments);
+    // The program's arguments, opened by delayedLoad once the window has settled.
+    void setCommandLine(const QStringList &arguments) { m_commandLine = arguments; }
+    // Opens a name as audio or as a session. An unsupported name is told to the user
+    // when tellUnsupported, else ignored. False when nothing was opened.
+    bool openPath(const QString &path, bool tellUnsupported);
+    // The local files a drag carries, in order (other URLs are left out).
+    static QStringList draggedFiles(const QMimeData *mime);
+    // Enciphers the old plain analysis-cache files of dataFolder + "/metadata" in place;
+    // returns how many were converted. Run once at start.
+    static int convertPlainCacheFiles(const QString &dataFolder);
 
     // ---- Questions and warnings to the user ----------------------------------------
     // Every message box of the window goes through showMessageBox and every "open
@@ -171,6 +192,10 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void delayedLoad();
@@ -192,6 +217,10 @@ private:
     void openWebPage(const QUrl &url);
     void readSettings();
     void scanMetadataFolder();
+    // Opens a session file by name (the session loader takes the name from PathsManager).
+    void loadSessionPath(const QString &path);
+    // Opens a name later, from the event loop: drops and file-open events end first.
+    void openPathLater(const QString &path, bool tellUnsupported);
     void freeSampleBuffers();
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
@@ -229,6 +258,7 @@ private:
     QStringList m_tags;
     int m_channelCount = 0;
     QMenu *m_recentFilesMenu = nullptr;
+    QStringList m_commandLine;
     MessageBoxHook m_messageBoxHook;
     FileDialogHook m_fileDialogHook;
 

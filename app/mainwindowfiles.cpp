@@ -1,5 +1,6 @@
-// MainWindow: opening audio files (dialog, CD tracks), decoding them into the track's
-// sample arrays, the recent-files menu, and the window's questions to the user.
+// MainWindow: opening audio files (dialog, CD tracks, command line, drag and drop, file-open
+// events), decoding them into the track's sample arrays, the recent-files menu, the one-time
+// conversion of old plain analysis-cache files, and the window's questions to the user.
 #include "app/mainwindow.h"
 
 #include "app/datafolder.h"
@@ -18,6 +19,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
@@ -50,15 +55,6 @@ QString fileNameOf(const QString &path)
 bool isCdTrackPath(const QString &path)
 {
     return path.endsWith(".cda", Qt::CaseInsensitive) || path.contains("/cdda:");
-}
-
-// The path with every occurrence of its extension (from the last ".") in lower case.
-QString lowerCasedExtension(const QString &path)
-{
-    const int dot = path.lastIndexOf('.');
-    const QString extension = dot >= 0 ? path.mid(dot) : path;
-    QString result = path;
-    return result.replace(extension, extension.toLower());
 }
 
 // Reports a failed audio-layer call on standard output. Unlike showBassError it frees
@@ -518,25 +514,8 @@ void MainWindow::setRecentFiles(const QStringList &paths)
 
 void MainWindow::loadRecent(QAction *recent)
 {
-    if (!recent)
-        return;
-    const QString name = recent->data().toString();
-    if (name.isEmpty())
-        return;
-    // The extension is compared in lower case; the name is opened as it stands.
-    const QString tested = lowerCasedExtension(name);
-    static const char *const audio[] = {".mp3", ".flac", ".ogg", ".wma", ".aac", ".aiff",
-                                        ".aif", ".m4a", ".mp4", ".wav", ".cda"};
-    for (const char *extension : audio) {
-        if (tested.contains(QLatin1String(extension))) {
-            open(name, false);
-            return;
-        }
-    }
-    if (tested.contains(".pq") && !tested.contains(".pqm")) {
-        m_pathsManager->setSessionFile(name);
-        loadSession();
-    }
+    if (recent)
+        openPath(recent->data().toString(), false);
 }
 
 void MainWindow::addRecentFile(const QString &path)
@@ -552,6 +531,162 @@ void MainWindow::addRecentFile(const QString &path)
 void MainWindow::clearRecent()
 {
     setRecentFiles(QStringList());
+}
+
+// ---- Other ways in -------------------------------------------------------------------------
+
+MainWindow::FileKind MainWindow::fileKind(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf('.');
+    if (dot < 0)
+        return UnsupportedFile;
+    const QString extension = name.mid(dot + 1).toLower();
+    static const QStringList audio = {"wav", "ogg", "mp3", "flac", "wma", "m4a", "mp4", "aac", "aiff", "aif", "cda"};
+    if (audio.contains(extension))
+        return AudioFile;
+    if (extension == QLatin1String("pq"))
+        return SessionFile;
+    return UnsupportedFile;
+}
+
+QString MainWindow::commandLineName(const QStringList &arguments)
+{
+    QString name;
+    for (int i = 1; i < arguments.size(); ++i) {
+        name += arguments.at(i);
+        // A dot in a folder's name ("v1.2/My" "Song.mp3") does not end the name.
+        if (QFileInfo(arguments.at(i)).fileName().contains('.'))
+            break;
+        if (i + 1 < arguments.size())
+            name += ' ';
+    }
+    return name;
+}
+
+bool MainWindow::openPath(const QString &path, bool tellUnsupported)
+{
+    if (path.isEmpty())
+        return false;
+    switch (fileKind(path)) {
+    case AudioFile:
+        return open(path, false) == 0;
+    case SessionFile:
+        loadSessionPath(path);
+        return true;
+    case UnsupportedFile:
+        break;
+    }
+    if (tellUnsupported)
+        showMessageBox(QMessageBox::Information, tr("Cannot load file"),
+                       tr("Selected file is not supported.<br />Please choose a file with one of the following "
+                          "extensions:<br />.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq"));
+    return false;
+}
+
+void MainWindow::openPathLater(const QString &path, bool tellUnsupported)
+{
+    QTimer::singleShot(0, this, [this, path, tellUnsupported]() { openPath(path, tellUnsupported); });
+}
+
+void MainWindow::loadSessionPath(const QString &path)
+{
+    m_pathsManager->setSessionFile(path);
+    loadSession();
+}
+
+void MainWindow::delayedLoad()
+{
+    const QString name = commandLineName(m_commandLine);
+    if (!name.isEmpty())
+        openPath(QFileInfo(name).absoluteFilePath(), true);
+}
+
+QStringList MainWindow::draggedFiles(const QMimeData *mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+namespace {
+// A drag is welcome when one of its files can be opened.
+void answerDrag(QDragMoveEvent *event)
+{
+    for (const QString &file : MainWindow::draggedFiles(event->mimeData())) {
+        if (MainWindow::fileKind(file) != MainWindow::UnsupportedFile) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+    event->ignore();
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    answerDrag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    answerDrag(event);
+}
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    event->accept();
+    unsetCursor();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    // One track is loaded at a time (and a second open would wait for the analysis):
+    // the first file of the drop that can be opened is.
+    for (const QString &file : draggedFiles(event->mimeData())) {
+        if (fileKind(file) != UnsupportedFile) {
+            event->acceptProposedAction();
+            openPathLater(file, false);
+            break;
+        }
+    }
+    unsetCursor();
+}
+
+void MainWindow::scanMetadataFolder()
+{
+    convertPlainCacheFiles(dataFolderPath);
+}
+
+int MainWindow::convertPlainCacheFiles(const QString &dataFolder)
+{
+    int converted = 0;
+    const QFileInfoList entries = QDir(dataFolder + "/metadata").entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        // The same limits as reading a cache: a regular file of a sane size.
+        if (!entry.fileName().endsWith(".pqm") || !entry.isFile() || entry.isSymLink()
+            || entry.size() > maximumCacheFileBytes)
+            continue;
+        QFile file(entry.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        // An enciphered file is base64 text and never starts like a plain one.
+        if (!file.peek(10).startsWith("fileName: "))
+            continue;
+        const QByteArray plain = file.read(maximumCacheFileBytes + 1).trimmed();
+        file.close();
+        AnalysisCacheContents contents;
+        if (!parseAnalysisCacheText(QString::fromUtf8(plain), contents))
+            continue;
+        if (writeAnalysisCache(entry.filePath(), plain))
+            ++converted;
+    }
+    return converted;
 }
 
 // ---- Questions and warnings ------------------------------------------------------------------

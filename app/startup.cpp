@@ -83,6 +83,7 @@ int runApplication(int argc, char **argv)
     }
 
     MainWindow window;
+    window.setCommandLine(QCoreApplication::arguments());
     splash.finish(&window);
     const int result = app.exec();
     delete translator;

@@ -615,7 +615,7 @@ Handle createSourceStream(int sampleRate, int channels)
     return addStream(s, std::move(st));
 }
 
-static bool attachEncoder(Handle source, bool pipe, const std::string &target)
+bool startWavEncoder(Handle source, const std::string &utf8Path)
 {
     LayerState &s = layer();
     std::lock_guard<std::mutex> lock(s.mutex);
@@ -626,19 +626,8 @@ static bool attachEncoder(Handle source, bool pipe, const std::string &target)
         st->encoder->finish();
         st->encoder.reset();
     }
-    st->encoder = pipe ? WavEncoder::toCommand(target, st->rate, st->channels)
-                       : WavEncoder::toFile(target, st->rate, st->channels);
+    st->encoder = WavEncoder::toFile(utf8Path, st->rate, st->channels);
     return st->encoder ? succeed() : fail(ErrorFileOpen);
-}
-
-bool startWavEncoder(Handle source, const std::string &utf8Path)
-{
-    return attachEncoder(source, false, utf8Path);
-}
-
-bool startPipeEncoder(Handle source, const std::string &commandLine)
-{
-    return attachEncoder(source, true, commandLine);
 }
 
 bool encodeFloats(Handle source, const float *samples, int bytes)

@@ -7,8 +7,8 @@
 //    plays, pauses, stops and frees it; lists devices and selects one by number.
 //  - MainWindow, opening a file: opens a decoding stream by path and reads it to the end
 //    in chunks of float samples; loads the (no-op) plug-ins at start-up.
-//  - MainWindow, export: a silent source stream carrying the track's format, with an
-//    encoder that writes a 16-bit WAV file or feeds an encoder program.
+//  - The WAV export (ExportWriter): a silent source stream carrying the track's format,
+//    with an encoder that writes a 16-bit WAV file.
 //  - The preferences' device page: the device list and the current device.
 //
 // Every function is safe to call from any thread: the handle table and the device state
@@ -143,14 +143,12 @@ bool stop(Handle push);
 
 // ---- Silent source and encoder (export) --------------------------------------------------
 // A stream that holds a format (rate, channels) and produces nothing by itself; the export
-// writes float samples into its encoder. Freeing the stream finishes the encoder.
+// writes float samples into its encoder. Freeing the stream finishes the encoder and
+// reports (false, ErrorFileOpen) a file that could not be completed.
 Handle createSourceStream(int sampleRate, int channels = 2);
 // Attaches an encoder that writes a 16-bit PCM WAV file (UTF-8 path); the header's sizes
 // are completed when the stream is freed. False (ErrorFileOpen) when the file cannot be made.
 bool startWavEncoder(Handle source, const std::string &utf8Path);
-// Attaches an encoder that starts a command line (run by the shell) and feeds it the
-// audio as 16-bit WAV data on its standard input. False (ErrorFileOpen) when it cannot start.
-bool startPipeEncoder(Handle source, const std::string &commandLine);
 // Converts interleaved float samples (bytes of them) to 16 bits, saturated, and passes
 // them to the source's encoder. False without an encoder or after a write error.
 bool encodeFloats(Handle source, const float *samples, int bytes);

@@ -233,6 +233,10 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>无法读取已保存的设置，因此使用默认设置。&lt;br /&gt;旧的设置文件已保留为:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>不支持所选文件。&lt;br /&gt;请选择具有以下扩展名之一的文件：&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

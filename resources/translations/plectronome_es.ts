@@ -233,6 +233,10 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>No se pudieron leer los ajustes guardados, así que se usan los valores predeterminados.&lt;br /&gt;El archivo de ajustes anterior se guardó como:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>El archivo seleccionado no es compatible.&lt;br /&gt;Elija un archivo con una de las siguientes extensiones:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -233,6 +233,10 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Les réglages enregistrés n&apos;ont pas pu être lus, les valeurs par défaut sont donc utilisées.&lt;br /&gt;L&apos;ancien fichier de réglages a été conservé sous :&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>Le fichier choisi n'est pas pris en charge.&lt;br /&gt;Veuillez choisir un fichier avec l'une des extensions suivantes :&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

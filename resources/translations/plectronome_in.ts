@@ -233,6 +233,10 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>सहेजी गई सेटिंग पढ़ी नहीं जा सकीं, इसलिए डिफ़ॉल्ट मान उपयोग किए जा रहे हैं।&lt;br /&gt;पुरानी सेटिंग फ़ाइल इस नाम से रखी गई है:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>चुनी गई फ़ाइल समर्थित नहीं है।&lt;br /&gt;कृपया इनमें से किसी एक्सटेंशन वाली फ़ाइल चुनें:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -233,6 +233,10 @@
         <source>The stored settings could not be read, so the defaults are used.&lt;br /&gt;The old settings file was kept as:&lt;br /&gt;%1</source>
         <translation>Impossibile leggere le impostazioni salvate, quindi vengono usati i valori predefiniti.&lt;br /&gt;Il vecchio file delle impostazioni è stato conservato come:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
+        <translation>Il file selezionato non è supportato.&lt;br /&gt;Scegliere un file con una delle seguenti estensioni:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -390,35 +390,3 @@ void TestOutput::wavFileEncoder()
     QCOMPARE(decoded[3], -1.0f);
     freeStream(back);
 }
-
-void TestOutput::pipeEncoder()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("piped.wav"));
-    const Handle source = createSourceStream(44100, 2);
-    QVERIFY(source);
-    QVERIFY(startPipeEncoder(source, "cat > '" + path.toStdString() + "'"));
-    const std::vector<float> block = toneBlock(1024, 0);
-    QVERIFY(encodeFloats(source, block.data(), kBlockBytes));
-    QVERIFY(freeStream(source)); // waits for the program to finish
-
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.size(), qint64(44 + 1024 * 4));
-    const Handle back = openFile(path.toStdString());
-    QVERIFY2(back, errorText(lastError()));
-    std::vector<float> decoded(2048);
-    QCOMPARE(readFloats(back, decoded.data(), kBlockBytes), kBlockBytes);
-    QCOMPARE(decoded[0], std::trunc(block[0] * 32768.0f) / 32768.0f);
-    freeStream(back);
-
-    // A program that stops reading ends the export with an error, not the process.
-    const Handle quitter = createSourceStream(44100, 2);
-    QVERIFY(startPipeEncoder(quitter, "true"));
-    waitMs(100);
-    bool failed = false;
-    for (int i = 0; i < 200 && !failed; ++i)
-        failed = !encodeFloats(quitter, block.data(), kBlockBytes);
-    QVERIFY(failed);
-    QVERIFY(!freeStream(quitter));
-}

@@ -19,5 +19,4 @@ private slots:
     void fallsBackToDummyDriver();
     void freeWhileAnotherThreadPushes();
     void wavFileEncoder();
-    void pipeEncoder();
 };

@@ -1,0 +1,79 @@
+// ExportWriter: writes exported stereo audio to a file, as 16-bit WAV through the audio
+// layer's encoder, or as MP3 through the "lame" program found on the PATH, fed WAV data
+// on its standard input while the caller renders the next blocks. The file is written
+// under a temporary name in the target folder and renamed to its own name only when it
+// is complete, so a failed export leaves neither a partial file nor a damaged old one.
+// Used by MainWindow's export slots; one writer per export.
+#pragma once
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+#include "audio/layer/audiolayer.h"
+
+class ExportWriter
+{
+public:
+    enum Format { Wav, Mp3 };
+    enum Error {
+        NoError,
+        CannotCreate,   // the temporary file cannot be made in the target folder
+        EncoderMissing, // no "lame" on the PATH, or it did not start
+        EncoderFailed,  // lame stopped early or ended with an error
+        WriteFailed,    // writing the WAV file failed (a full disk, say)
+        RenameFailed    // the finished file could not take its name
+    };
+
+    ExportWriter(const QString &path, Format format, int sampleRate);
+    // Discards the output unless finish() succeeded; ends the encoder program.
+    ~ExportWriter();
+    ExportWriter(const ExportWriter &) = delete;
+    ExportWriter &operator=(const ExportWriter &) = delete;
+
+    // Creates the temporary file and starts the encoder. False with error() set.
+    bool start();
+    // Appends frames of the two channels (right may equal left). False after an error.
+    bool write(const float *left, const float *right, int frames);
+    // Completes the file and gives it its name. False with error() set; nothing is left.
+    bool finish();
+    // Stops and removes what was written.
+    void discard();
+
+    Error error() const { return m_error; }
+    // What the system or the encoder said about the error (may be empty).
+    QString errorDetail() const { return m_detail; }
+    QString path() const { return m_path; }
+
+    // The encoder program: "lame" on the PATH, empty when there is none.
+    static QString encoderProgram();
+    // lame's arguments: WAV data from standard input, 320 kbit/s, into output.
+    static QStringList encoderArguments(const QString &output);
+
+    // Bytes queued for the encoder beyond which write() waits for it, and down to which.
+    static constexpr qint64 queueHighBytes = 1 << 20;
+    static constexpr qint64 queueLowBytes = 256 * 1024;
+
+private:
+    bool fail(Error error, const QString &detail);
+    bool createTemporaryFile();
+    bool drainEncoder(qint64 limit);
+    QString encoderMessage();
+    void removeTemporary();
+
+    QString m_path;
+    Format m_format;
+    int m_rate;
+    QString m_temporary;
+    Error m_error = NoError;
+    QString m_detail;
+    bool m_closed = false;    // finished or discarded: nothing more is written
+    bool m_committed = false; // the file has its name
+    audiolayer::Handle m_source = 0;
+    std::unique_ptr<QProcess> m_process;
+    std::vector<float> m_interleaved;
+    QByteArray m_pcm;
+};

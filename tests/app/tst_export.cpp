@@ -1,0 +1,267 @@
+// Audio export: the writer's WAV files, the MP3 encoder program it starts (a recording
+// stand-in and the real lame), and what a failed export leaves behind.
+#include "audio/exportwriter.h"
+#include "audio/layer/audiolayer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeScript(const QString &path, const QByteArray &body)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write("#!/bin/sh\n" + body) < 0)
+        return false;
+    f.close();
+    return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+}
+
+// A stereo tone: left a sine, right its negative half.
+struct Tone {
+    std::vector<float> left, right;
+    explicit Tone(int frames, int rate = 44100) : left(size_t(frames)), right(size_t(frames))
+    {
+        for (int i = 0; i < frames; ++i) {
+            left[size_t(i)] = 0.5f * float(std::sin(2.0 * M_PI * 440.0 * i / rate));
+            right[size_t(i)] = -0.5f * left[size_t(i)];
+        }
+    }
+};
+
+// Writes frames in blocks of 1024, as the export does.
+bool writeBlocks(ExportWriter &writer, const Tone &tone)
+{
+    const int frames = int(tone.left.size());
+    for (int at = 0; at < frames; at += 1024) {
+        if (!writer.write(tone.left.data() + at, tone.right.data() + at, std::min(1024, frames - at)))
+            return false;
+    }
+    return true;
+}
+
+// Everything in a folder but the names given.
+QStringList leftovers(const QString &folder, const QStringList &expected)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : expected)
+        names.removeAll(name);
+    return names;
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QByteArray m_path;
+
+    // A folder on the PATH holding a stand-in "lame" with the given script body.
+    QString fakeLame(const QByteArray &body)
+    {
+        const QString bin = m_dir.filePath("bin");
+        QDir().mkpath(bin);
+        if (!writeScript(bin + "/lame", body))
+            return QString();
+        qputenv("PATH", QFile::encodeName(bin) + ":" + m_path);
+        return bin;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = qgetenv("PATH");
+    }
+
+    void cleanup() { qputenv("PATH", m_path); }
+
+    void wavFiles()
+    {
+        const QString folder = m_dir.filePath("wav");
+        QVERIFY(QDir().mkpath(folder));
+        for (int frames : {0, 1, 1024, 3000}) {
+            Tone tone(frames, 48000);
+            if (frames > 2) {
+                tone.left[0] = NAN;
+                tone.left[1] = 1.0f;
+                tone.right[1] = -1.5f;
+            }
+            const QString path = folder + QString("/take %1.wav").arg(frames);
+            ExportWriter writer(path, ExportWriter::Wav, 48000);
+            QVERIFY(writer.start());
+            QVERIFY(!QFile::exists(path)); // only complete files take their name
+            QVERIFY(writeBlocks(writer, tone));
+            QVERIFY(writer.finish());
+
+            const QByteArray b = readAll(path);
+            QCOMPARE(b.size(), 44 + 4 * frames);
+            QCOMPARE(b.left(4), QByteArray("RIFF"));
+            QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 4), quint32(36 + 4 * frames));
+            QCOMPARE(b.mid(8, 8), QByteArray("WAVEfmt "));
+            QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 16), 16u);
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 20), quint16(1));
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 22), quint16(2));
+            QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 24), 48000u);
+            QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 28), 48000u * 4);
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 32), quint16(4));
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 34), quint16(16));
+            QCOMPARE(b.mid(36, 4), QByteArray("data"));
+            QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 40), quint32(4 * frames));
+            if (frames > 2) {
+                QCOMPARE(qFromLittleEndian<qint16>(b.constData() + 44), qint16(0));     // NaN
+                QCOMPARE(qFromLittleEndian<qint16>(b.constData() + 48), qint16(32767)); // saturated
+                QCOMPARE(qFromLittleEndian<qint16>(b.constData() + 50), qint16(-32768));
+                const int last = frames - 1;
+                QCOMPARE(qFromLittleEndian<qint16>(b.constData() + 44 + 4 * last + 2),
+                         qint16(std::trunc(tone.right.back() * 32768.0f)));
+            }
+        }
+        QVERIFY(leftovers(folder, {"take 0.wav", "take 1.wav", "take 1024.wav", "take 3000.wav"}).isEmpty());
+    }
+
+    void encoderGetsArgumentsAndSamples()
+    {
+        const QString log = m_dir.filePath("log");
+        QVERIFY(QDir().mkpath(log));
+        QVERIFY(!fakeLame("printf '%s\\n' \"$@\" > '" + QFile::encodeName(log) + "/args'\n"
+                          "cat > '" + QFile::encodeName(log) + "/stdin'\n"
+                          "for last in \"$@\"; do :; done\n"
+                          "printf 'ID3' > \"$last\"\n")
+                     .isEmpty());
+        const QString folder = m_dir.filePath(QString::fromUtf8("\xd0\x9f\xd0\xb5\xd1\x81\xd0\xbd\xd0\xb8"));
+        QVERIFY(QDir().mkpath(folder));
+        // A quote, a double quote, a dollar and non-Latin letters: all reach lame as they are.
+        const QString path = folder + QString::fromUtf8("/it's \"Sommerl\xc3\xa4nd\" $HOME \xe6\x9b\xb2.mp3");
+        QFile::remove(path);
+        const Tone tone(5000);
+        ExportWriter writer(path, ExportWriter::Mp3, 44100);
+        QVERIFY(writer.start());
+        QVERIFY(writeBlocks(writer, tone));
+        QVERIFY2(writer.finish(), qPrintable(writer.errorDetail()));
+
+        QCOMPARE(readAll(path), QByteArray("ID3"));
+        QVERIFY(leftovers(folder, {QFileInfo(path).fileName()}).isEmpty());
+        const QList<QByteArray> args = readAll(log + "/args").split('\n');
+        QCOMPARE(args.size(), 6);
+        QCOMPARE(args.mid(0, 4), (QList<QByteArray>{"--silent", "-b", "320", "-"}));
+        // lame wrote a hidden temporary file beside the target, which then took its name.
+        const QByteArray written = args[4];
+        QVERIFY2(written.startsWith(QFile::encodeName(path).replace("/it's", "/.it's")), written.constData());
+        QVERIFY(written.endsWith(".part"));
+
+        const QByteArray in = readAll(log + "/stdin");
+        QCOMPARE(in.size(), 44 + 4 * 5000);
+        QCOMPARE(in.left(4), QByteArray("RIFF"));
+        QCOMPARE(qFromLittleEndian<quint32>(in.constData() + 40), 0xFFFFFFFFu); // length unknown
+        QCOMPARE(qFromLittleEndian<quint32>(in.constData() + 24), 44100u);
+        for (int i : {0, 1, 777, 4999}) {
+            QCOMPARE(qFromLittleEndian<qint16>(in.constData() + 44 + 4 * i), qint16(std::trunc(tone.left[size_t(i)] * 32768.0f)));
+            QCOMPARE(qFromLittleEndian<qint16>(in.constData() + 46 + 4 * i),
+                     qint16(std::trunc(tone.right[size_t(i)] * 32768.0f)));
+        }
+    }
+
+    void failuresLeaveNothing()
+    {
+        const QString folder = m_dir.filePath("fail");
+        QVERIFY(QDir().mkpath(folder));
+        const QString kept = folder + "/kept.mp3";
+        {
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old take");
+        }
+        const Tone tone(300000);
+
+        // No encoder on the PATH.
+        qputenv("PATH", QFile::encodeName(m_dir.filePath("empty")));
+        QVERIFY(ExportWriter::encoderProgram().isEmpty());
+        ExportWriter missing(kept, ExportWriter::Mp3, 44100);
+        QVERIFY(!missing.start());
+        QCOMPARE(missing.error(), ExportWriter::EncoderMissing);
+
+        // An encoder that stops reading and fails: the error and its words come back, the
+        // old file stays as it was.
+        fakeLame("echo 'lame: cannot encode here' >&2\nexit 3\n");
+        {
+            ExportWriter failing(kept, ExportWriter::Mp3, 44100);
+            QVERIFY(failing.start());
+            const bool written = writeBlocks(failing, tone);
+            QVERIFY(!(written && failing.finish()));
+            QCOMPARE(failing.error(), ExportWriter::EncoderFailed);
+            QVERIFY2(failing.errorDetail().contains("cannot encode here"), qPrintable(failing.errorDetail()));
+        }
+        QCOMPARE(readAll(kept), QByteArray("old take"));
+
+        // A folder that does not exist, and a name taken by a folder.
+        ExportWriter nowhere(folder + "/no/such/take.wav", ExportWriter::Wav, 44100);
+        QVERIFY(!nowhere.start());
+        QCOMPARE(nowhere.error(), ExportWriter::CannotCreate);
+        QVERIFY(QDir(folder).mkdir("taken.wav"));
+        ExportWriter taken(folder + "/taken.wav", ExportWriter::Wav, 44100);
+        QVERIFY(taken.start());
+        QVERIFY(writeBlocks(taken, tone));
+        QVERIFY(!taken.finish());
+        QCOMPARE(taken.error(), ExportWriter::RenameFailed);
+        QVERIFY(!taken.errorDetail().isEmpty());
+
+        // An export given up half-way.
+        {
+            ExportWriter dropped(folder + "/dropped.wav", ExportWriter::Wav, 44100);
+            QVERIFY(dropped.start());
+            QVERIFY(writeBlocks(dropped, tone));
+        }
+        QVERIFY(leftovers(folder, {"kept.mp3"}).isEmpty());
+    }
+
+    void realEncoderDecodesBack()
+    {
+        if (ExportWriter::encoderProgram().isEmpty())
+            QSKIP("lame is not installed (scripts/deps.sh installs it)");
+        const QString path = m_dir.filePath(QString::fromUtf8("real \xc3\xa9t\xc3\xa9.mp3"));
+        const Tone tone(3 * 44100);
+        ExportWriter writer(path, ExportWriter::Mp3, 44100);
+        QVERIFY(writer.start());
+        QVERIFY(writeBlocks(writer, tone));
+        QVERIFY2(writer.finish(), qPrintable(writer.errorDetail()));
+
+        const audiolayer::Handle back = audiolayer::openFile(path.toUtf8().toStdString());
+        QVERIFY2(back, audiolayer::errorText(audiolayer::lastError()));
+        audiolayer::StreamInfo info;
+        QVERIFY(audiolayer::streamInfo(back, &info));
+        QCOMPARE(info.sampleRate, 44100);
+        QCOMPARE(info.channels, 2);
+        std::vector<float> buffer(8192);
+        qint64 frames = 0;
+        double energy = 0;
+        int bytes;
+        while ((bytes = audiolayer::readFloats(back, buffer.data(), int(buffer.size() * sizeof(float)))) > 0) {
+            for (int i = 0; i < bytes / 4; i += 2)
+                energy += double(buffer[size_t(i)]) * buffer[size_t(i)];
+            frames += bytes / 8;
+        }
+        audiolayer::freeStream(back);
+        // The encoder's padding is trimmed or at most two frames of 1152.
+        QVERIFY2(std::abs(frames - 3 * 44100) <= 2304, qPrintable(QString::number(frames)));
+        // A sine of amplitude 0.5 on the left: mean square 0.125.
+        QVERIFY2(std::abs(energy / frames - 0.125) < 0.01, qPrintable(QString::number(energy / frames)));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
