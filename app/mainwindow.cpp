@@ -314,6 +314,8 @@ void MainWindow::connectRiffBuilder()
     connect(player, SIGNAL(songRiffChanged(int)), jam->loopLengthStack(), SLOT(setCurrentIndex(int)));
     connect(player, SIGNAL(setCurrentSongStep(int)), jam->songStep(), SLOT(setStep(int)));
     connect(player, SIGNAL(changeBeatPitch(float)), jam, SLOT(setBeatPitchLabel(float)));
+    // While a riff or a song plays, the waveform follows the riff strips.
+    connect(player, SIGNAL(playRiffSong(bool)), plotter, SLOT(riffSongPlayback(bool)));
     connect(player, SIGNAL(unlatchRiffPlay()), jam->riffPlayButton(), SLOT(unlatch()));
     connect(player, SIGNAL(unlatchSongPlay()), jam->songPlayButton(), SLOT(unlatch()));
     connect(jam->songStep(), SIGNAL(setLoopLength(int)), player, SLOT(setSongLength(int)));

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "app/sessiondocument.h"
+
 class AudioPlayer;
 class MetaDataThread;
 class PathsManager;
@@ -128,6 +130,27 @@ public:
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     QString askOpenFileName(const QString &title, const QString &folder, const QString &filter);
+    // Every "save file" dialog goes through askSaveFileName: a title, the folder or
+    // proposed path it starts at, and its filters (one per entry, the first chosen at
+    // start); it answers the path (empty when cancelled) and the filter the user chose.
+    struct SaveFileChoice {
+        QString path;
+        QString filter;
+    };
+    using SaveDialogHook =
+        std::function<SaveFileChoice(const QString &title, const QString &folder, const QStringList &filters)>;
+    void setSaveDialogHook(SaveDialogHook hook) { m_saveDialogHook = std::move(hook); }
+    SaveFileChoice askSaveFileName(const QString &title, const QString &folder, const QStringList &filters);
+
+    // ---- Session files (mainwindowsession.cpp) -------------------------------------
+    // The state the views and the player hold now, as a session file keeps it.
+    SessionDocument currentSession() const;
+    // Writes the current state to a session file, replacing it only once the whole text
+    // is written. False (and the reason told to the user) when it could not be written.
+    bool writeSessionFile(const QString &path);
+    // The name "Save Session As..." proposes: the sessions folder and the audio file's
+    // name without its folder and its audio extensions.
+    static QString proposedSessionPath(const QString &sessionsFolder, const QString &audioPath);
 
 public slots:
     int open();
@@ -171,11 +194,16 @@ public slots:
     void about();
     void showUpdateMessageBox(int type, bool startupCheck);
 
-    // Stand-ins until the sessions and export code lands; they
-    // sit together at the end of mainwindowactions.cpp.
+    // Session files (mainwindowsession.cpp). "Save Session As..." asks for a name and
+    // saves; "Save Session" writes the current session file; loadSession(true) loads the
+    // path set with PathsManager::setSessionFile (the other ways in), loadSession() asks
+    // for a file. The session path changes only when a load or a save succeeds.
     void saveSessionFileAs();
     void saveSessionFile();
     void loadSession();
+    void loadSession(bool loadRecentSession);
+
+    // Stand-ins until the export code lands; at the end of mainwindowactions.cpp.
     void exportSelection();
     void exportAudioMP3();
     void exportSongWav();
@@ -224,6 +252,12 @@ private:
     void freeSampleBuffers();
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
+    // Session load: reads and checks the file, opens its audio, then restores the views.
+    bool loadSessionFile(const QString &path);
+    void applySession(const SessionDocument &session);
+    void restoreRiffs(const SessionDocument &session);
+    // The session file the user last loaded or saved successfully.
+    QString m_confirmedSessionFile;
 
     QString m_title;
 
@@ -261,6 +295,7 @@ private:
     QStringList m_commandLine;
     MessageBoxHook m_messageBoxHook;
     FileDialogHook m_fileDialogHook;
+    SaveDialogHook m_saveDialogHook;
 
     // Decoded audio of the loaded track.
     float *m_leftSamples = nullptr;

@@ -352,14 +352,8 @@ void MainWindow::showBassError(const char *message)
         audiolayer::freeDevice();
 }
 
-// ---- Stand-ins: the session and export slots ----------------------------------------
+// ---- Stand-ins: the export slots ---------------------------------------------------------
 // Empty until their own code lands; the actions and commands above already reach them.
-
-void MainWindow::saveSessionFileAs() {}
-
-void MainWindow::saveSessionFile() {}
-
-void MainWindow::loadSession() {}
 
 void MainWindow::exportSelection() {}
 

@@ -592,7 +592,7 @@ void MainWindow::openPathLater(const QString &path, bool tellUnsupported)
 void MainWindow::loadSessionPath(const QString &path)
 {
     m_pathsManager->setSessionFile(path);
-    loadSession();
+    loadSession(true);
 }
 
 void MainWindow::delayedLoad()

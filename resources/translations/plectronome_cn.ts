@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>不支持所选文件。&lt;br /&gt;请选择具有以下扩展名之一的文件：&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>无法保存会话</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>无法将会话保存到&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>分析仍在进行中！&lt;br /&gt;请等待处理完成&lt;br /&gt;后再创建新的会话文件。</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>会话另存为...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome 会话 (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>分析仍在进行中！&lt;br /&gt;请等待处理完成&lt;br /&gt;后再载入新的会话。</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>载入会话文件</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Die gewählte Datei wird nicht unterstützt.&lt;br /&gt;Bitte wählen Sie eine Datei mit einer der folgenden Endungen:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sitzung kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Die Sitzung konnte nicht gespeichert werden unter&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Sitzungsdatei anlegen.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Sitzung speichern unter...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-Sitzung (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie eine neue Sitzung laden.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Sitzungsdatei laden</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

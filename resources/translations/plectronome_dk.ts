@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Den valgte fil understøttes ikke.&lt;br /&gt;Vælg en fil med en af følgende filtyper:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Sessionen kan ikke gemmes</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Sessionen kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du opretter en ny sessionsfil.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Gem session som...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-session (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du indlæser en ny session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Indlæs sessionsfil</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>El archivo seleccionado no es compatible.&lt;br /&gt;Elija un archivo con una de las siguientes extensiones:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>No se puede guardar la sesión</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>No se pudo guardar la sesión en&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el procesamiento&lt;br /&gt;antes de crear un archivo de sesión nuevo.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Guardar sesión como...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Sesión de Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el procesamiento&lt;br /&gt;antes de cargar una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Cargar archivo de sesión</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

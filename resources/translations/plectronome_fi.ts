@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Valittua tiedostoa ei tueta.&lt;br /&gt;Valitse tiedosto, jolla on jokin seuraavista päätteistä:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Istuntoa ei voi tallentaa</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Istuntoa ei voitu tallentaa kohteeseen&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analyysi on yhä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin luot uuden istuntotiedoston.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Tallenna istunto nimellä...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-istunto (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analyysi on yhä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin lataat uuden istunnon.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Lataa istuntotiedosto</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -235,7 +235,35 @@
     </message>
     <message>
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
-        <translation>Le fichier choisi n'est pas pris en charge.&lt;br /&gt;Veuillez choisir un fichier avec l'une des extensions suivantes :&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+        <translation>Le fichier choisi n&apos;est pas pris en charge.&lt;br /&gt;Veuillez choisir un fichier avec l&apos;une des extensions suivantes :&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
+    </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Impossible d&apos;enregistrer la session</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant de créer un nouveau fichier de session.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Enregistrer la session sous...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Session Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant de charger une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Charger un fichier de session</translation>
     </message>
 </context>
 <context>

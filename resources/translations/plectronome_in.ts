@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>चुनी गई फ़ाइल समर्थित नहीं है।&lt;br /&gt;कृपया इनमें से किसी एक्सटेंशन वाली फ़ाइल चुनें:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>सत्र सहेजा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>सत्र यहाँ सहेजा नहीं जा सका&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रक्रिया पूरी होने तक प्रतीक्षा करें&lt;br /&gt;और उसके बाद नई सत्र फ़ाइल बनाएँ।</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>सत्र इस रूप में सहेजें...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome सत्र (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रक्रिया पूरी होने तक प्रतीक्षा करें&lt;br /&gt;और उसके बाद नया सत्र लोड करें।</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>सत्र फ़ाइल लोड करें</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

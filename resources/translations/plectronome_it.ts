@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Il file selezionato non è supportato.&lt;br /&gt;Scegliere un file con una delle seguenti estensioni:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Impossibile salvare la sessione</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Non è stato possibile salvare la sessione in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>L&apos;analisi è ancora in corso!&lt;br /&gt;Attendi che l&apos;elaborazione sia terminata&lt;br /&gt;prima di creare un nuovo file di sessione.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Salva sessione con nome...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Sessione di Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>L&apos;analisi è ancora in corso!&lt;br /&gt;Attendi che l&apos;elaborazione sia terminata&lt;br /&gt;prima di caricare una nuova sessione.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Carica file di sessione</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

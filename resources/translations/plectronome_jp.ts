@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>選択したファイルには対応していません。&lt;br /&gt;次のいずれかの拡張子のファイルを選んでください：&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>セッションを保存できません</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>セッションを次の場所に保存できませんでした&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>解析がまだ実行中です。&lt;br /&gt;処理が終わるまでお待ちください。&lt;br /&gt;その後で新しいセッションファイルを作成してください。</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>名前を付けてセッションを保存...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome セッション (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>解析がまだ実行中です。&lt;br /&gt;処理が終わるまでお待ちください。&lt;br /&gt;その後で新しいセッションを読み込んでください。</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>セッションファイルを読み込む</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

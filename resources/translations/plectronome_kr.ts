@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>선택한 파일은 지원되지 않습니다.&lt;br /&gt;다음 확장자 중 하나를 가진 파일을 선택하십시오:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>세션을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>세션을 다음 위치에 저장하지 못했습니다&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션 파일을 만드세요.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>다른 이름으로 세션 저장...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome 세션 (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;새 세션을 불러오세요.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>세션 파일 불러오기</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Het gekozen bestand wordt niet ondersteund.&lt;br /&gt;Kies een bestand met een van de volgende extensies:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Kan sessie niet opslaan</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>De sessie kon niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u een nieuw sessiebestand maakt.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Sessie opslaan als...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-sessie (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u een nieuwe sessie laadt.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Sessiebestand laden</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

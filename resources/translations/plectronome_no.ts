@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Den valgte filen støttes ikke.&lt;br /&gt;Velg en fil med en av følgende filtyper:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Kan ikke lagre økten</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Økten kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen pågår fortsatt!&lt;br /&gt;Vent til behandlingen er ferdig&lt;br /&gt;før du oppretter en ny øktfil.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Lagre økt som...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-økt (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen pågår fortsatt!&lt;br /&gt;Vent til behandlingen er ferdig&lt;br /&gt;før du laster inn en ny økt.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Last inn øktfil</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Wybrany plik nie jest obsługiwany.&lt;br /&gt;Wybierz plik z jednym z następujących rozszerzeń:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Nie można zapisać sesji</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Nie udało się zapisać sesji w&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim utworzysz nowy plik sesji.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Zapisz sesję jako...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Sesja Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim wczytasz nową sesję.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Wczytaj plik sesji</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

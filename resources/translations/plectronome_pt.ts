@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>O ficheiro escolhido não é suportado.&lt;br /&gt;Escolha um ficheiro com uma das seguintes extensões:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Não é possível guardar a sessão</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Não foi possível guardar a sessão em&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de criar um novo ficheiro de sessão.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Guardar sessão como...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Sessão do Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de carregar uma nova sessão.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Carregar ficheiro de sessão</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

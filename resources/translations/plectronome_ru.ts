@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Выбранный файл не поддерживается.&lt;br /&gt;Выберите файл с одним из следующих расширений:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Не удаётся сохранить сеанс</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Не удалось сохранить сеанс в&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Анализ ещё выполняется!&lt;br /&gt;Дождитесь окончания обработки,&lt;br /&gt;прежде чем создавать новый файл сеанса.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Сохранить сеанс как...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Сеанс Plectronome (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Анализ ещё выполняется!&lt;br /&gt;Дождитесь окончания обработки,&lt;br /&gt;прежде чем загружать новый сеанс.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Загрузить файл сеанса</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

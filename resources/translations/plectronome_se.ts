@@ -237,6 +237,34 @@
         <source>Selected file is not supported.&lt;br /&gt;Please choose a file with one of the following extensions:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</source>
         <translation>Den valda filen stöds inte.&lt;br /&gt;Välj en fil med något av följande filtillägg:&lt;br /&gt;.wav .mp3 .wma .ogg .flac .m4a .mp4 .aac .aiff .aif .pq</translation>
     </message>
+    <message>
+        <source>Cannot save session</source>
+        <translation>Det går inte att spara sessionen</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to&lt;br /&gt;%1&lt;br /&gt;%2</source>
+        <translation>Sessionen kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before creating a new session file.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du skapar en ny sessionsfil.</translation>
+    </message>
+    <message>
+        <source>Save Session As...</source>
+        <translation>Spara session som...</translation>
+    </message>
+    <message>
+        <source>Plectronome Session (*.pq)</source>
+        <translation>Plectronome-session (*.pq)</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before loading a new session.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du läser in en ny session.</translation>
+    </message>
+    <message>
+        <source>Load Session File</source>
+        <translation>Läs in sessionsfil</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -5,6 +5,7 @@
 #include "app/metronomeclick.h"
 #include "app/pathsmanager.h"
 #include "app/startup.h"
+#include "connectwarnings.h"
 #include "audio/audioplayer.h"
 #include "metadata/metadatathread.h"
 
@@ -18,18 +19,6 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-QtMessageHandler previousHandler = nullptr;
-QStringList connectWarnings;
-
-void failOnConnectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains("QObject::connect"))
-        connectWarnings << message;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -39,15 +28,15 @@ private slots:
     {
         QCoreApplication::setOrganizationName(QString());
         dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-        previousHandler = qInstallMessageHandler(failOnConnectWarnings);
+        connectwarnings::install();
     }
 
     void windowBuildsWithFixedGeometryAndFolders()
     {
-        connectWarnings.clear();
+        connectwarnings::collected().clear();
         {
             MainWindow window;
-            QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join("\n")));
+            QVERIFY2(connectwarnings::collected().isEmpty(), qPrintable(connectwarnings::collected().join("\n")));
             QCOMPARE(window.size(), QSize(1000, 695));
             QCOMPARE(window.minimumSize(), QSize(1000, 695));
             QCOMPARE(window.maximumSize(), QSize(1000, 695));
@@ -69,7 +58,7 @@ private slots:
             QVERIFY(!window.audioPlayer()->isRunning());
             QVERIFY(!window.metaDataThread()->isRunning());
         }
-        QVERIFY(connectWarnings.isEmpty());
+        QVERIFY(connectwarnings::collected().isEmpty());
     }
 
     void closingVisibleWindowWritesSettings()

@@ -3,6 +3,7 @@
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
+#include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
 #include "audio/audioplayer.h"
 #include "views/playback/custombutton.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -574,7 +576,13 @@ private slots:
         QVERIFY(QFile::copy(m_minimum, upper));
         MainWindow window;
         attach(window);
-        window.setRecentFiles({upper, "/x/cache.pqm", "/x/practice.pq", "/x/notes.txt"});
+        // A session of the track on the chord viewer's tab.
+        const QString session = path("practice.pq");
+        QFile sessionFile(session);
+        QVERIFY(sessionFile.open(QIODevice::WriteOnly));
+        sessionFile.write("<!DOCTYPE PQXML>\n<pqxml>\n <currentTab>2</currentTab>\n</pqxml>\n");
+        sessionFile.close();
+        window.setRecentFiles({upper, "/x/cache.pqm", session, "/x/notes.txt"});
         QMenu *menu = window.recentFilesMenu();
         QList<QAction *> actions = menu->actions();
 
@@ -584,14 +592,15 @@ private slots:
         QCOMPARE(window.pathsManager()->lastFile(), upper);
         QVERIFY(window.isTrackLoaded());
         actions = menu->actions(); // rebuilt by the open
-        QCOMPARE(actions[2]->text(), QString("/x/practice.pq"));
+        QCOMPARE(actions[2]->data().toString(), session);
 
         actions[1]->trigger(); // a cache file: nothing
         actions[3]->trigger(); // not a file of ours: nothing
         QCOMPARE(window.pathsManager()->lastFile(), upper);
         QVERIFY(window.pathsManager()->sessionFile().isEmpty());
         actions[2]->trigger(); // a session
-        QCOMPARE(window.pathsManager()->sessionFile(), QString("/x/practice.pq"));
+        QCOMPARE(window.pathsManager()->sessionFile(), session);
+        QCOMPARE(window.tabWidget()->stack()->currentIndex(), 2);
         QVERIFY(m_messages.isEmpty());
     }
 

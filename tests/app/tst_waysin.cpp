@@ -3,6 +3,7 @@
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
+#include "app/tabwidget.h"
 #include "metadata/analysiscache.h"
 #include "metadata/cipher.h"
 #include "metadata/metadatathread.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileOpenEvent>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -186,10 +188,16 @@ private slots:
         QCOMPARE(window.pathsManager()->lastFile(), upper);
         QVERIFY(m_messages.isEmpty());
 
-        // A dropped session goes to the session loader.
+        // A dropped session goes to the session loader, which takes it once it proves
+        // to be a session (here one of the open track on the chord viewer's tab).
+        QFile sessionFile(path("practice.pq"));
+        QVERIFY(sessionFile.open(QIODevice::WriteOnly));
+        sessionFile.write("<!DOCTYPE PQXML>\n<pqxml>\n <currentTab>2</currentTab>\n</pqxml>\n");
+        sessionFile.close();
         drop(window, {session});
         settle(window);
         QCOMPARE(window.pathsManager()->sessionFile(), path("practice.pq"));
+        QCOMPARE(window.tabWidget()->stack()->currentIndex(), 2);
     }
 
     void fileOpenEvents()

@@ -58,7 +58,8 @@ bool itemAt(const QStringList &items, int i, float *value)
 
 int clampedInt(float v, int low, int high)
 {
-    return std::max(low, std::min(high, int(v)));
+    // Held to the range before the conversion: a huge value must not overflow it.
+    return int(std::max(float(low), std::min(float(high), v)));
 }
 
 } // namespace

@@ -1,0 +1,382 @@
+// MainWindow: session files. Saving reads the live state of the views and the player
+// into a SessionDocument and writes it atomically; loading reads and checks the whole file
+// first, opens its audio file, and only then hands every value to the view that owns
+// it. Every value read from a file is untrusted: it is checked to be a finite number
+// and held to its range before it is used, and it never indexes anything unchecked.
+#include "app/mainwindow.h"
+
+#include "app/pathsmanager.h"
+#include "app/sessiondocument.h"
+#include "app/tabwidget.h"
+#include "audio/audioplayer.h"
+#include "metadata/metadatathread.h"
+#include "views/chords/chordscontainer.h"
+#include "views/chords/chordwidget.h"
+#include "views/jam/contextpitchwidget.h"
+#include "views/jam/looplengthwidget.h"
+#include "views/jam/riffidwidget.h"
+#include "views/jam/songstep.h"
+#include "views/jam/stepcontextmenu.h"
+#include "views/playback/transportwidget.h"
+#include "views/playback/wavebg.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// A session text as a number held to lo..hi; `fallback` when it is not a finite number.
+double sessionNumber(const QString &text, double fallback, double lo, double hi)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return fallback;
+    return std::clamp(v, lo, hi);
+}
+
+// The same, truncated to a whole number (safe: the value is already inside lo..hi).
+int sessionInt(const QString &text, int fallback, int lo, int hi)
+{
+    return int(sessionNumber(text, fallback, lo, hi));
+}
+
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString real(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString whole(float value)
+{
+    return QString::number(std::isfinite(value) ? int(std::trunc(value)) : 0);
+}
+
+} // namespace
+
+// ---- Saving ------------------------------------------------------------------------------
+
+SessionDocument MainWindow::currentSession() const
+{
+    SessionDocument s;
+    Plotter *plotter = m_waveBg->plotter();
+    PlotSelection *selection = plotter->plotSelection();
+    RealTimeToolsTab *tools = m_tabWidget->realTimeToolsTab();
+    ChordsTab *chords = m_tabWidget->chordsTab();
+    JamTab *jam = m_tabWidget->jamTab();
+
+    s.setValue("fileName", m_pathsManager->lastFile());
+    s.setValue("looped", flag(m_audioPlayer->isLooping()));
+    s.setValue("loopStart", QString::number(selection->startX()));
+    s.setValue("loopEnd", QString::number(selection->endX()));
+    s.setValue("volume", real(double(m_audioPlayer->getVolume()) * 100.0));
+    s.setValue("currentTab", QString::number(m_tabWidget->stack()->currentIndex()));
+    s.setValue("playbackPos", QString::number(m_audioPlayer->playPosition()));
+    s.setValue("scrollButton", flag(m_waveBg->scrollButton()->isOn()));
+
+    s.setValue("toolsTab/tempo/mode", whole(tools->modeWidget()->value()));
+    s.setValue("toolsTab/tempo/bpm", real(std::trunc(double(tools->bpmWidget()->value()))));
+    s.setValue("toolsTab/tempo/knobValue", QString::number(tools->tempoKnob()->value()));
+    s.setValue("toolsTab/tempo/state", flag(tools->tempoPowerButton()->isOn()));
+    s.setValue("toolsTab/pitch/semitones", real(double(tools->semitonesValue())));
+    s.setValue("toolsTab/pitch/fineTune", real(std::trunc(double(tools->fineTuneWidget()->value()))));
+    s.setValue("toolsTab/pitch/knobValue", QString::number(tools->pitchKnob()->value()));
+    s.setValue("toolsTab/pitch/state", flag(tools->pitchPowerButton()->isOn()));
+    s.setValue("toolsTab/sourceSep/sepKnobValue", QString::number(tools->separationKnob()->value()));
+    s.setValue("toolsTab/sourceSep/widthKnobValue", QString::number(tools->widthKnob()->value()));
+    s.setValue("toolsTab/sourceSep/filterKnobValue", QString::number(tools->filterKnob()->value()));
+    s.setValue("toolsTab/sourceSep/hilo", flag(tools->filterButton()->state()));
+    s.setValue("toolsTab/sourceSep/azimuthValue", QString::number(tools->azimuthSlider()->value()));
+    s.setValue("toolsTab/sourceSep/solo", flag(tools->muteSoloButton()->state()));
+    s.setValue("toolsTab/sourceSep/state", flag(tools->isolatePowerButton()->isOn()));
+
+    s.setValue("chordsTab/openClosed", QString::number(chords->chordType()));
+    s.setValue("chordsTab/neckType", QString::number(chords->neckType()));
+    s.setValue("chordsTab/capo", whole(chords->capo()));
+    s.setValue("chordsTab/openContainerPos", QString::number(chords->container()->openOffset()));
+    s.setValue("chordsTab/powerContainerPos", QString::number(chords->container()->powerOffset()));
+    s.setValue("chordsTab/finderChord", QString::number(chords->finderChord()->baseIndex()));
+
+    s.setValue("riffsTab/powerButton", flag(jam->powerButton()->isOn()));
+    s.setValue("riffsTab/currentRiff", QString::number(jam->riffIdWidget()->riffId()));
+    s.setValue("riffsTab/beatOffset", QString::number(jam->beatOffsetKnob()->value()));
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
+        SessionDocument::Riff &riff = s.riffs[r];
+        LoopLengthWidget *loop = jam->loopLengthWidget(r);
+        riff.length = QString::number(loop->value());
+        riff.lengthMax = QString::number(loop->maxValue());
+        BeatSelection *beats = plotter->beatSelection(r);
+        for (int k = 0; k < SessionDocument::stepCount; ++k) {
+            const BeatLabel *label = beats->beatLabel(k);
+            const ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
+            SessionDocument::Step &step = riff.steps[k];
+            // Only the riff's own steps are set in the file; the first-step marker that
+            // an empty riff shows on the first beat is no step.
+            const bool inRiff = k <= beats->lastStep();
+            step.beat = QString::number(inRiff ? label->beat() : 0);
+            step.state = QString::number(inRiff ? label->state() : 0);
+            step.startSample = QString::number(inRiff ? label->startSample() : 0);
+            step.endSample = QString::number(inRiff ? label->endSample() : 0);
+            step.semitone = real(double(pitch->semitone()));
+            step.interp = real(double(pitch->interp()));
+        }
+    }
+    LoopLengthWidget *songLoop = jam->songLoopLengthWidget();
+    s.songLength = QString::number(songLoop->value());
+    s.songLengthMax = QString::number(songLoop->maxValue());
+    const SongSlots *song = jam->songSlots();
+    for (int k = 0; k < SessionDocument::songSlotCount; ++k)
+        s.songSlots[k] = QString::number(song->at(k));
+
+    s.setValue("plot/zoomCentrePos", whole(plotter->zoomCentre()));
+    s.setValue("plot/zoomFactor", real(double(plotter->getZoomFactor())));
+    return s;
+}
+
+bool MainWindow::writeSessionFile(const QString &path)
+{
+    const QByteArray text = currentSession().toXml();
+    // The old file stays whole until the new text is completely on disk.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    written = written && file.commit();
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        showMessageBox(QMessageBox::Warning, tr("Cannot save session"),
+                       tr("The session could not be saved to<br />%1<br />%2")
+                           .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()));
+        return false;
+    }
+    m_confirmedSessionFile = path;
+    m_saveSessionAct->setEnabled(true);
+    return true;
+}
+
+void MainWindow::saveSessionFile()
+{
+    const QString path = m_pathsManager->sessionFile();
+    // Nothing to save without a track, nowhere to save without a session file.
+    if (m_pathsManager->lastFile().isEmpty() || !m_loaded || path.isEmpty())
+        return;
+    writeSessionFile(path);
+}
+
+QString MainWindow::proposedSessionPath(const QString &sessionsFolder, const QString &audioPath)
+{
+    const int slash = audioPath.lastIndexOf('/');
+    if (slash < 0)
+        return sessionsFolder;
+    QString name = audioPath.mid(slash);
+    static const char *const extensions[] = {".mp3", ".wav", ".aac", ".m4a", ".mp4", ".aiff",
+                                             ".aif", ".flac", ".wma", ".ogg", ".cda"};
+    for (const char *extension : extensions)
+        name.remove(QLatin1String(extension), Qt::CaseSensitive);
+    return sessionsFolder + name;
+}
+
+void MainWindow::saveSessionFileAs()
+{
+    if (m_metaDataThread->isRunning()) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
+                       tr("Meta data extraction still running!<br />Please wait till processing is finished<br />"
+                          "before creating a new session file."));
+        return;
+    }
+    const QString proposal = proposedSessionPath(m_pathsManager->sessionsFolder(), m_pathsManager->lastFile());
+    QString name = askSaveFileName(tr("Save Session As..."), proposal, {tr("Plectronome Session (*.pq)")}).path;
+    if (name.isEmpty())
+        return;
+    if (!name.contains(".pq"))
+        name += ".pq";
+    const QString previous = m_pathsManager->sessionFile();
+    m_pathsManager->setSessionFile(name);
+    saveSessionFile();
+    // A name that could not be written does not become the session file.
+    if (m_confirmedSessionFile != name)
+        m_pathsManager->setSessionFile(previous);
+}
+
+MainWindow::SaveFileChoice MainWindow::askSaveFileName(const QString &title, const QString &folder,
+                                                       const QStringList &filters)
+{
+    if (m_saveDialogHook)
+        return m_saveDialogHook(title, folder, filters);
+    SaveFileChoice choice;
+    choice.filter = filters.value(0);
+    choice.path = QFileDialog::getSaveFileName(this, title, folder, filters.join(";;"), &choice.filter);
+    return choice;
+}
+
+// ---- Loading -----------------------------------------------------------------------------
+
+void MainWindow::loadSession()
+{
+    loadSession(false);
+}
+
+void MainWindow::loadSession(bool loadRecentSession)
+{
+    if (m_metaDataThread->isRunning()) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
+                       tr("Meta data extraction still running!<br />Please wait till processing is finished<br />"
+                          "before loading a new session."));
+        return;
+    }
+    const QString name = loadRecentSession
+                             ? m_pathsManager->sessionFile()
+                             : askOpenFileName(tr("Load Session File"), m_pathsManager->sessionsFolder(),
+                                               tr("Plectronome Session (*.pq)"));
+    // The other ways in name the file before it is known to be a session: until it has
+    // loaded, the session file stays the one last loaded or saved.
+    if (!loadSessionFile(name))
+        m_pathsManager->setSessionFile(m_confirmedSessionFile);
+}
+
+bool MainWindow::loadSessionFile(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > SessionDocument::maximumFileBytes)
+        return false;
+    SessionDocument session;
+    if (!session.parse(file.read(SessionDocument::maximumFileBytes + 1)))
+        return false;
+    file.close();
+
+    // The session's track: the one loaded stays as it is; another one is opened, and
+    // when it does not open nothing of the session is applied.
+    const QString audio = session.value("fileName");
+    const bool sameTrack = m_loaded && audio == m_pathsManager->lastFile();
+    if (!sameTrack && session.hasValue("fileName")) {
+        const QString lastFile = m_pathsManager->lastFile();
+        if (open(audio, false) != 0) {
+            // A refused open leaves the loaded track: it stays the one a save names.
+            if (m_loaded)
+                m_pathsManager->setLastFile(lastFile);
+            return false;
+        }
+        // The session, not its audio file, goes on top of the recent files.
+        setRecentFiles(recentFiles().mid(1));
+    }
+    const bool relocated = !sameTrack && m_fileRelocated;
+
+    m_pathsManager->setSessionFile(path);
+    m_confirmedSessionFile = path;
+    applySession(session);
+    m_saveSessionAct->setEnabled(true);
+    addRecentFile(path);
+    m_audioPlayer->stop(false);
+    m_audioPlayer->setPlayPosition(sessionInt(session.value("playbackPos"), 0, 0, std::max(0, m_frameCount)));
+    checkEnableAudioExport();
+    checkSongLoopLength();
+    // The user picked the audio file anew: the session keeps where it is now.
+    if (relocated)
+        saveSessionFile();
+    return true;
+}
+
+void MainWindow::restoreRiffs(const SessionDocument &session)
+{
+    Plotter *plotter = m_waveBg->plotter();
+    JamTab *jam = m_tabWidget->jamTab();
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
+        const SessionDocument::Riff &riff = session.riffs[r];
+        BeatSelection *selection = plotter->beatSelection(r);
+        selection->setLastStep(sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1));
+        selection->setLoopLength(sessionInt(riff.length, 0, 0, SessionDocument::stepCount - 1));
+        for (int k = 0; k < SessionDocument::stepCount; ++k) {
+            const SessionDocument::Step &step = riff.steps[k];
+            // A step is set when its state says so, on any beat from 0 on; any other
+            // step is empty in the session and is emptied here.
+            const int state = sessionInt(step.state, 0, 0, 3);
+            const int beat = sessionInt(step.beat, -1, -1, INT_MAX);
+            selection->restoreStep(k, beat >= 0 ? state : 0, beat, sessionInt(step.startSample, 0, 0, INT_MAX),
+                                   sessionInt(step.endSample, 0, 0, INT_MAX));
+            const float interp = float(sessionNumber(step.interp, 1.0, 0.5, 2.0));
+            const float semitone = float(sessionNumber(step.semitone, 0.0, -12.0, 12.0));
+            ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
+            pitch->setStepInterp(interp);
+            pitch->setStepSemitone(semitone);
+            selection->riff()->setStepInterp(interp, k);
+        }
+        selection->finishRestore();
+    }
+}
+
+void MainWindow::applySession(const SessionDocument &session)
+{
+    Plotter *plotter = m_waveBg->plotter();
+    JamTab *jam = m_tabWidget->jamTab();
+
+    CustomButton *loop = m_transportWidget->loopButton();
+    if (sessionInt(session.value("looped"), 0, 0, 1) != 0)
+        loop->latch();
+    else
+        loop->unlatch();
+    const int tab = sessionInt(session.value("currentTab"), -1, -1, 3);
+    if (tab >= 0 && tab <= 2)
+        m_tabWidget->tabButtons()->setButtonImage(tab);
+    m_waveBg->scrollButton()->setValueFromSession(sessionInt(session.value("scrollButton"), 0, 0, 1) != 0);
+
+    restoreRiffs(session);
+    const int riff = sessionInt(session.value("riffsTab/currentRiff"), 0, 0, SessionDocument::riffCount - 1);
+    plotter->beatSelectionStack()->setCurrentIndex(riff);
+    m_audioPlayer->setRiff(riff);
+    plotter->switchSelectionWidget(sessionInt(session.value("riffsTab/powerButton"), 0, 0, 1));
+
+    const auto values = [&session](const char *group, std::initializer_list<const char *> names) {
+        QStringList list;
+        for (const char *name : names)
+            list << session.value(QString(group) + name);
+        return list;
+    };
+    m_tabWidget->realTimeToolsTab()->restoreFromSession(
+        values("toolsTab/tempo/", {"bpm", "knobValue", "mode", "state"}),
+        values("toolsTab/pitch/", {"knobValue", "semitones", "fineTune", "state"}),
+        values("toolsTab/sourceSep/",
+               {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue", "hilo", "solo", "state"}));
+
+    QStringList lengths;
+    QStringList maxima;
+    for (const SessionDocument::Riff &r : session.riffs) {
+        lengths << r.length;
+        maxima << r.lengthMax;
+    }
+    QStringList slotTexts;
+    for (const QString &slot : session.songSlots)
+        slotTexts << slot;
+    jam->restoreSessionValues(session.value("riffsTab/powerButton"), session.value("riffsTab/currentRiff"),
+                              session.value("riffsTab/beatOffset"), lengths, maxima, session.songLength,
+                              session.songLengthMax, slotTexts);
+    // The step rows and loop bars show what each riff really holds after the checks.
+    for (int r = 0; r < SessionDocument::riffCount; ++r) {
+        BeatSelection *selection = plotter->beatSelection(r);
+        jam->followRestoredRiff(r, selection->lastStep(), selection->loopLength() - 1);
+    }
+
+    m_tabWidget->chordsTab()->restoreSessionValues(values(
+        "chordsTab/", {"openClosed", "neckType", "openContainerPos", "powerContainerPos", "finderChord", "capo"}));
+
+    // The zoom: a factor that is not a finite positive number is the whole track.
+    const double factor = sessionNumber(session.value("plot/zoomFactor"), 1.0, 0.0, 1.0e6);
+    const QString factorText = factor > 0.0 ? real(factor) : QStringLiteral("1");
+    const double centre = sessionNumber(session.value("plot/zoomCentrePos"), -1.0, 0.0, 1.0e9);
+    plotter->restoreZoomFromSession({centre < 0.0 ? QString() : real(centre), factorText});
+    PlotSelection *selection = plotter->plotSelection();
+    selection->setZoomFactor(float(factorText.toDouble()));
+    selection->setStart(float(sessionInt(session.value("loopStart"), 0, 0, INT_MAX)));
+    selection->setEnd(float(sessionInt(session.value("loopEnd"), 0, 0, INT_MAX)));
+}

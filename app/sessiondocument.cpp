@@ -1,0 +1,197 @@
+#include "app/sessiondocument.h"
+
+#include <QDomDocument>
+#include <functional>
+#include <QDomElement>
+#include <QSet>
+
+namespace {
+
+const char *const stepNames[] = {"beat", "state", "startSample", "endSample", "semitone", "interp"};
+
+QString *stepField(SessionDocument::Step &step, int i)
+{
+    QString *fields[] = {&step.beat, &step.state, &step.startSample, &step.endSample, &step.semitone, &step.interp};
+    return fields[i];
+}
+
+QDomElement textElement(QDomDocument &doc, const QString &name, const QString &text)
+{
+    QDomElement e = doc.createElement(name);
+    e.appendChild(doc.createTextNode(text));
+    return e;
+}
+
+// The prefixes that hold further values ("toolsTab", "toolsTab/tempo", ...).
+const QSet<QString> &groupKeys()
+{
+    static const QSet<QString> groups = [] {
+        QSet<QString> g;
+        for (const QString &key : SessionDocument::valueKeys()) {
+            for (int slash = key.indexOf('/'); slash > 0; slash = key.indexOf('/', slash + 1))
+                g.insert(key.left(slash));
+        }
+        return g;
+    }();
+    return groups;
+}
+
+const QSet<QString> &leafKeys()
+{
+    static const QSet<QString> leaves = [] {
+        QSet<QString> l;
+        for (const QString &key : SessionDocument::valueKeys())
+            l.insert(key);
+        return l;
+    }();
+    return leaves;
+}
+
+} // namespace
+
+const QStringList &SessionDocument::valueKeys()
+{
+    static const QStringList keys = {
+        "fileName", "looped", "loopStart", "loopEnd", "volume", "currentTab", "playbackPos", "scrollButton",
+        "toolsTab/tempo/mode", "toolsTab/tempo/bpm", "toolsTab/tempo/knobValue", "toolsTab/tempo/state",
+        "toolsTab/pitch/semitones", "toolsTab/pitch/fineTune", "toolsTab/pitch/knobValue", "toolsTab/pitch/state",
+        "toolsTab/sourceSep/sepKnobValue", "toolsTab/sourceSep/widthKnobValue", "toolsTab/sourceSep/filterKnobValue",
+        "toolsTab/sourceSep/hilo", "toolsTab/sourceSep/azimuthValue", "toolsTab/sourceSep/solo",
+        "toolsTab/sourceSep/state",
+        "chordsTab/openClosed", "chordsTab/neckType", "chordsTab/capo", "chordsTab/openContainerPos",
+        "chordsTab/powerContainerPos", "chordsTab/finderChord",
+        "riffsTab/powerButton", "riffsTab/currentRiff", "riffsTab/beatOffset",
+        "plot/zoomCentrePos", "plot/zoomFactor"};
+    return keys;
+}
+
+QByteArray SessionDocument::toXml() const
+{
+    QDomDocument doc("PQXML");
+    QDomElement root = doc.createElement("pqxml");
+    doc.appendChild(root);
+
+    // Groups are made (and placed) when their first value is written.
+    QHash<QString, QDomElement> groups;
+    groups.insert(QString(), root);
+    for (const QString &key : valueKeys()) {
+        const int slash = key.lastIndexOf('/');
+        const QString parentKey = slash < 0 ? QString() : key.left(slash);
+        if (!groups.contains(parentKey)) {
+            QString built;
+            for (const QString &part : parentKey.split('/')) {
+                const QString next = built.isEmpty() ? part : built + '/' + part;
+                if (!groups.contains(next)) {
+                    QDomElement group = doc.createElement(part);
+                    groups[built].appendChild(group);
+                    groups.insert(next, group);
+                }
+                built = next;
+            }
+        }
+        groups[parentKey].appendChild(textElement(doc, key.mid(slash + 1), value(key)));
+    }
+
+    // The riffs and the song close the riff builder's group.
+    QDomElement riffsTab = groups.value("riffsTab");
+    for (int r = 0; r < riffCount; ++r) {
+        QDomElement riff = doc.createElement("riff");
+        riff.setAttribute("id", qlonglong(r));
+        riff.appendChild(textElement(doc, "riffLength", riffs[r].length));
+        riff.appendChild(textElement(doc, "riffLengthMax", riffs[r].lengthMax));
+        for (int k = 0; k < stepCount; ++k) {
+            QDomElement step = doc.createElement("step");
+            step.setAttribute("id", qlonglong(k));
+            Step s = riffs[r].steps[k];
+            for (int i = 0; i < 6; ++i)
+                step.appendChild(textElement(doc, stepNames[i], *stepField(s, i)));
+            riff.appendChild(step);
+        }
+        riffsTab.appendChild(riff);
+    }
+    QDomElement song = doc.createElement("song");
+    song.appendChild(textElement(doc, "songLength", songLength));
+    song.appendChild(textElement(doc, "songLengthMax", songLengthMax));
+    for (int k = 0; k < songSlotCount; ++k) {
+        QDomElement step = textElement(doc, "step", songSlots[k]);
+        step.setAttribute("id", qlonglong(k));
+        song.appendChild(step);
+    }
+    riffsTab.appendChild(song);
+    return doc.toString(1).toUtf8();
+}
+
+namespace {
+
+void readRiff(const QDomElement &riffElement, SessionDocument::Riff &riff)
+{
+    int k = 0;
+    for (QDomElement c = riffElement.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+        const QString tag = c.tagName();
+        if (tag == "riffLength") {
+            riff.length = c.text();
+        } else if (tag == "riffLengthMax") {
+            riff.lengthMax = c.text();
+        } else if (tag == "step") {
+            // Steps count by their order in the riff; their ids are not read.
+            if (k >= SessionDocument::stepCount)
+                continue;
+            SessionDocument::Step &step = riff.steps[k++];
+            for (QDomElement f = c.firstChildElement(); !f.isNull(); f = f.nextSiblingElement()) {
+                for (int i = 0; i < 6; ++i) {
+                    if (f.tagName() == QLatin1String(stepNames[i]))
+                        *stepField(step, i) = f.text();
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool SessionDocument::parse(const QByteArray &xml)
+{
+    if (xml.size() > maximumFileBytes)
+        return false;
+    QDomDocument doc;
+    if (!doc.setContent(xml))
+        return false;
+    const QDomElement root = doc.documentElement();
+    if (root.tagName() != "pqxml")
+        return false;
+
+    *this = SessionDocument();
+    // Walks one level: values are stored, known groups are entered.
+    std::function<void(const QDomElement &, const QString &)> walk = [&](const QDomElement &parent,
+                                                                       const QString &prefix) {
+        for (QDomElement c = parent.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+            const QString key = prefix.isEmpty() ? c.tagName() : prefix + '/' + c.tagName();
+            if (leafKeys().contains(key)) {
+                m_values.insert(key, c.text());
+            } else if (key == "riffsTab/riff") {
+                // A riff without an id is riff 0; one outside 0..5 is dropped.
+                const QString idText = c.attribute("id", "0");
+                bool ok = false;
+                int id = idText.trimmed().toInt(&ok);
+                if (!ok)
+                    id = 0;
+                if (id >= 0 && id < riffCount)
+                    readRiff(c, riffs[id]);
+            } else if (key == "riffsTab/song") {
+                int slot = 0;
+                for (QDomElement s = c.firstChildElement(); !s.isNull(); s = s.nextSiblingElement()) {
+                    if (s.tagName() == "songLength")
+                        songLength = s.text();
+                    else if (s.tagName() == "songLengthMax")
+                        songLengthMax = s.text();
+                    else if (s.tagName() == "step" && slot < songSlotCount)
+                        songSlots[slot++] = s.text();
+                }
+            } else if (groupKeys().contains(key)) {
+                walk(c, key);
+            }
+        }
+    };
+    walk(root, QString());
+    return true;
+}
