@@ -358,7 +358,6 @@ void MainWindow::connectRiffPlayback()
     connect(jam, SIGNAL(playRiff()), player, SLOT(playRiff()));
     connect(jam, SIGNAL(playSong()), player, SLOT(playSong()));
     connect(jam->songStep(), SIGNAL(stopSongPlayback()), player, SLOT(stopSongPlayback()));
-    connect(player, SIGNAL(playRiffSong(bool)), plotter, SLOT(riffSongPlayback(bool)));
     // The beat-offset knob moves the player's beats and the chord strip's labels; the riff
     // strips follow the moved beats.
     connect(jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), player, SLOT(setBeatOffset(int)));
