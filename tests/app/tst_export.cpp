@@ -6,7 +6,13 @@
 #include "app/pathsmanager.h"
 #include "audio/exportwriter.h"
 #include "audio/layer/audiolayer.h"
+#include "analysis/trackanalysis.h"
+#include "app/tabwidget.h"
+#include "audio/audioplayer.h"
+#include "audio/songslots.h"
+#include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
+#include "views/jam/beatselection.h"
 #include "views/playback/wavebg.h"
 
 #include "../pcmwav.h"
@@ -331,6 +337,33 @@ private slots:
         QVERIFY(messages[2].contains("no steps"));
         QVERIFY(messages[3].contains("no riffs"));
         QVERIFY(leftovers(folder, {"take.one.wav", "whole.wav", "part.mp3"}).isEmpty());
+
+        // A riff of four beats and a song of it: each render is written whole.
+        TrackAnalysis analysis;
+        analysis.tempo = 120.0f;
+        for (int b = 0; b < 8; ++b) {
+            analysis.beats.push_back(float(4096 + 22050 * b));
+            analysis.chordLabels.push_back("C");
+        }
+        window.metaDataThread()->metaData()->setFromAnalysis(analysis);
+        BeatSelection *riff = window.waveBg()->plotter()->beatSelection(0);
+        riff->setLastStep(3);
+        riff->setLoopLength(3);
+        for (int k = 0; k < 4; ++k)
+            riff->restoreStep(k, BeatLabel::InLoop, 2 + k, 0, 0);
+        riff->finishRestore();
+        window.tabWidget()->jamTab()->songSlots()->set(0, 0);
+        answers << MainWindow::SaveFileChoice{folder + "/riff", "WAV (*.wav)"}
+                << MainWindow::SaveFileChoice{folder + "/song", "WAV (*.wav)"};
+        window.exportRiffWav();
+        const int riffFrames = window.audioPlayer()->riffRenderLeft().size();
+        QVERIFY2(riffFrames >= 4 * 22050 && riffFrames <= 4 * 22050 + 2048, qPrintable(QString::number(riffFrames)));
+        QCOMPARE(QFileInfo(folder + "/riff.wav").size(), 44 + 4 * qint64(riffFrames));
+        window.exportSongWav();
+        const int songFrames = window.audioPlayer()->songRenderLeft().size();
+        QVERIFY(songFrames >= 4 * 22050);
+        QCOMPARE(QFileInfo(folder + "/song.wav").size(), 44 + 4 * qint64(songFrames));
+        QCOMPARE(messages.size(), 4);
     }
 
     void realEncoderDecodesBack()
