@@ -113,7 +113,6 @@ bool ExportWriter::start()
     // The length is not known in advance: the header says so.
     m_pcm.resize(int(WavEncoder::headerBytes));
     WavEncoder::header(reinterpret_cast<unsigned char *>(m_pcm.data()), m_rate, 2, WavEncoder::unknownSize);
-    m_process->write(m_pcm);
     return true;
 }
 
@@ -158,9 +157,19 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
             return fail(WriteFailed, systemError());
         return true;
     }
-    m_pcm.resize(int(m_interleaved.size() * 2));
-    WavEncoder::convert(m_interleaved.data(), m_interleaved.size(), reinterpret_cast<unsigned char *>(m_pcm.data()));
+    // Blocks are handed over in batches: one pipe write per batch, not per block.
+    const int at = m_pcm.size();
+    m_pcm.resize(at + int(m_interleaved.size() * 2));
+    WavEncoder::convert(m_interleaved.data(), m_interleaved.size(), reinterpret_cast<unsigned char *>(m_pcm.data()) + at);
+    if (m_pcm.size() < batchBytes)
+        return true;
+    return sendBatch();
+}
+
+bool ExportWriter::sendBatch()
+{
     m_process->write(m_pcm);
+    m_pcm.resize(0);
     return drainEncoder(m_process->bytesToWrite() > queueHighBytes ? queueLowBytes : queueHighBytes);
 }
 
@@ -180,7 +189,7 @@ bool ExportWriter::finish()
         if (!complete)
             fail(WriteFailed, systemError());
     } else {
-        complete = drainEncoder(0);
+        complete = sendBatch() && drainEncoder(0);
         if (complete) {
             m_process->closeWriteChannel();
             if (!m_process->waitForFinished(kEncoderFinishMs))

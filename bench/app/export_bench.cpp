@@ -12,6 +12,8 @@
 #include "audio/audioplayer.h"
 #include "metadata/metadatathread.h"
 
+#include "benchtrack.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -27,18 +29,6 @@
 #include <cstdio>
 
 namespace {
-
-long statusKb(const char *key)
-{
-    QFile file("/proc/self/status");
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(int(qstrlen(key)) + 1).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 // Starts a new peak: the kernel sets the high-water mark back to the current size.
 void resetPeak()
@@ -58,15 +48,7 @@ struct Fixture {
     {
         dataFolderPath = dir.filePath("data");
         const QString track = dir.filePath("four minutes.wav");
-        const QStringList args = {
-            "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-            "aevalsrc="
-            "0.25*sin(2*PI*220*t)*(0.6+0.4*sin(2*PI*0.5*t))+0.15*sin(2*PI*329.6*t)+0.1*sin(2*PI*(440+2*sin(t))*t)|"
-            "0.25*sin(2*PI*277.2*t)*(0.6+0.4*sin(2*PI*0.7*t))+0.15*sin(2*PI*415.3*t)+0.1*sin(2*PI*(554+3*sin(t))*t)"
-            ":s=44100:d=240",
-            "-f", "lavfi", "-i", "anoisesrc=color=pink:amplitude=0.08:duration=240:sample_rate=44100",
-            "-filter_complex", "[0:a][1:a]amix=inputs=2:normalize=0", "-ac", "2", "-c:a", "pcm_s16le", track};
-        if (QProcess::execute("ffmpeg", args) != 0)
+        if (!makeFourMinuteTrack(track, {"-c:a", "pcm_s16le"}))
             qFatal("ffmpeg could not make the track");
         window = new MainWindow;
         window->startTimer()->stop();
