@@ -347,6 +347,25 @@ void MainWindow::connectRiffBuilder()
         connect(player, SIGNAL(updateBeatSelections()), selection, SLOT(update()));
         connect(player, SIGNAL(setCurrentBeatStep(int)), selection, SLOT(setAnimatedStep(int)));
     }
+    connectRiffPlayback();
+}
+
+void MainWindow::connectRiffPlayback()
+{
+    Plotter *plotter = m_waveBg->plotter();
+    JamTab *jam = m_tabWidget->jamTab();
+    AudioPlayer *player = m_audioPlayer;
+    connect(jam, SIGNAL(playRiff()), player, SLOT(playRiff()));
+    connect(jam, SIGNAL(playSong()), player, SLOT(playSong()));
+    connect(jam->songStep(), SIGNAL(stopSongPlayback()), player, SLOT(stopSongPlayback()));
+    // The beat-offset knob moves the player's beats and the chord strip's labels; the riff
+    // strips follow the moved beats.
+    connect(jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), player, SLOT(setBeatOffset(int)));
+    connect(jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), plotter->chordsStrip(), SLOT(repositionChords(int)));
+    for (int i = 0; i < Plotter::riffCount; ++i)
+        connect(player, SIGNAL(updateBeatSelections()), plotter->beatSelection(i), SLOT(layoutBeatLabels()));
+    // The riff export follows the riff being shown.
+    connect(jam, SIGNAL(setActiveRiff(int)), this, SLOT(checkEnableAudioExport()));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

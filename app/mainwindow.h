@@ -237,6 +237,8 @@ private:
     void createConnections();
     // The riff builder, the six riff strips on the waveform and the player.
     void connectRiffBuilder();
+    // Riff and song playback, the beat offset and the riff export's enabling.
+    void connectRiffPlayback();
     void enableAllShortcuts();
     void connectPreferences();
     // Opens a page in the browser; when none opens, shows its address instead.

@@ -8,6 +8,7 @@
 #include "audio/audioplayer.h"
 #include "audio/layer/audiolayer.h"
 #include "audio/songslots.h"
+#include "metadata/metadatathread.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
 #include "views/playback/transportwidget.h"
@@ -306,20 +307,19 @@ void MainWindow::jamTabPowerPressed(bool power)
 
 void MainWindow::checkEnableAudioExport()
 {
-    m_exportSongAct->setEnabled(false);
-    m_exportRiffAct->setEnabled(false);
+    // The riff export renders the riff the player has (the one the riff builder shows),
+    // the song export the song's slots: each is offered only when it has a step to play.
+    const bool ready = m_audioPlayer->hasTrack() && m_metaDataThread->metaData()->hasData();
     Plotter *plotter = m_waveBg->plotter();
-    bool anyRiff = false;
-    bool riffBeyondFirst = false;
-    for (int i = 0; i < 6; ++i) {
-        if (plotter->beatSelection(i)->lastBeatIndex() >= 0) {
-            anyRiff = true;
-            if (i > 0)
-                riffBeyondFirst = true;
-        }
-    }
-    m_exportRiffAct->setEnabled(anyRiff);
-    m_exportSongAct->setEnabled(riffBeyondFirst);
+    auto riffHasSteps = [plotter](int riff) {
+        return riff >= 0 && riff < Plotter::riffCount && plotter->beatSelection(riff)->lastBeatIndex() >= 0;
+    };
+    bool songHasSteps = false;
+    const SongSlots *song = m_tabWidget->jamTab()->songSlots();
+    for (int slot = 0; slot < SongSlots::slotCount && !songHasSteps; ++slot)
+        songHasSteps = riffHasSteps(song->at(slot));
+    m_exportRiffAct->setEnabled(ready && riffHasSteps(m_audioPlayer->currentRiff()));
+    m_exportSongAct->setEnabled(ready && songHasSteps);
 }
 
 void MainWindow::enableSelectionExport(bool enable)
@@ -337,6 +337,7 @@ void MainWindow::checkSongLoopLength()
         songPlay->unlatch();
         songPlay->setEnabled(false);
     }
+    checkEnableAudioExport();
 }
 
 // ---- Errors ----------------------------------------------------------------------------------

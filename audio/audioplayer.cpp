@@ -264,11 +264,6 @@ void AudioPlayer::clearFlashToggles()
     m_flashMain = m_flashRiff = m_flashSong = false;
 }
 
-void AudioPlayer::restorePitchFromCopy()
-{
-    m_engine.setInterp(m_pitchCopy.load());
-}
-
 void AudioPlayer::play(bool)
 {
     play();
@@ -315,12 +310,15 @@ void AudioPlayer::pause()
     if (m_stopped.load()) {
         m_riffPlaying = false;
         m_songPlaying = false;
+        restorePitchFromCopy();
         restartStream();
         m_stopped = false;
         startDisplayClock();
         emit playRiffSong(false);
     } else if (m_riffPlaying.load()) {
+        // The riff goes on as the track: with the pitch the user set.
         m_riffPlaying = false;
+        restorePitchFromCopy();
         emit playRiffSong(false);
     } else {
         QMutexLocker lock(&m_passMutex);
@@ -335,6 +333,11 @@ void AudioPlayer::stop()
 }
 
 void AudioPlayer::stop(bool endOfTrack)
+{
+    halt(endOfTrack, true);
+}
+
+void AudioPlayer::halt(bool endOfTrack, bool unlatchRiffSong)
 {
     if (!hasTrack())
         return;
@@ -359,14 +362,19 @@ void AudioPlayer::stop(bool endOfTrack)
         audiolayer::stop(m_stream);
     m_engine.clearProcessingBuffers();
     emit setGreyedButtonsHidden(true);
-    m_riffPlaying = false;
-    m_songPlaying = false;
+    const bool wasRiff = m_riffPlaying.exchange(false);
+    const bool wasSong = m_songPlaying.exchange(false);
+    if (unlatchRiffSong && wasRiff)
+        emit unlatchRiffPlay();
+    if (unlatchRiffSong && wasSong)
+        emit unlatchSongPlay();
     emit flashMainPlay(false);
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
-    // The pitch is the GUI thread's to set: at the end of the track (on the audio thread)
-    // the restore waits for the GUI thread rather than race a pitch change there.
-    if (endOfTrack && QThread::currentThread() != thread())
+    // The pitch is the GUI thread's to set: a stop on the audio thread (the end of the
+    // track, a riff or song with nothing left to play) leaves the restore to the GUI
+    // thread rather than race a pitch change there.
+    if (QThread::currentThread() != thread())
         QMetaObject::invokeMethod(this, [this] { restorePitchFromCopy(); }, Qt::QueuedConnection);
     else
         restorePitchFromCopy();
@@ -451,6 +459,7 @@ void AudioPlayer::setInterp(float x)
 
 void AudioPlayer::activatePitch(bool off)
 {
+    m_userPitchOff = off;
     m_engine.activatePitch(off);
 }
 
@@ -507,7 +516,7 @@ void AudioPlayer::run()
     }
 }
 
-void AudioPlayer::followBeats(bool &clickThisPass)
+void AudioPlayer::followBeats(bool &clickThisPass, bool withSignals)
 {
     if (!m_metaData || !m_metaData->hasData())
         return;
@@ -523,6 +532,8 @@ void AudioPlayer::followBeats(bool &clickThisPass)
         if (position >= windowStart(i) && position < beats[i + 1] - kBeatLead) {
             if (i != m_metaData->currentBeat) {
                 m_metaData->currentBeat = i;
+                if (!withSignals)
+                    return;
                 emit changeBeat();
                 if (!isRiffOrSongPlaying()) {
                     m_flashMain = !m_flashMain;
@@ -538,7 +549,8 @@ void AudioPlayer::followBeats(bool &clickThisPass)
         if (position >= windowStart(j) && position < beats[j + 1] - kBeatLead && j != m_lastClickBeat) {
             m_lastClickBeat = j;
             clickThisPass = true;
-            emit flashMetro();
+            if (withSignals)
+                emit flashMetro();
         }
     }
 }
@@ -553,6 +565,15 @@ bool AudioPlayer::onePass()
         const int position = playPosition();
         if (position >= selectionEnd() || position < selectionStart())
             setPlayPosition(selectionStart());
+    }
+
+    // Riff and song playback move on to their next step.
+    if (isRiffOrSongPlaying() && m_metaData && m_metaData->hasData()) {
+        const StepResult step = m_songPlaying.load() ? nextSongStep(true) : nextRiffStep(true);
+        if (step.ended) {
+            stop(false);
+            return false;
+        }
     }
 
     bool clickThisPass = false;

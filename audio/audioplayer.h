@@ -4,7 +4,9 @@
 // click and pushes 1024 stereo frames. Its slots, called on the GUI thread, are the
 // transport, the tool parameters, the volumes and the device choice; a 10 ms timer
 // advances the smoothed display position that the clock and the play markers read.
-// MainWindow creates it and hands it the decoded arrays.
+// MainWindow creates it and hands it the decoded arrays. It also plays riffs and songs of
+// the riff builder step by step, shifts the beat grid for the beat-offset knob, and renders
+// the processed track, a riff or the song offline for the export (audioplayerriffs.cpp).
 #pragma once
 #include <QElapsedTimer>
 #include <QList>
@@ -33,6 +35,10 @@ public:
     static constexpr int blockFrames = RealTimeEngine::hopSize; // frames pushed per pass
     static constexpr int pushBytes = blockFrames * 2 * int(sizeof(float));
     static constexpr int queueLimitBytes = 32767;                // push only at or below this
+    static constexpr int beatOffsetNone = 49;                    // the beat-offset knob's middle
+    // The last frames of a track that riff and song steps leave out: playback there would
+    // meet the end of the track (the engine reads a stretched frame ahead).
+    static constexpr int stepTailGuard = 2 * RealTimeEngine::frameSize + 4 * blockFrames;
 
     explicit AudioPlayer(QObject *parent = nullptr);
     ~AudioPlayer() override;
@@ -59,6 +65,40 @@ public:
     float getVolume() const { return m_gain.load(); }
     float metronomeVolume() const { return m_metroGain.load(); }
     bool isRiffOrSongPlaying() const { return m_riffPlaying.load() || m_songPlaying.load(); }
+    bool isRiffPlaying() const { return m_riffPlaying.load(); }
+    bool isSongPlaying() const { return m_songPlaying.load(); }
+    int currentRiff() const { return m_currentRiff.load(); }
+    int currentRiffStep() const { return m_riffStep.load(); }
+    int currentSongStep() const { return m_songStep.load(); }
+    int beatOffset() const { return m_beatOffset; }
+
+    // ---- Offline renders for the export (GUI thread) ----------------------------------
+    // Each stops playback first and runs the same block processing as playback (tempo,
+    // pitch, isolate); the pitch tool is left as the user set it.
+    //
+    // renderRiff() plays the current riff once through, step by step with each step's
+    // pitch, into riffRenderLeft()/riffRenderRight(); renderSong() plays the song once
+    // through, slot by slot from its first filled slot, into songRenderLeft()/Right().
+    // Both return the number of frames rendered. 0, with both lists empty, means there is
+    // nothing to render: no track, no analysis, a riff without a step, or a song whose
+    // slots are all empty (or hold only empty riffs). Callers check for 0 and write no
+    // file. A render ends when the steps (or slots) wrap round, and never exceeds
+    // maximumRenderSeconds of audio.
+    static constexpr int maximumRenderSeconds = 600;
+    int renderRiff();
+    int renderSong();
+    const QVector<float> &riffRenderLeft() const { return m_riffL; }
+    const QVector<float> &riffRenderRight() const { return m_riffR; }
+    const QVector<float> &songRenderLeft() const { return m_songL; }
+    const QVector<float> &songRenderRight() const { return m_songR; }
+    // The processed track from the play position, one block per call, with the metronome
+    // mixed in (without the output volume): fills exportBlockLeft()/Right() with 1024
+    // frames, advances the play position and returns 0; at the end of the track (or
+    // without one) fills them with silence, puts the position back to the start and
+    // returns 1. The caller sets the start with setPlayPosition after stop(false).
+    int renderExportBlock();
+    const QVector<float> &exportBlockLeft() const { return m_exportL; }
+    const QVector<float> &exportBlockRight() const { return m_exportR; }
     RealTimeEngine &engine() { return m_engine; }
 
     // Devices.
@@ -125,6 +165,14 @@ public slots:
     void setRiff(int riff) { m_currentRiff = riff; }
     void setRiffLength(int steps) { m_riffLength = steps; }
     void setSongLength(int steps) { m_songLength = steps; }
+    // Start riff or song playback, or stop it when it already plays.
+    void playRiff();
+    void playSong();
+    void stopSongPlayback();
+    // The beat-offset knob, 0..99 with 49 for no shift: every beat moves by the analysis'
+    // beat step per notch. The riff strips and the selection follow through
+    // updateBeatSelections.
+    void setBeatOffset(int beatOffset);
 
 signals:
     void changeBeat();
@@ -158,7 +206,46 @@ private:
     void haltForNewTrack();
     void freeStream();
     bool onePass();
-    void followBeats(bool &clickThisPass);
+    void followBeats(bool &clickThisPass, bool withSignals = true);
+
+    // ---- Riff and song stepping (audioplayerriffs.cpp) ----
+    // Audio thread while playing, GUI thread for the renders; the pass lock is held.
+    struct StepWindow
+    {
+        int start = 0;
+        int end = -1;      // included
+        bool valid = false;
+    };
+    struct StepResult
+    {
+        bool advanced = false; // a new step began
+        bool wrapped = false;  // ... and the riff or the song started over
+        bool ended = false;    // nothing can play any more
+    };
+    QVector<float> beatList() const;
+    // The frames a step on `beat` plays, inside what playback may reach of the track.
+    StepWindow stepWindow(const QVector<float> &beats, int beat) const;
+    RiffSource *riffSource(int riff) const;
+    int firstPlayableStep(const RiffSource *source, int from, const QVector<float> &beats) const;
+    bool riffCanPlay(int riff, const QVector<float> &beats) const;
+    int nextPlayableSlot(int after, const QVector<float> &beats) const;
+    // The beat of a riff's step (-1 past its last step), whether that step has a window,
+    // and whether the play position still lies in it.
+    bool stillInStep(const RiffSource *source, int step, const QVector<float> &beats, int &beat,
+                     bool &windowValid) const;
+    StepResult nextRiffStep(bool withSignals);
+    StepResult nextSongStep(bool withSignals);
+    void applyStepPitch(float factor, bool withSignals);
+    // stop(); unlatchRiffSong false leaves the riff and song play buttons to the press
+    // that is stopping playback (its release unlatches them).
+    void halt(bool endOfTrack, bool unlatchRiffSong);
+    // False when there is nothing to start from, or when it stopped the riff (or song)
+    // playing.
+    bool readyToStartSteps(bool song);
+    void startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats);
+    qint64 renderFrameCap(const RiffSource *source, const QVector<float> &beats) const;
+    void renderBlockInto(QVector<float> &left, QVector<float> &right);
+    void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
     int selectionStart() const;
@@ -200,6 +287,14 @@ private:
     std::atomic<bool> m_songPlaying{false};
     int m_riffLength = 0;
     int m_songLength = 0;
+    std::atomic<int> m_riffStep{0};
+    std::atomic<int> m_songStep{0};
+    int m_beatOffset = 49;
+    // The pitch tool's switch as the user left it; steps of a riff set their own pitch
+    // (m_stepPitchApplied) and stopping puts both back.
+    std::atomic<bool> m_userPitchOff{true};
+    std::atomic<bool> m_stepPitchApplied{false};
+    QVector<float> m_exportL, m_exportR, m_riffL, m_riffR, m_songL, m_songR;
 
     QTimer *m_displayTimer = nullptr;
     float m_displayPosition = 0;

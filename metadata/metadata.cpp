@@ -2,6 +2,7 @@
 
 #include "analysis/trackanalysis.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -114,7 +115,26 @@ void MetaData::takeResults(const QVector<float> &newBeats, const ChordNameList &
     }
     m_analysedBeats = beats;
     beatStep = beatStepOf(beats);
+    applyBeatShift();
     setHasData(usable);
+}
+
+void MetaData::setBeatShiftSteps(int steps)
+{
+    QMutexLocker lock(&beatsMutex);
+    m_beatShiftSteps = steps;
+    applyBeatShift();
+}
+
+void MetaData::applyBeatShift()
+{
+    beats = m_analysedBeats;
+    if (m_beatShiftSteps == 0)
+        return;
+    const double shift = double(beatStep) * m_beatShiftSteps;
+    // Beats keep their order: one moved before the start waits at frame 0.
+    for (float &beat : beats)
+        beat = float(std::max(0.0, std::trunc(double(beat) + shift)));
 }
 
 void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &chordTexts,

@@ -34,6 +34,13 @@ public:
     // the cache stores whatever later shifts the working beat list.
     const QVector<float> &analysedBeats() const { return m_analysedBeats; }
 
+    // The riff builder's beat offset: every working beat moves by steps x beatStep frames
+    // from where the analysis put it (a beat that would fall before the track start sits
+    // at 0). It belongs to the beat-offset knob, so a new analysis (and clear()) keeps it;
+    // a new track puts the knob, and with it the shift, back to 0. Takes the beats lock.
+    void setBeatShiftSteps(int steps);
+    int beatShiftSteps() const { return m_beatShiftSteps; }
+
     float tempo = 0;
     int beatStep = 0;
     QVector<float> beats;
@@ -58,6 +65,10 @@ private:
                      float newTempo);
     void setHasData(bool value) { m_hasData.store(value, std::memory_order_release); }
 
+    // Sets the working beats from the analysed ones and the shift (beats lock held).
+    void applyBeatShift();
+
     std::atomic<bool> m_hasData{false};
     QVector<float> m_analysedBeats;
+    int m_beatShiftSteps = 0;
 };

@@ -13,6 +13,7 @@
 #include "analysis/trackanalysis.h"
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
+#include "views/chords/chordsstrip.h"
 #include "views/jam/contextpitchwidget.h"
 #include "views/jam/riffidwidget.h"
 #include "views/jam/riffstep.h"
@@ -149,6 +150,16 @@ public slots:
     void openUrl(const QUrl &url) { urls << url; }
 };
 // Analysis results with a beat every half second and one chord per beat.
+// A silent track under the beats of giveBeats, loaded into the player only.
+struct SilentTrack
+{
+    std::vector<float> samples = std::vector<float>(size_t(4096 + 22050 * 42), 0.0f);
+    void loadInto(MainWindow &window)
+    {
+        window.audioPlayer()->setAudioData(samples.data(), samples.data(), 2, int(samples.size()), 44100);
+    }
+};
+
 void giveBeats(MainWindow &window, int beatCount)
 {
     TrackAnalysis analysis;
@@ -487,6 +498,7 @@ private slots:
 
     void exportActionsFollowTheMaterial()
     {
+        SilentTrack track;
         MainWindow window;
         QAction *riff = actionNamed(window, "Save Riff Audio...");
         QAction *song = actionNamed(window, "Save Song Audio...");
@@ -499,24 +511,38 @@ private slots:
         giveBeats(window, 40);
         JamTab *jam = window.tabWidget()->jamTab();
         QVERIFY(jam->isEnabled());
-        // Riff A alone makes a riff but no song; each commit re-checks the actions.
+        // Without a track nothing renders.
         buildRiff(jam, 0, 2);
         QCOMPARE(plotter->beatSelection(0)->lastBeatIndex(), 1);
+        QVERIFY(!riff->isEnabled());
+        track.loadInto(window);
+        // Riff A, the riff shown, makes a riff but no song; each commit re-checks the actions.
+        buildRiff(jam, 0, 2);
         QVERIFY(riff->isEnabled());
         QVERIFY(!song->isEnabled());
         buildRiff(jam, 3, 1);
         QCOMPARE(plotter->beatSelection(3)->lastBeatIndex(), 0);
         QVERIFY(riff->isEnabled());
+        QVERIFY(!song->isEnabled());
+        // A song slot naming riff D makes a song; an empty riff in a slot would not.
+        jam->songStep()->setRiff(3, 7);
         QVERIFY(song->isEnabled());
-        // A loop cut to nothing plays nothing.
+        QVERIFY(window.audioPlayer()->renderSong() > 0);
+        // A loop cut to nothing plays nothing: riff A (shown) no longer exports.
         plotter->beatSelection(0)->setLoopLength(-1);
         window.checkEnableAudioExport();
-        QVERIFY(riff->isEnabled());
+        QVERIFY(!riff->isEnabled());
+        QCOMPARE(window.audioPlayer()->renderRiff(), 0);
         QVERIFY(song->isEnabled());
+        // Showing riff D offers it.
+        emit jam->setActiveRiff(3);
+        QVERIFY(riff->isEnabled());
         plotter->beatSelection(3)->setLoopLength(-1);
         window.checkEnableAudioExport();
         QVERIFY(!riff->isEnabled());
         QVERIFY(!song->isEnabled());
+        QCOMPARE(window.audioPlayer()->renderSong(), 0);
+        jam->songStep()->setRiff(-1, 7);
 
         window.enableSelectionExport(true);
         QVERIFY(selection->isEnabled());
@@ -559,6 +585,7 @@ private slots:
 
     void riffBuilderReachesOnlyItsOwnRiff()
     {
+        SilentTrack track;
         MainWindow window;
         giveBeats(window, 40);
         JamTab *jam = window.tabWidget()->jamTab();
@@ -592,6 +619,42 @@ private slots:
         QCOMPARE(riffD->stepBeat(0), 2);
         QCOMPARE(riffD->stepBeat(2), 0);
         QCOMPARE(riffD->stepPitch(1), std::pow(2.0f, 5.0f / 12.0f));
+
+        // The riff-play button plays riff D, the riff shown; a second press stops it and
+        // leaves the button up.
+        AudioPlayer *player = window.audioPlayer();
+        track.loadInto(window);
+        CustomButton *riffPlay = jam->riffPlayButton();
+        QTest::mouseClick(riffPlay, Qt::LeftButton);
+        QVERIFY(player->isRiffPlaying());
+        QCOMPARE(player->currentRiff(), 3);
+        QVERIFY(riffPlay->isChecked());
+        QVERIFY(plotter->isRiffSongPlayback());
+        QTest::mouseClick(riffPlay, Qt::LeftButton);
+        QVERIFY(!player->isPlaying());
+        QVERIFY(!riffPlay->isChecked());
+        QCOMPARE(riffPlay->drawnState(), 0);
+        // Riff E has no step: its press plays nothing and the button springs back.
+        emit jam->setActiveRiff(4);
+        QTest::mouseClick(riffPlay, Qt::LeftButton);
+        QVERIFY(!player->isPlaying());
+        QVERIFY(!riffPlay->isChecked());
+        emit jam->setActiveRiff(3);
+        // The transport's stop ends riff playback and unlatches the riff button too.
+        QTest::mouseClick(riffPlay, Qt::LeftButton);
+        QVERIFY(player->isRiffPlaying());
+        QTest::mouseClick(window.transportWidget()->stopButton(), Qt::LeftButton);
+        QVERIFY(!player->isPlaying());
+        QVERIFY(!riffPlay->isChecked());
+
+        // The beat-offset knob moves the player's beats and the chord strip's labels alike.
+        MetaData *metaData = window.metaDataThread()->metaData();
+        const float beat = metaData->beats[2];
+        jam->beatOffsetKnob()->setValue(59);
+        QCOMPARE(metaData->beats[2], beat + 10.0f * float(metaData->beatStep));
+        QCOMPARE(plotter->chordsStrip()->sampleOffset(), 10 * metaData->beatStep - 2048);
+        jam->beatOffsetKnob()->setValue(JamTab::beatOffsetDefault);
+        QCOMPARE(metaData->beats[2], beat);
 
         // Switching riff mode off shows the loop selection again.
         QTest::mouseClick(jam->powerButton(), Qt::LeftButton);

@@ -145,6 +145,12 @@ QVector<Row> wiringTable(MainWindow &w)
         {player, SIGNAL(unlatchSongPlay()), jam->songPlayButton(), SLOT(unlatch())},
         {jam->songStep(), SIGNAL(setLoopLength()), &w, SLOT(checkSongLoopLength())},
         {player, SIGNAL(flashMetro()), transport, SLOT(flashMetronome())},
+        {jam, SIGNAL(playRiff()), player, SLOT(playRiff())},
+        {jam, SIGNAL(playSong()), player, SLOT(playSong())},
+        {jam->songStep(), SIGNAL(stopSongPlayback()), player, SLOT(stopSongPlayback())},
+        {jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), player, SLOT(setBeatOffset(int))},
+        {jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), plotter->chordsStrip(), SLOT(repositionChords(int))},
+        {jam, SIGNAL(setActiveRiff(int)), &w, SLOT(checkEnableAudioExport())},
 
         {selection, SIGNAL(enableSaveSelection(bool)), &w, SLOT(enableSelectionExport(bool))},
         {prefs, SIGNAL(setAudioDevice(int)), player, SLOT(setAudioDevice(int))},
@@ -185,6 +191,7 @@ QVector<Row> wiringTable(MainWindow &w)
             {strip, SIGNAL(commitStep()), &w, SLOT(checkEnableAudioExport())},
             {strip, SIGNAL(checkEnableAudioExport()), &w, SLOT(checkEnableAudioExport())},
             {player, SIGNAL(updateBeatSelections()), strip, SLOT(update())},
+            {player, SIGNAL(updateBeatSelections()), strip, SLOT(layoutBeatLabels())},
             {player, SIGNAL(setCurrentBeatStep(int)), strip, SLOT(setAnimatedStep(int))},
         };
         for (int k = 0; k < JamTab::stepCount; ++k) {

@@ -65,9 +65,10 @@ public:
     void restoreStep(int step, int state, int beat, int startSample, int endSample);
     void finishRestore();
 
+public slots:
+    // Places the step labels over their beats (also after the beat offset moved them).
     void layoutBeatLabels();
 
-public slots:
     void setArmedStep(int step, int beat = -1);
     void reArmStep(int step);
     void lockSelection();

@@ -21,6 +21,9 @@ void CustomButton::latch()
 void CustomButton::unlatch()
 {
     m_drawnState = 0;
+    // Unlatched while still held (its press was refused, or stopped what it started): the
+    // coming release would toggle it on again, so it stays off after the release too.
+    m_unlatchOnRelease = isCheckable() && isDown();
     setChecked(false);
     repaint();
 }
@@ -48,6 +51,7 @@ void CustomButton::mousePressEvent(QMouseEvent *event)
         return;
     }
     m_drawnState = 1;
+    m_unlatchOnRelease = false;
     repaint();
     QPushButton::mousePressEvent(event);
 }
@@ -61,6 +65,10 @@ void CustomButton::mouseReleaseEvent(QMouseEvent *event)
     m_drawnState = (isCheckable() && !isChecked()) ? 1 : 0;
     repaint();
     QPushButton::mouseReleaseEvent(event);
+    if (m_unlatchOnRelease) {
+        m_unlatchOnRelease = false;
+        setChecked(false);
+    }
     // A release outside the button does not toggle it; the frame follows the real state.
     const int state = (isCheckable() && isChecked()) ? 1 : 0;
     if (state != m_drawnState) {

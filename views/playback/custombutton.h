@@ -29,4 +29,5 @@ protected:
 private:
     QPixmap m_image;
     int m_drawnState = 0;
+    bool m_unlatchOnRelease = false;
 };
