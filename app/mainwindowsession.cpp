@@ -232,6 +232,8 @@ void MainWindow::loadSession(bool loadRecentSession)
         showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
                        tr("Meta data extraction still running!<br />Please wait till processing is finished<br />"
                           "before loading a new session."));
+        if (loadRecentSession)
+            m_pathsManager->setSessionFile(m_confirmedSessionFile);
         return;
     }
     const QString name = loadRecentSession

@@ -279,6 +279,39 @@ private slots:
         QVERIFY(win.w.isTrackLoaded());
     }
 
+    // A session whose audio file moved: the user picks it anew, and the session file is
+    // written again at once with the new place.
+    void relocatedAudioIsWrittenBack()
+    {
+        const QString moved = m_dir.path() + "/moved.wav";
+        QVERIFY(QFile::copy(m_track, moved));
+        {
+            Window win;
+            QCOMPARE(win.w.open(moved), 0);
+            // No saving while its analysis runs.
+            QVERIFY(win.w.metaDataThread()->wait(60000));
+            QCoreApplication::processEvents();
+            win.saveAnswer = m_dir.path() + "/moved.pq";
+            win.w.saveSessionFileAs();
+        }
+        QVERIFY(QFile::remove(moved));
+        Window win;
+        win.w.setMessageBoxHook([&win](QMessageBox::Icon, const QString &title, const QString &,
+                                       QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            win.messages << title;
+            return QMessageBox::Ok; // "File not found!": pick the file by hand
+        });
+        win.openAnswer = m_track;
+        win.w.pathsManager()->setSessionFile(m_dir.path() + "/moved.pq");
+        win.w.loadSession(true);
+        QCOMPARE(win.messages, QStringList({"File not found!"}));
+        QVERIFY(win.w.isTrackLoaded());
+        SessionDocument rewritten;
+        QVERIFY(rewritten.parse(readAll(m_dir.path() + "/moved.pq")));
+        QCOMPARE(rewritten.value("fileName"), m_track);
+        QCOMPARE(win.w.recentFiles().value(0), m_dir.path() + "/moved.pq");
+    }
+
     // A save that cannot be written is told, and does not become the session file;
     // the file it would have replaced is left whole.
     void failedSaveIsReported()

@@ -1,0 +1,165 @@
+// A session as a new user makes and finds it again, in two runs of this program under
+// the same home: "save FOLDER" opens a generated track, sets tempo, pitch and a loop,
+// builds riffs A and C and a song, saves the session and grabs the window's tabs;
+// "load FOLDER" starts afresh, loads that session as "Load Session..." does and grabs
+// the tabs again. The pictures land in FOLDER (save-*.png, load-*.png).
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/pathsmanager.h"
+#include "app/tabwidget.h"
+#include "metadata/analysiscache.h"
+#include "views/jam/riffidwidget.h"
+#include "views/jam/riffstep.h"
+#include "views/jam/songstep.h"
+#include "views/jam/stepcontextmenu.h"
+#include "views/jam/contextpitchwidget.h"
+#include "views/playback/transportwidget.h"
+#include "views/playback/wavebg.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QStackedWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+QString writeTrack(const QString &folder)
+{
+    const int frames = 44100 * 40;
+    QByteArray pcm;
+    pcm.reserve(frames * 4);
+    QDataStream out(&pcm, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const double notes[] = {55.0, 65.4, 73.4, 82.4};
+    for (int i = 0; i < frames; ++i) {
+        const int inBeat = i % 22050;
+        const double v = 0.4 * std::sin(2 * M_PI * notes[(i / 22050) % 4] * i / 44100.0) * std::exp(-inBeat / 4000.0);
+        out << qint16(v * 30000) << qint16(v * 24000);
+    }
+    const QString path = QDir(folder).filePath("Übungsstück & <riff>.wav");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QDataStream head(&file);
+    head.setByteOrder(QDataStream::LittleEndian);
+    file.write("RIFF");
+    head << quint32(36 + pcm.size());
+    file.write("WAVEfmt ");
+    head << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(44100 * 4) << quint16(4)
+         << quint16(16);
+    file.write("data");
+    head << quint32(pcm.size());
+    file.write(pcm);
+    file.close();
+    QVector<float> beats;
+    QVector<QString> chords;
+    const char *names[] = {"Am", "C", "D", "E"};
+    for (int b = 0; 4096 + 22050 * b < frames; ++b) {
+        beats << 4096.0f + 22050.0f * b;
+        chords << names[(b / 4) % 4];
+    }
+    chords.removeLast();
+    writeAnalysisCache(analysisCachePath(dataFolderPath, path),
+                       composeAnalysisCacheText(path, beats, chords, {"Am", "C", "D", "E"}, 120.0f));
+    return path;
+}
+
+void settle(int ms = 300)
+{
+    QTest::qWait(ms);
+}
+
+void grabTabs(MainWindow &window, const QString &folder, const QString &prefix)
+{
+    TabButtons *tabs = window.tabWidget()->tabButtons();
+    const int shown = window.tabWidget()->stack()->currentIndex();
+    const char *names[] = {"tools", "riffs", "chords"};
+    for (int t = 0; t < 3; ++t) {
+        tabs->setButtonImage(t);
+        settle(150);
+        window.grab().save(QDir(folder).filePath(QString("%1-%2.png").arg(prefix, names[t])));
+    }
+    tabs->setButtonImage(shown);
+}
+
+void buildRiff(JamTab *jam, int steps)
+{
+    for (int k = 0; k < steps; ++k) {
+        const QPoint cell(30 * k + 15, 15);
+        QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
+        QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3 || (args[1] != "save" && args[1] != "load")) {
+        std::fprintf(stderr, "usage: session_look save|load FOLDER\n");
+        return 2;
+    }
+    const QString folder = args[2];
+    QDir().mkpath(folder);
+    QDir().mkpath(dataFolderPath + "/metadata");
+    const QString session = QDir(folder).filePath("Übung & <eins>.pq");
+
+    MainWindow window;
+    window.setMessageBoxHook([](QMessageBox::Icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
+        return QMessageBox::Cancel;
+    });
+    settle(1200);
+    if (args[1] == "save") {
+        window.open(writeTrack(folder));
+        settle();
+        RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
+        tools->tempoKnob()->setValue(80);
+        tools->semitoneWidget()->increment();
+        tools->semitoneWidget()->increment();
+        window.waveBg()->plotter()->plotSelection()->setStart(300);
+        window.waveBg()->plotter()->plotSelection()->setEnd(520);
+        window.transportWidget()->loopButton()->latch();
+        JamTab *jam = window.tabWidget()->jamTab();
+        window.tabWidget()->tabButtons()->showRiffBuilder();
+        buildRiff(jam, 4);
+        for (int i = 0; i < 2; ++i) {
+            QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+            QApplication::sendEvent(jam->riffIdWidget(), &up);
+        }
+        buildRiff(jam, 3);
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(jam->stepMenu(2, 1)->pitchWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 10));
+        jam->songStep()->setRiffFromMenu(0, 0);
+        jam->songStep()->setRiffFromMenu(2, 1);
+        jam->songStep()->setRiffFromMenu(0, 2);
+        window.waveBg()->plotter()->zoomIn();
+        settle();
+        window.setSaveDialogHook([&](const QString &, const QString &proposal, const QStringList &filters) {
+            std::fprintf(stderr, "save dialog proposes: %s\n", qPrintable(proposal));
+            return MainWindow::SaveFileChoice{session.left(session.size() - 3), filters.value(0)};
+        });
+        window.saveSessionFileAs();
+        std::fprintf(stderr, "saved: %s\n", qPrintable(window.pathsManager()->sessionFile()));
+        grabTabs(window, folder, "save");
+    } else {
+        window.setFileDialogHook([&](const QString &, const QString &, const QString &) { return session; });
+        window.grab().save(QDir(folder).filePath("load-before.png"));
+        window.loadSession();
+        settle();
+        std::fprintf(stderr, "loaded: %s, recent: %s\n", qPrintable(window.pathsManager()->sessionFile()),
+                     qPrintable(window.recentFiles().join(" | ")));
+        grabTabs(window, folder, "load");
+    }
+    window.close();
+    return 0;
+}
