@@ -413,6 +413,11 @@ private slots:
                                                     "<startSample>-5</startSample></step></riff></riffsTab>"
                                                     "<playbackPos>99999999999</playbackPos>" + tail
                                           << true;
+        QByteArray bomb = "<!DOCTYPE PQXML [<!ENTITY e0 \"session session \">";
+        for (int i = 1; i < 10; ++i)
+            bomb += "<!ENTITY e" + QByteArray::number(i) + " \"" + QByteArray("&e" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
+        bomb += "]>\n<pqxml><fileName>&e9;</fileName></pqxml>\n";
+        QTest::newRow("entity bomb") << bomb << false;
         QTest::newRow("deep nesting") << head + QByteArray(3000, '<').replace("<", "<a>") +
                                                QByteArray(3000, '<').replace("<", "</a>") + tail
                                       << true;
