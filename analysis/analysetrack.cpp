@@ -78,7 +78,7 @@ void emptyResult(TrackAnalysis &result)
 } // namespace analysis
 
 void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount,
-                  const std::atomic<bool> *cancel)
+                  const std::atomic<bool> *cancel, const analysis::ChordMask *chordMask)
 {
     using namespace analysis;
     emptyResult(result);
@@ -126,7 +126,7 @@ void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, i
     // Fills beatLabels (one label per tracked beat) and chordList (84 chord names): the
     // blip-free labels and their ranking.
     ChordRecognition chords =
-        recogniseChords(samples, sampleCount, sampleRate, tracked, hop, chordPeriod, beatsPerBar);
+        recogniseChords(samples, sampleCount, sampleRate, tracked, hop, chordPeriod, beatsPerBar, chordMask);
     std::vector<std::string> beatLabels = std::move(chords.beatLabels2);
     std::vector<std::string> chordList = std::move(chords.chordList2);
     // --------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #ifndef PLECTRONOME_ANALYSETRACK_H
 #define PLECTRONOME_ANALYSETRACK_H
 
+#include "analysis/chordtemplates.h"
 #include "analysis/trackanalysis.h"
 
 #include <atomic>
@@ -17,8 +18,11 @@
 //
 // When `cancel` is given and becomes true, the analysis stops at the next stage and the
 // result is the empty one (used when the program closes during an analysis).
+//
+// When `chordMask` is given (the user's chord filter: roots from C, qualities major, m,
+// sus2, sus4, 7, maj7, m7), the chord recognition names only the chords it enables.
 void analyseTrack(TrackAnalysis &result, const float *samples, int sampleRate, int sampleCount,
-                  const std::atomic<bool> *cancel = nullptr);
+                  const std::atomic<bool> *cancel = nullptr, const analysis::ChordMask *chordMask = nullptr);
 
 namespace analysis {
 

@@ -9,10 +9,13 @@
 #include "audio/layer/audiolayer.h"
 #include "metadata/metadatathread.h"
 #include "preferences/preferencesmenu.h"
+#include "views/chords/chordfilterwidget.h"
 #include "views/chords/chordsstrip.h"
 #include "views/chords/chordstab.h"
 #include "views/chords/keyshiftwidget.h"
 #include "views/chords/necktypewidget.h"
+#include "views/chords/processinglabel.h"
+#include "views/chords/singlechordeditwidget.h"
 #include "views/chords/tempowidget.h"
 #include "views/playback/pitchsyncwidget.h"
 #include "views/playback/transportwidget.h"
@@ -294,6 +297,7 @@ void MainWindow::createConnections()
     connect(selection, SIGNAL(setSmallPlotSelection(float,float)), smallPlot, SLOT(setSelection(float,float)));
     connect(m_audioPlayer, SIGNAL(updateBeatSelections(int)), selection, SLOT(updateSelectionFromOffset(int)));
     connectRiffBuilder();
+    connectChordEditing();
 }
 
 void MainWindow::connectRiffBuilder()
@@ -366,6 +370,44 @@ void MainWindow::connectRiffPlayback()
         connect(player, SIGNAL(updateBeatSelections()), plotter->beatSelection(i), SLOT(layoutBeatLabels()));
     // The riff export follows the riff being shown.
     connect(jam, SIGNAL(setActiveRiff(int)), this, SLOT(checkEnableAudioExport()));
+}
+
+void MainWindow::connectChordEditing()
+{
+    Plotter *plotter = m_waveBg->plotter();
+    ChordsTab *chordsTab = m_tabWidget->chordsTab();
+    ChordFilterWidget *filter = chordsTab->chordFilterWidget();
+    SingleChordEditWidget *editor = plotter->chordEditor();
+    ProcessingLabel *processing = plotter->processingLabel();
+    // An edited chord is saved to the analysis cache and shown in the chord viewer's list.
+    connect(editor, SIGNAL(savePQM()), m_metaDataThread, SLOT(savePQM()));
+    connect(editor, SIGNAL(reInitDetectedChordsWidget()), chordsTab, SLOT(initDetectedChords()));
+    // The chord filter runs the analysis again; each result presets it.
+    connect(filter, SIGNAL(recalculateChords(QVector<QVector<int> >)), this,
+            SLOT(recalculateChords(QVector<QVector<int> >)));
+    connect(filter, SIGNAL(stopPlayback()), m_audioPlayer, SLOT(stop()));
+    connect(m_metaDataThread, SIGNAL(setChordFilterSelection(QVector<QString>)), filter,
+            SLOT(setSelectionFromDetectedChords(QVector<QString>)));
+    // "Calculating chords" goes when the results arrive.
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), processing, SLOT(hide()));
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), processing->dotTimer(), SLOT(stop()));
+}
+
+void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
+{
+    if (!m_loaded || !m_leftSamples || m_frameCount <= 0 || m_metaDataThread->isRunning())
+        return;
+    Plotter *plotter = m_waveBg->plotter();
+    // The results are about to be replaced: an open edit goes without writing.
+    if (!plotter->chordEditor()->isHidden())
+        plotter->chordEditor()->cancel();
+    m_metaDataThread->setChordFilter(chordList);
+    m_metaDataThread->setSamples(m_leftSamples, m_rightSamples, m_frameCount, m_stereo, m_sampleRate);
+    m_metaDataThread->start(QThread::InheritPriority);
+    ProcessingLabel *processing = plotter->processingLabel();
+    processing->show();
+    processing->dotTimer()->start();
+    plotter->chordsStrip()->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVector>
 
 #include <functional>
 
@@ -175,6 +176,9 @@ public:
 public slots:
     void initShortcuts();
     void checkEnableAudioExport();
+    // Runs the analysis again with the chord filter's marks; nothing while no track is
+    // loaded or an analysis runs.
+    void recalculateChords(QVector<QVector<int> > chordList);
     void enableSelectionExport(bool enable);
     void checkSongLoopLength();
     void jamTabPowerPressed(bool power);
@@ -239,6 +243,8 @@ private:
     void connectRiffBuilder();
     // Riff and song playback, the beat offset and the riff export's enabling.
     void connectRiffPlayback();
+    // The chord editor, the chord filter and the analysis notice.
+    void connectChordEditing();
     void enableAllShortcuts();
     void connectPreferences();
     // Opens a page in the browser; when none opens, shows its address instead.

@@ -70,9 +70,17 @@ void MetaDataThread::run()
 {
     TrackAnalysis result;
     m_metaData->clear();
+    // The user's chord filter is the recogniser's mask: its rows and columns are in the
+    // recogniser's own order (roots from C; major, m, sus2, sus4, 7, maj7, m7).
+    analysis::ChordMask mask{};
+    for (int root = 0; root < 12; ++root) {
+        for (int quality = 0; quality < 7; ++quality)
+            mask[size_t(root)][size_t(quality)] = m_chordFilter.value(root).value(quality) != 0 ? 1 : 0;
+    }
     try {
         if (m_samplesSet && m_samples) {
-            analyseTrack(result, m_samples, m_sampleRate, m_sampleCount, &m_cancel);
+            analyseTrack(result, m_samples, m_sampleRate, m_sampleCount, &m_cancel,
+                         m_filterActive ? &mask : nullptr);
             // Beats of a decimated copy are counted back in frames of the track.
             if (m_decimation > 1) {
                 for (float &beat : result.beats)

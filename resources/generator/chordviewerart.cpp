@@ -217,11 +217,12 @@ QImage singleChordEdit()
     return supersampled(439, 136, 3, [](QPainter &p) {
         drawPopup(p, QRectF(0, 0, 439, 136), 8);
         // Root names over the columns (roots from A) and quality names before the rows.
+        static const char *const roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
+        static const char *const qualities[7] = {"major", "minor", "sus2", "sus4", "7", "maj7", "m7"};
         for (int k = 0; k < 12; ++k)
-            drawText(p, QRectF(kEditDotX0 + kEditDotDx * k - 3, 4, 20, 13), Voicings::rootName(k),
-                     9.5, QColor(226, 214, 196));
+            drawText(p, QRectF(kEditDotX0 + kEditDotDx * k - 3, 4, 20, 13), roots[k], 9.5, QColor(226, 214, 196));
         for (int i = 0; i < 7; ++i) {
-            drawText(p, QRectF(8, kEditDotY[i], 66, 14), kModeNames[i], 9.5, QColor(190, 180, 166),
+            drawText(p, QRectF(8, kEditDotY[i], 66, 14), qualities[i], 9.5, QColor(190, 180, 166),
                      Qt::AlignRight | Qt::AlignVCenter);
             for (int k = 0; k < 12; ++k)
                 drawSocket(p, QPointF(kEditDotX0 + kEditDotDx * k + 7, kEditDotY[i] + 7), 5.2);

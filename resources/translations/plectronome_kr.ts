@@ -348,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>코드 계산 중</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsTab</name>
     <message>
         <source>Exit</source>

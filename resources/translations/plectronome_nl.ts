@@ -348,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Akkoorden berekenen</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsTab</name>
     <message>
         <source>Exit</source>

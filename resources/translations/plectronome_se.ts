@@ -348,6 +348,13 @@
     </message>
 </context>
 <context>
+    <name>ProcessingLabel</name>
+    <message>
+        <source>Calculating chords</source>
+        <translation>Beräknar ackord</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsTab</name>
     <message>
         <source>Exit</source>

@@ -11,6 +11,7 @@
 #include "views/playback/smallplotplaymarker.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
+#include "freshhome.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -159,9 +160,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QString());
-        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-        QSettings("Quillfen", "Plectronome").clear();
+        startFromAFreshHome();
         QVERIFY(m_dir.isValid());
         m_short = path("short.wav");
         m_minimum = path("minimum.wav");

@@ -12,6 +12,7 @@
 #include "tests/real_time_tools/signalmeasure.h"
 #include "tests/views/playback/grabs.h"
 #include "views/playback/pitchsyncwidget.h"
+#include "freshhome.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,9 +75,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QString());
-        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-        QSettings("Quillfen", "Plectronome").clear();
+        startFromAFreshHome();
         QVERIFY(m_dir.isValid());
         m_track = m_dir.filePath("centre.wav");
         QVERIFY(writeStereoWav(m_track, 44100 * 3));

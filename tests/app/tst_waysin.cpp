@@ -9,6 +9,7 @@
 #include "metadata/metadatathread.h"
 
 #include "../pcmwav.h"
+#include "freshhome.h"
 
 #include <QDir>
 #include <QFileOpenEvent>
@@ -95,9 +96,7 @@ class TestWaysIn : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QString());
-        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-        QSettings("Quillfen", "Plectronome").clear();
+        startFromAFreshHome();
         QVERIFY(m_dir.isValid());
     }
 

@@ -13,7 +13,10 @@
 #include "preferences/languagetab.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
+#include "views/chords/chordfilterwidget.h"
 #include "views/chords/keyshiftwidget.h"
+#include "views/chords/processinglabel.h"
+#include "views/chords/singlechordeditwidget.h"
 #include "views/chords/tempowidget.h"
 #include "views/jam/looplengthwidget.h"
 #include "views/jam/riffidwidget.h"
@@ -151,6 +154,15 @@ QVector<Row> wiringTable(MainWindow &w)
         {jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), player, SLOT(setBeatOffset(int))},
         {jam->beatOffsetKnob(), SIGNAL(valueChanged(int)), plotter->chordsStrip(), SLOT(repositionChords(int))},
         {jam, SIGNAL(setActiveRiff(int)), &w, SLOT(checkEnableAudioExport())},
+        {plotter->chordEditor(), SIGNAL(savePQM()), analysis, SLOT(savePQM())},
+        {plotter->chordEditor(), SIGNAL(reInitDetectedChordsWidget()), chords, SLOT(initDetectedChords())},
+        {chords->chordFilterWidget(), SIGNAL(recalculateChords(QVector<QVector<int> >)), &w,
+         SLOT(recalculateChords(QVector<QVector<int> >))},
+        {chords->chordFilterWidget(), SIGNAL(stopPlayback()), player, SLOT(stop())},
+        {analysis, SIGNAL(setChordFilterSelection(QVector<QString>)), chords->chordFilterWidget(),
+         SLOT(setSelectionFromDetectedChords(QVector<QString>))},
+        {analysis, SIGNAL(gotMetaData()), plotter->processingLabel(), SLOT(hide())},
+        {analysis, SIGNAL(gotMetaData()), plotter->processingLabel()->dotTimer(), SLOT(stop())},
 
         {selection, SIGNAL(enableSaveSelection(bool)), &w, SLOT(enableSelectionExport(bool))},
         {prefs, SIGNAL(setAudioDevice(int)), player, SLOT(setAudioDevice(int))},

@@ -327,7 +327,7 @@ void ChordsTab::reset()
     m_tempo->reset();
     m_keyShift->reset();
     m_capo->reset();
-    m_filter->clear();
+    m_filter->clearSelection();
 }
 
 void ChordsTab::restoreSessionValues(const QStringList &values)
