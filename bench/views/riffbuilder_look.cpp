@@ -2,7 +2,9 @@
 // generated 40-second track, waits for its analysis, places riff A (4 steps, step 2 five
 // semitones up) and riff B (3 steps) on the waveform, puts A, A, B in the song, and
 // grabs the main window at each stage into the folder given as the first argument
-// (default: the temporary folder).
+// (default: the temporary folder). Under SDL's disk driver it then plays riff A and the
+// song from their play buttons, so that what a user hears lands in the driver's file (the
+// riff's is kept as riff-capture.raw in the folder, the song's stays in the driver's file).
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
@@ -145,6 +147,27 @@ int main(int argc, char **argv)
     QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * 3 + 15, 15));
     QTest::qWait(50);
     window.grab().save(QDir(folder).filePath("riff-3-chooser.png"));
+    QTest::mouseClick(jam, Qt::LeftButton, Qt::NoModifier, QPoint(900, 330));
+
+    if (qEnvironmentVariable("SDL_AUDIODRIVER") == "disk") {
+        // Riff A from its play button for two passes, then the song once through.
+        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(jam->riffIdWidget(), &down);
+        QTest::mouseClick(jam->riffPlayButton(), Qt::LeftButton);
+        QTest::qWait(4000);
+        window.grab().save(QDir(folder).filePath("riff-4-playing.png"));
+        QTest::mouseClick(jam->riffPlayButton(), Qt::LeftButton);
+        // The driver starts its file again with the next stream: keep the riff's.
+        const QString capture = qEnvironmentVariable("SDL_DISKAUDIOFILE", "sdlaudio.raw");
+        QFile::remove(QDir(folder).filePath("riff-capture.raw"));
+        QFile::copy(capture, QDir(folder).filePath("riff-capture.raw"));
+        QTest::mouseClick(jam->songPlayButton(), Qt::LeftButton);
+        QTest::qWait(5600);
+        window.grab().save(QDir(folder).filePath("riff-5-song.png"));
+        QTest::mouseClick(jam->songPlayButton(), Qt::LeftButton);
+        QTest::qWait(200);
+    }
     window.close();
     return 0;
 }
