@@ -17,6 +17,7 @@
 #include "views/jam/riffidwidget.h"
 #include "views/jam/songstep.h"
 #include "views/jam/stepcontextmenu.h"
+#include "views/playback/knob.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
 
@@ -333,6 +334,11 @@ void MainWindow::applySession(const SessionDocument &session)
         m_tabWidget->tabButtons()->setButtonImage(tab);
     m_waveBg->scrollButton()->setValueFromSession(sessionInt(session.value("scrollButton"), 0, 0, 1) != 0);
 
+    // The beats move with the beat offset before the riffs are placed on them (the riff
+    // builder reads the offset the same way, so it finds it already set).
+    bool offsetOk = false;
+    const int offset = session.value("riffsTab/beatOffset").trimmed().toInt(&offsetOk);
+    jam->beatOffsetKnob()->setValue(offsetOk && offset >= 0 && offset <= 99 ? offset : JamTab::beatOffsetDefault);
     restoreRiffs(session);
     const int riff = sessionInt(session.value("riffsTab/currentRiff"), 0, 0, SessionDocument::riffCount - 1);
     plotter->beatSelectionStack()->setCurrentIndex(riff);
