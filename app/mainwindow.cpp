@@ -391,6 +391,8 @@ void MainWindow::connectChordEditing()
     // "Calculating chords" goes when the results arrive.
     connect(m_metaDataThread, SIGNAL(gotMetaData()), processing, SLOT(hide()));
     connect(m_metaDataThread, SIGNAL(gotMetaData()), processing->dotTimer(), SLOT(stop()));
+    // Riff and song exports need the beats: they follow the results.
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), this, SLOT(checkEnableAudioExport()));
 }
 
 void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
@@ -402,12 +404,16 @@ void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
     if (!plotter->chordEditor()->isHidden())
         plotter->chordEditor()->cancel();
     m_metaDataThread->setChordFilter(chordList);
+    // The old results go here, before the thread starts, so that nothing on this thread reads
+    // them while the analysis clears them.
+    m_metaDataThread->metaData()->clear();
     m_metaDataThread->setSamples(m_leftSamples, m_rightSamples, m_frameCount, m_stereo, m_sampleRate);
     m_metaDataThread->start(QThread::InheritPriority);
     ProcessingLabel *processing = plotter->processingLabel();
     processing->show();
     processing->dotTimer()->start();
     plotter->chordsStrip()->hide();
+    checkEnableAudioExport();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

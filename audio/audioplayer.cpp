@@ -316,9 +316,13 @@ void AudioPlayer::pause()
         startDisplayClock();
         emit playRiffSong(false);
     } else if (m_riffPlaying.load()) {
-        // The riff goes on as the track: with the pitch the user set.
-        m_riffPlaying = false;
-        restorePitchFromCopy();
+        // The riff goes on as the track: with the pitch the user set. The lock keeps a
+        // pass that is stepping the riff from applying a step's pitch after the restore.
+        {
+            QMutexLocker lock(&m_passMutex);
+            m_riffPlaying = false;
+            restorePitchFromCopy();
+        }
         emit playRiffSong(false);
     } else {
         QMutexLocker lock(&m_passMutex);

@@ -126,12 +126,16 @@ AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
         next = first;
         result.wrapped = true;
     }
-    result.advanced = true;
+    // The step is read once: the GUI may unset it meanwhile, and then the next pass decides.
     const int nextBeat = source->stepBeat(next);
+    const StepWindow window = stepWindow(beats, nextBeat);
+    if (!window.valid)
+        return StepResult{};
+    result.advanced = true;
     applyStepPitch(source->stepPitch(next), withSignals);
     // Consecutive beats play on without a jump.
     if (!windowValid || nextBeat != beat + 1)
-        setPlayPosition(stepWindow(beats, nextBeat).start);
+        setPlayPosition(window.start);
     m_riffStep = next;
     if (withSignals) {
         emit setCurrentBeatStep(next);
@@ -144,11 +148,20 @@ AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
 AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
 {
     StepResult result;
+    if (!m_song) {
+        result.ended = true;
+        return result;
+    }
     const QVector<float> beats = beatList();
+    // Slots and steps change under the GUI while a song plays: each is read once, and whatever
+    // vanished between the reads leaves the position alone until the next pass.
     int slot = m_songStep.load();
     int step = m_riffStep.load();
-    bool jump = true;
-    if (!m_song || !riffCanPlay(m_song->at(slot), beats)) {
+    int riff = m_song->at(slot);
+    const RiffSource *source = riffSource(riff);
+    int beat = -1;
+    bool windowValid = false;
+    if (firstPlayableStep(source, 0, beats) < 0) {
         // The slot (or its riff) was emptied while it played: the next filled slot takes over.
         const int other = nextPlayableSlot(slot, beats);
         if (other < 0) {
@@ -157,33 +170,35 @@ AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
         }
         result.wrapped = other <= slot;
         slot = other;
-        step = firstPlayableStep(riffSource(m_song->at(slot)), 0, beats);
+        riff = m_song->at(slot);
+        source = riffSource(riff);
+        step = firstPlayableStep(source, 0, beats);
     } else {
-        const RiffSource *source = riffSource(m_song->at(slot));
-        int beat = -1;
-        bool windowValid = false;
         if (stillInStep(source, step, beats, beat, windowValid))
             return result;
-        int next = firstPlayableStep(source, step + 1, beats);
-        if (next < 0) {
+        step = firstPlayableStep(source, step + 1, beats);
+        if (step < 0) {
             // The riff is done: the next filled slot, round to the first after the last.
             const int other = nextPlayableSlot(slot, beats);
+            if (other < 0)
+                return StepResult{};
             result.wrapped = other <= slot;
             slot = other;
-            source = riffSource(m_song->at(slot));
-            next = firstPlayableStep(source, 0, beats);
+            riff = m_song->at(slot);
+            source = riffSource(riff);
+            step = firstPlayableStep(source, 0, beats);
         }
-        jump = !windowValid || source->stepBeat(next) != beat + 1;
-        step = next;
     }
+    const int stepBeat = source && step >= 0 ? source->stepBeat(step) : -1;
+    const StepWindow window = stepWindow(beats, stepBeat);
+    if (!window.valid)
+        return StepResult{};
     result.advanced = true;
-    const int riff = m_song->at(slot);
-    const RiffSource *source = riffSource(riff);
     const bool slotChanged = slot != m_songStep.load() || riff != m_currentRiff.load();
     m_currentRiff = riff;
     applyStepPitch(source->stepPitch(step), withSignals);
-    if (jump)
-        setPlayPosition(stepWindow(beats, source->stepBeat(step)).start);
+    if (!windowValid || stepBeat != beat + 1)
+        setPlayPosition(window.start);
     m_songStep = slot;
     m_riffStep = step;
     if (withSignals) {

@@ -163,6 +163,7 @@ QVector<Row> wiringTable(MainWindow &w)
          SLOT(setSelectionFromDetectedChords(QVector<QString>))},
         {analysis, SIGNAL(gotMetaData()), plotter->processingLabel(), SLOT(hide())},
         {analysis, SIGNAL(gotMetaData()), plotter->processingLabel()->dotTimer(), SLOT(stop())},
+        {analysis, SIGNAL(gotMetaData()), &w, SLOT(checkEnableAudioExport())},
 
         {selection, SIGNAL(enableSaveSelection(bool)), &w, SLOT(enableSelectionExport(bool))},
         {prefs, SIGNAL(setAudioDevice(int)), player, SLOT(setAudioDevice(int))},

@@ -113,7 +113,8 @@ void SingleChordEditWidget::replaceAllChords()
 {
     const QString chord = chordToWrite();
     const QString old = m_editLabel ? m_editLabel->analysisText() : QString();
-    if (chord.isEmpty() || old.isEmpty()) {
+    // The same name again changes nothing (and must not drop the chord from the detected list).
+    if (chord.isEmpty() || old.isEmpty() || chord == old) {
         cancel();
         return;
     }

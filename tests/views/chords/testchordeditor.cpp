@@ -131,6 +131,20 @@ void TestChordEditor::replaceAllKeepsOtherQualities()
     QVERIFY(!e.meta()->chordVecDetected.contains("G"));
     QVERIFY(e.meta()->chordVecDetected.contains("Gm"));
     QCOMPARE(e.cachedChords(), QStringList(expected.toList()));
+
+    // Replacing every C by C again keeps C listed and writes nothing.
+    QSignalSpy saved(&e.editor, &SingleChordEditWidget::savePQM);
+    for (ChordLabel *label : e.strip.labels()) {
+        if (label->analysisText() == "C") {
+            label->startEdit();
+            break;
+        }
+    }
+    QVERIFY(!e.editor.isHidden());
+    e.pick("C");
+    QTest::mouseClick(e.editor.replaceAllButton(), Qt::LeftButton);
+    QVERIFY(e.meta()->chordVecDetected.contains("C"));
+    QCOMPARE(saved.count(), 0);
 }
 
 void TestChordEditor::cancelAndRefusalsWriteNothing()
