@@ -15,6 +15,7 @@
 #include "app/sessiondocument.h"
 
 class AudioPlayer;
+class ExportWriter;
 class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
@@ -207,9 +208,13 @@ public slots:
     void loadSession();
     void loadSession(bool loadRecentSession);
 
-    // Stand-ins until the export code lands; at the end of mainwindowactions.cpp.
-    void exportSelection();
+    // Audio export (mainwindowexport.cpp): the processed track (false) or its selection
+    // (true) as WAV, or as MP3 when lame is installed; the current riff and the song as
+    // WAV. Each asks for a name, tells the user when nothing could be saved, and leaves
+    // no partial file.
+    void exportAudioMP3(bool selection);
     void exportAudioMP3();
+    void exportSelection();
     void exportSongWav();
     void exportRiffWav();
 
@@ -251,6 +256,14 @@ private:
     void openWebPage(const QUrl &url);
     void readSettings();
     void scanMetadataFolder();
+    // Export: the file the user chose, with its extension; empty when cancelled.
+    struct ExportTarget {
+        QString path;
+        bool mp3 = false;
+    };
+    ExportTarget askExportTarget(const QString &title, const QString &proposal, bool offerMp3);
+    bool writeRenderedAudio(ExportWriter &writer, const QVector<float> &left, const QVector<float> &right);
+    void reportExportError(const ExportWriter &writer);
     // Opens a session file by name (the session loader takes the name from PathsManager).
     void loadSessionPath(const QString &path);
     // Opens a name later, from the event loop: drops and file-open events end first.

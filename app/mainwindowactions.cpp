@@ -351,15 +351,3 @@ void MainWindow::showBassError(const char *message)
     if (audiolayer::currentDevice() == audiolayer::kNoSoundDevice)
         audiolayer::freeDevice();
 }
-
-// ---- Stand-ins: the export slots ---------------------------------------------------------
-// Empty until their own code lands; the actions and commands above already reach them.
-
-void MainWindow::exportSelection() {}
-
-void MainWindow::exportAudioMP3() {}
-
-void MainWindow::exportSongWav() {}
-
-void MainWindow::exportRiffWav() {}
-

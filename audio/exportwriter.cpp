@@ -62,8 +62,12 @@ bool ExportWriter::createTemporaryFile()
     // folder so that the final rename stays on one file system.
     const QFileInfo target(m_path);
     const QString folder = target.absolutePath();
+    // A long name is shortened, so that the temporary one still fits the file system.
+    QString name = target.fileName();
+    while (QFile::encodeName(name).size() > 120)
+        name.chop(1);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString candidate = folder + "/." + target.fileName() + "."
+        const QString candidate = folder + "/." + name + "."
                                   + QString::number(QRandomGenerator::global()->generate(), 36) + ".part";
         const int fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -109,7 +113,6 @@ bool ExportWriter::start()
     // The length is not known in advance: the header says so.
     m_pcm.resize(int(WavEncoder::headerBytes));
     WavEncoder::header(reinterpret_cast<unsigned char *>(m_pcm.data()), m_rate, 2, WavEncoder::unknownSize);
-    m_process->write(m_pcm);
     return true;
 }
 
@@ -154,9 +157,19 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
             return fail(WriteFailed, systemError());
         return true;
     }
-    m_pcm.resize(int(m_interleaved.size() * 2));
-    WavEncoder::convert(m_interleaved.data(), m_interleaved.size(), reinterpret_cast<unsigned char *>(m_pcm.data()));
+    // Blocks are handed over in batches: one pipe write per batch, not per block.
+    const int at = m_pcm.size();
+    m_pcm.resize(at + int(m_interleaved.size() * 2));
+    WavEncoder::convert(m_interleaved.data(), m_interleaved.size(), reinterpret_cast<unsigned char *>(m_pcm.data()) + at);
+    if (m_pcm.size() < batchBytes)
+        return true;
+    return sendBatch();
+}
+
+bool ExportWriter::sendBatch()
+{
     m_process->write(m_pcm);
+    m_pcm.resize(0);
     return drainEncoder(m_process->bytesToWrite() > queueHighBytes ? queueLowBytes : queueHighBytes);
 }
 
@@ -176,7 +189,7 @@ bool ExportWriter::finish()
         if (!complete)
             fail(WriteFailed, systemError());
     } else {
-        complete = drainEncoder(0);
+        complete = sendBatch() && drainEncoder(0);
         if (complete) {
             m_process->closeWriteChannel();
             if (!m_process->waitForFinished(kEncoderFinishMs))

@@ -56,11 +56,14 @@ public:
     // Bytes queued for the encoder beyond which write() waits for it, and down to which.
     static constexpr qint64 queueHighBytes = 1 << 20;
     static constexpr qint64 queueLowBytes = 256 * 1024;
+    // Bytes of converted audio collected before they go to the encoder's pipe.
+    static constexpr int batchBytes = 64 * 1024;
 
 private:
     bool fail(Error error, const QString &detail);
     bool createTemporaryFile();
     bool drainEncoder(qint64 limit);
+    bool sendBatch();
     QString encoderMessage();
     void removeTemporary();
 
@@ -75,5 +78,5 @@ private:
     audiolayer::Handle m_source = 0;
     std::unique_ptr<QProcess> m_process;
     std::vector<float> m_interleaved;
-    QByteArray m_pcm;
+    QByteArray m_pcm; // converted audio not yet handed to the encoder
 };

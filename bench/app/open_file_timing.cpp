@@ -8,6 +8,8 @@
 #include "app/mainwindow.h"
 #include "metadata/metadatathread.h"
 
+#include "benchtrack.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,35 +25,9 @@
 
 namespace {
 
-// A value in kB from /proc/self/status ("VmRSS", "VmHWM").
-long statusKb(const char *key)
-{
-    QFile file("/proc/self/status");
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(int(qstrlen(key)) + 1).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 bool makeMp3(const QString &path)
 {
-    if (QFileInfo(path).size() > 0)
-        return true;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // Two chords of drifting, beating partials with a tremolo, plus pink noise: 240 s, 192 kbit/s.
-    const QStringList args = {
-        "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-        "aevalsrc="
-        "0.25*sin(2*PI*220*t)*(0.6+0.4*sin(2*PI*0.5*t))+0.15*sin(2*PI*329.6*t)+0.1*sin(2*PI*(440+2*sin(t))*t)|"
-        "0.25*sin(2*PI*277.2*t)*(0.6+0.4*sin(2*PI*0.7*t))+0.15*sin(2*PI*415.3*t)+0.1*sin(2*PI*(554+3*sin(t))*t)"
-        ":s=44100:d=240",
-        "-f", "lavfi", "-i", "anoisesrc=color=pink:amplitude=0.08:duration=240:sample_rate=44100",
-        "-filter_complex", "[0:a][1:a]amix=inputs=2:normalize=0", "-ac", "2", "-c:a", "libmp3lame", "-b:a", "192k",
-        path};
-    return QProcess::execute("ffmpeg", args) == 0 && QFileInfo(path).size() > 0;
+    return makeFourMinuteTrack(path, {"-c:a", "libmp3lame", "-b:a", "192k"});
 }
 
 } // namespace

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>载入会话文件</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 已存在。&lt;br /&gt;要替换它吗？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>无法创建文件 %1：&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>无法启动 MP3 编码器“lame”。&lt;br /&gt;请安装 lame 软件包，或将音频保存为 WAV。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3 编码器出错停止：&lt;br /&gt;%1&lt;br /&gt;未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>写入 %1 失败：&lt;br /&gt;%2&lt;br /&gt;未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>无法将完成的音频保存为 %1：&lt;br /&gt;%2&lt;br /&gt;未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>无法保存音频</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>正在保存音频 | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>导出乐句 WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>当前乐句没有步骤。&lt;br /&gt;未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>导出歌曲 WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>正在保存歌曲 | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>歌曲中没有乐句。&lt;br /&gt;未保存任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Sitzungsdatei laden</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.&lt;br /&gt;Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Die Datei %1 kann nicht angelegt werden:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>Der MP3-Encoder „lame“ konnte nicht gestartet werden.&lt;br /&gt;Bitte installieren Sie das Paket lame oder speichern Sie das Audio als WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>Der MP3-Encoder wurde mit einem Fehler beendet:&lt;br /&gt;%1&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Das Schreiben von %1 ist fehlgeschlagen:&lt;br /&gt;%2&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Das fertige Audio konnte nicht als %1 gespeichert werden:&lt;br /&gt;%2&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Audio kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Audio wird gespeichert | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Riff als WAV exportieren...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Das aktuelle Riff hat keine Schritte.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Song als WAV exportieren...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Song wird gespeichert | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Der Song enthält keine Riffs.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Indlæs sessionsfil</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 findes allerede.&lt;br /&gt;Vil du erstatte den?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Filen %1 kan ikke oprettes:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3-koderen "lame" kunne ikke startes.&lt;br /&gt;Installér pakken lame, eller gem lyden som WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3-koderen stoppede med en fejl:&lt;br /&gt;%1&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Skrivning af %1 mislykkedes:&lt;br /&gt;%2&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Den færdige lyd kunne ikke gemmes som %1:&lt;br /&gt;%2&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Lyden kan ikke gemmes</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Gemmer lyd | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Eksportér riff som WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Det aktuelle riff har ingen trin.&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Eksportér sang som WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Gemmer sang | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Sangen har ingen riffs.&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Cargar archivo de sesión</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 ya existe.&lt;br /&gt;¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>No se puede crear el archivo %1:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>No se pudo iniciar el codificador MP3 "lame".&lt;br /&gt;Instale el paquete lame o guarde el audio como WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>El codificador MP3 se detuvo con un error:&lt;br /&gt;%1&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Error al escribir %1:&lt;br /&gt;%2&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>No se pudo guardar el audio terminado como %1:&lt;br /&gt;%2&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>No se puede guardar el audio</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Guardando audio | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportar riff en WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>El riff actual no tiene pasos.&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportar canción en WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Guardando canción | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>La canción no tiene riffs.&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Lataa istuntotiedosto</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 on jo olemassa.&lt;br /&gt;Haluatko korvata sen?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Tiedostoa %1 ei voi luoda:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3-kooderia "lame" ei voitu käynnistää.&lt;br /&gt;Asenna lame-paketti tai tallenna ääni WAV-muodossa.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3-kooderi pysähtyi virheeseen:&lt;br /&gt;%1&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Tiedoston %1 kirjoittaminen epäonnistui:&lt;br /&gt;%2&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Valmista ääntä ei voitu tallentaa nimellä %1:&lt;br /&gt;%2&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Ääntä ei voi tallentaa</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Tallennetaan ääntä | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Vie riffi WAV-tiedostoksi...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Nykyisessä riffissä ei ole askelia.&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Vie kappale WAV-tiedostoksi...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Tallennetaan kappaletta | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Kappaleessa ei ole riffejä.&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Charger un fichier de session</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 existe déjà.&lt;br /&gt;Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Impossible de créer le fichier %1 :&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>L'encodeur MP3 « lame » n'a pas pu être lancé.&lt;br /&gt;Veuillez installer le paquet lame, ou enregistrer l'audio en WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>L'encodeur MP3 s'est arrêté sur une erreur :&lt;br /&gt;%1&lt;br /&gt;Rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>L'écriture de %1 a échoué :&lt;br /&gt;%2&lt;br /&gt;Rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>L'audio terminé n'a pas pu être enregistré sous %1 :&lt;br /&gt;%2&lt;br /&gt;Rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Impossible d'enregistrer l'audio</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Enregistrement de l'audio | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exporter le riff en WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Le riff actuel n'a aucun pas.&lt;br /&gt;Rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exporter le morceau en WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Enregistrement du morceau | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Le morceau ne contient aucun riff.&lt;br /&gt;Rien n'a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>सत्र फ़ाइल लोड करें</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।&lt;br /&gt;क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>फ़ाइल %1 नहीं बनाई जा सकती:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3 एन्कोडर "lame" शुरू नहीं हो सका।&lt;br /&gt;कृपया lame पैकेज इंस्टॉल करें, या ऑडियो को WAV के रूप में सहेजें।</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3 एन्कोडर त्रुटि के साथ रुक गया:&lt;br /&gt;%1&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 लिखना विफल रहा:&lt;br /&gt;%2&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>तैयार ऑडियो को %1 के रूप में सहेजा नहीं जा सका:&lt;br /&gt;%2&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>ऑडियो सहेजा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>ऑडियो सहेजा जा रहा है | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>रिफ़ WAV निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>वर्तमान रिफ़ में कोई स्टेप नहीं है।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>गीत WAV निर्यात करें...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>गीत सहेजा जा रहा है | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>गीत में कोई रिफ़ नहीं है।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

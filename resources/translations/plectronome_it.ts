@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Carica file di sessione</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 esiste già.&lt;br /&gt;Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Impossibile creare il file %1:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>Impossibile avviare il codificatore MP3 "lame".&lt;br /&gt;Installare il pacchetto lame oppure salvare l'audio in WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>Il codificatore MP3 si è fermato con un errore:&lt;br /&gt;%1&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Scrittura di %1 non riuscita:&lt;br /&gt;%2&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Impossibile salvare l'audio finito come %1:&lt;br /&gt;%2&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Impossibile salvare l'audio</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Salvataggio audio | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Esporta riff in WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Il riff attuale non ha passi.&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Esporta brano in WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Salvataggio brano | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Il brano non contiene riff.&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>セッションファイルを読み込む</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 は既に存在します。&lt;br /&gt;置き換えますか？</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>ファイル %1 を作成できません：&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3 エンコーダー「lame」を起動できませんでした。&lt;br /&gt;lame パッケージをインストールするか、WAV で保存してください。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3 エンコーダーがエラーで停止しました：&lt;br /&gt;%1&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 の書き込みに失敗しました：&lt;br /&gt;%2&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>完成したオーディオを %1 として保存できませんでした：&lt;br /&gt;%2&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>オーディオを保存できません</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>オーディオを保存中 | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>リフを WAV で書き出す...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>現在のリフにはステップがありません。&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>ソングを WAV で書き出す...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>ソングを保存中 | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>ソングにリフがありません。&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>세션 파일 불러오기</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다.&lt;br /&gt;바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>파일 %1을(를) 만들 수 없습니다:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3 인코더 "lame"을(를) 시작할 수 없습니다.&lt;br /&gt;lame 패키지를 설치하거나 오디오를 WAV로 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3 인코더가 오류로 중지되었습니다:&lt;br /&gt;%1&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 쓰기에 실패했습니다:&lt;br /&gt;%2&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>완성된 오디오를 %1(으)로 저장할 수 없습니다:&lt;br /&gt;%2&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>오디오를 저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>오디오 저장 중 | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>리프를 WAV로 내보내기...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>현재 리프에 스텝이 없습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>곡을 WAV로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>곡 저장 중 | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>곡에 리프가 없습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Sessiebestand laden</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 bestaat al.&lt;br /&gt;Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Het bestand %1 kan niet worden aangemaakt:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>De MP3-encoder "lame" kon niet worden gestart.&lt;br /&gt;Installeer het pakket lame, of sla de audio op als WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>De MP3-encoder is gestopt met een fout:&lt;br /&gt;%1&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Het schrijven van %1 is mislukt:&lt;br /&gt;%2&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>De voltooide audio kon niet worden opgeslagen als %1:&lt;br /&gt;%2&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Audio kan niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Audio opslaan | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Riff exporteren als WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>De huidige riff heeft geen stappen.&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Nummer exporteren als WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Nummer opslaan | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Het nummer heeft geen riffs.&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Wczytaj plik sesji</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 już istnieje.&lt;br /&gt;Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Nie można utworzyć pliku %1:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>Nie można uruchomić kodera MP3 „lame”.&lt;br /&gt;Zainstaluj pakiet lame lub zapisz dźwięk jako WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>Koder MP3 zatrzymał się z błędem:&lt;br /&gt;%1&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Zapis %1 nie powiódł się:&lt;br /&gt;%2&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Nie można zapisać gotowego dźwięku jako %1:&lt;br /&gt;%2&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Nie można zapisać dźwięku</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Zapisywanie dźwięku | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Eksportuj riff do WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Bieżący riff nie ma kroków.&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Eksportuj utwór do WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Zapisywanie utworu | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Utwór nie zawiera riffów.&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Carregar ficheiro de sessão</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 já existe.&lt;br /&gt;Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Não é possível criar o ficheiro %1:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>Não foi possível iniciar o codificador MP3 "lame".&lt;br /&gt;Instale o pacote lame ou guarde o áudio como WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>O codificador MP3 parou com um erro:&lt;br /&gt;%1&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Falha ao escrever %1:&lt;br /&gt;%2&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Não foi possível guardar o áudio terminado como %1:&lt;br /&gt;%2&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Não é possível guardar o áudio</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>A guardar áudio | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportar riff em WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>O riff atual não tem passos.&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportar música em WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>A guardar música | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>A música não tem riffs.&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Загрузить файл сеанса</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 уже существует.&lt;br /&gt;Заменить его?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Не удаётся создать файл %1:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>Не удалось запустить MP3-кодировщик «lame».&lt;br /&gt;Установите пакет lame или сохраните звук в формате WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3-кодировщик остановился с ошибкой:&lt;br /&gt;%1&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Не удалось записать %1:&lt;br /&gt;%2&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Не удалось сохранить готовый звук как %1:&lt;br /&gt;%2&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Не удаётся сохранить звук</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Сохранение звука | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Экспорт риффа в WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>В текущем риффе нет шагов.&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Экспорт песни в WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Сохранение песни | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>В песне нет риффов.&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -265,6 +265,58 @@
         <source>Load Session File</source>
         <translation>Läs in sessionsfil</translation>
     </message>
+    <message>
+        <source>%1 already exists.&lt;br /&gt;Do you want to replace it?</source>
+        <translation>%1 finns redan.&lt;br /&gt;Vill du ersätta den?</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be created:&lt;br /&gt;%2</source>
+        <translation>Filen %1 kan inte skapas:&lt;br /&gt;%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
+        <translation>MP3-kodaren "lame" kunde inte startas.&lt;br /&gt;Installera paketet lame eller spara ljudet som WAV.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
+        <translation>MP3-kodaren stoppade med ett fel:&lt;br /&gt;%1&lt;br /&gt;Inget sparades.</translation>
+    </message>
+    <message>
+        <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Det gick inte att skriva %1:&lt;br /&gt;%2&lt;br /&gt;Inget sparades.</translation>
+    </message>
+    <message>
+        <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
+        <translation>Det färdiga ljudet kunde inte sparas som %1:&lt;br /&gt;%2&lt;br /&gt;Inget sparades.</translation>
+    </message>
+    <message>
+        <source>Cannot save audio</source>
+        <translation>Ljudet kan inte sparas</translation>
+    </message>
+    <message>
+        <source>Saving Audio | %1</source>
+        <translation>Sparar ljud | %1</translation>
+    </message>
+    <message>
+        <source>Export riff wav...</source>
+        <translation>Exportera riff som WAV...</translation>
+    </message>
+    <message>
+        <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Det aktuella riffet har inga steg.&lt;br /&gt;Inget sparades.</translation>
+    </message>
+    <message>
+        <source>Export song wav...</source>
+        <translation>Exportera låt som WAV...</translation>
+    </message>
+    <message>
+        <source>Saving Song | %1</source>
+        <translation>Sparar låt | %1</translation>
+    </message>
+    <message>
+        <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Låten har inga riff.&lt;br /&gt;Inget sparades.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -1,10 +1,27 @@
 // Audio export: the writer's WAV files, the MP3 encoder program it starts (a recording
-// stand-in and the real lame), and what a failed export leaves behind.
+// stand-in and the real lame), what a failed export leaves behind, and the window's
+// export commands.
+#include "app/datafolder.h"
+#include "app/mainwindow.h"
+#include "app/pathsmanager.h"
 #include "audio/exportwriter.h"
 #include "audio/layer/audiolayer.h"
+#include "analysis/trackanalysis.h"
+#include "app/tabwidget.h"
+#include "audio/audioplayer.h"
+#include "audio/songslots.h"
+#include "metadata/metadata.h"
+#include "metadata/metadatathread.h"
+#include "views/jam/beatselection.h"
+#include "views/playback/wavebg.h"
+
+#include "../pcmwav.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -84,6 +101,9 @@ class TestExport : public QObject
 private slots:
     void initTestCase()
     {
+        QCoreApplication::setOrganizationName(QString());
+        dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
+        QSettings("Quillfen", "Plectronome").clear();
         QVERIFY(m_dir.isValid());
         m_path = qgetenv("PATH");
     }
@@ -131,7 +151,12 @@ private slots:
                          qint16(std::trunc(tone.right.back() * 32768.0f)));
             }
         }
-        QVERIFY(leftovers(folder, {"take 0.wav", "take 1.wav", "take 1024.wav", "take 3000.wav"}).isEmpty());
+        // A name near the file system's limit still has room for its temporary file.
+        const QString longName = QString(125, QChar(0xe9)) + ".wav";
+        ExportWriter longWriter(folder + "/" + longName, ExportWriter::Wav, 48000);
+        QVERIFY(longWriter.start());
+        QVERIFY(longWriter.finish());
+        QVERIFY(leftovers(folder, {"take 0.wav", "take 1.wav", "take 1024.wav", "take 3000.wav", longName}).isEmpty());
     }
 
     void encoderGetsArgumentsAndSamples()
@@ -227,6 +252,118 @@ private slots:
             QVERIFY(writeBlocks(dropped, tone));
         }
         QVERIFY(leftovers(folder, {"kept.mp3"}).isEmpty());
+    }
+
+    // The export commands of a window with a track: proposals, filters, names, the
+    // question before replacing a file, and what failures leave.
+    void exportCommands()
+    {
+        fakeLame("for last in \"$@\"; do :; done\ncat > \"$last\"\n");
+        const QString folder = m_dir.filePath("commands");
+        QVERIFY(QDir().mkpath(folder));
+        const QString track = folder + "/take.one.wav";
+        QVERIFY(writePcm16Wav(track, QByteArray(200000 * 4, '\x08'), 2));
+
+        MainWindow window;
+        window.startTimer()->stop();
+        QStringList messages;
+        window.setMessageBoxHook([&](QMessageBox::Icon, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            messages << title + " | " + text;
+            return QMessageBox::No;
+        });
+        QList<QStringList> asked;
+        QList<MainWindow::SaveFileChoice> answers;
+        window.setSaveDialogHook([&](const QString &title, const QString &folderOrPath, const QStringList &filters) {
+            asked << (QStringList() << title << folderOrPath << filters);
+            return answers.isEmpty() ? MainWindow::SaveFileChoice() : answers.takeFirst();
+        });
+
+        // Without a track the commands do nothing.
+        window.exportAudioMP3();
+        window.exportRiffWav();
+        QVERIFY(asked.isEmpty());
+
+        QCOMPARE(window.open(track), 0);
+        window.metaDataThread()->wait();
+        QCoreApplication::processEvents();
+
+        // The whole track, as WAV: the name gets the chosen filter's extension.
+        answers << MainWindow::SaveFileChoice{folder + "/whole", "WAV (*.wav)"};
+        window.exportAudioMP3();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].mid(1), (QStringList() << window.pathsManager()->saveLocation() + "/songs/take.one_PROCESSED"
+                                                 << "MP3 (*.mp3)" << "WAV (*.wav)"));
+        const qint64 wholeSize = QFileInfo(folder + "/whole.wav").size();
+        QVERIFY2(wholeSize > 44 + 4 * 190000 && (wholeSize - 44) % 4096 == 0, qPrintable(QString::number(wholeSize)));
+        QVERIFY(messages.isEmpty());
+
+        // The same name again: the question is asked on the final name; no keeps the file.
+        QFile::resize(folder + "/whole.wav", 100);
+        answers << MainWindow::SaveFileChoice{folder + "/whole", "WAV (*.wav)"};
+        window.exportAudioMP3();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains("whole.wav already exists"));
+        QCOMPARE(QFileInfo(folder + "/whole.wav").size(), qint64(100));
+
+        // The selection as MP3: from its first frame to the block that passes its last.
+        PlotSelection *selection = window.waveBg()->plotter()->plotSelection();
+        *selection->startPointer() = 10000;
+        *selection->endPointer() = 60000;
+        answers << MainWindow::SaveFileChoice{folder + "/part", "MP3 (*.mp3)"};
+        window.exportSelection();
+        QCOMPARE(asked.last()[1], window.pathsManager()->saveLocation() + "/songs/take.one_SELECTION");
+        const qint64 partBytes = QFileInfo(folder + "/part.mp3").size() - 44;
+        QVERIFY2(partBytes >= 4 * 50000 && partBytes <= 4 * (50000 + 1024), qPrintable(QString::number(partBytes)));
+
+        // A folder that does not exist: told, nothing written.
+        answers << MainWindow::SaveFileChoice{folder + "/gone/x.wav", "WAV (*.wav)"};
+        window.exportAudioMP3();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[1].startsWith("Cannot save audio | The file"), qPrintable(messages[1]));
+        QVERIFY(!QFileInfo::exists(folder + "/gone"));
+
+        // No riff steps, no song: told, nothing written. Without lame only WAV is offered.
+        qputenv("PATH", QFile::encodeName(m_dir.filePath("empty")));
+        answers << MainWindow::SaveFileChoice{folder + "/riff.wav", "WAV (*.wav)"}
+                << MainWindow::SaveFileChoice{folder + "/song.wav", "WAV (*.wav)"}
+                << MainWindow::SaveFileChoice{};
+        window.exportRiffWav();
+        window.exportSongWav();
+        window.exportAudioMP3();
+        QCOMPARE(asked.last().mid(2), QStringList() << "WAV (*.wav)");
+        QCOMPARE(asked[asked.size() - 3][1], window.pathsManager()->saveLocation() + "/riffs/take.one_RIFF_EDIT");
+        QCOMPARE(messages.size(), 4);
+        QVERIFY(messages[2].contains("no steps"));
+        QVERIFY(messages[3].contains("no riffs"));
+        QVERIFY(leftovers(folder, {"take.one.wav", "whole.wav", "part.mp3"}).isEmpty());
+
+        // A riff of four beats and a song of it: each render is written whole.
+        TrackAnalysis analysis;
+        analysis.tempo = 120.0f;
+        for (int b = 0; b < 8; ++b) {
+            analysis.beats.push_back(float(4096 + 22050 * b));
+            analysis.chordLabels.push_back("C");
+        }
+        window.metaDataThread()->metaData()->setFromAnalysis(analysis);
+        BeatSelection *riff = window.waveBg()->plotter()->beatSelection(0);
+        riff->setLastStep(3);
+        riff->setLoopLength(3);
+        for (int k = 0; k < 4; ++k)
+            riff->restoreStep(k, BeatLabel::InLoop, 2 + k, 0, 0);
+        riff->finishRestore();
+        window.tabWidget()->jamTab()->songSlots()->set(0, 0);
+        answers << MainWindow::SaveFileChoice{folder + "/riff", "WAV (*.wav)"}
+                << MainWindow::SaveFileChoice{folder + "/song", "WAV (*.wav)"};
+        window.exportRiffWav();
+        const int riffFrames = window.audioPlayer()->riffRenderLeft().size();
+        QVERIFY2(riffFrames >= 4 * 22050 && riffFrames <= 4 * 22050 + 2048, qPrintable(QString::number(riffFrames)));
+        QCOMPARE(QFileInfo(folder + "/riff.wav").size(), 44 + 4 * qint64(riffFrames));
+        window.exportSongWav();
+        const int songFrames = window.audioPlayer()->songRenderLeft().size();
+        QVERIFY(songFrames >= 4 * 22050);
+        QCOMPARE(QFileInfo(folder + "/song.wav").size(), 44 + 4 * qint64(songFrames));
+        QCOMPARE(messages.size(), 4);
     }
 
     void realEncoderDecodesBack()
