@@ -278,10 +278,11 @@ bool MainWindow::loadSessionFile(const QString &path)
 
     m_pathsManager->setSessionFile(path);
     m_confirmedSessionFile = path;
+    // Playback stops first: the player reads the riffs and the song while they are replaced.
+    m_audioPlayer->stop(false);
     applySession(session);
     m_saveSessionAct->setEnabled(true);
     addRecentFile(path);
-    m_audioPlayer->stop(false);
     m_audioPlayer->setPlayPosition(sessionInt(session.value("playbackPos"), 0, 0, std::max(0, m_frameCount)));
     checkEnableAudioExport();
     checkSongLoopLength();

@@ -254,8 +254,12 @@ private slots:
         QCOMPARE(win.w.recentFiles().value(0), session);
         QVERIFY(!win.w.recentFiles().contains(m_track));
 
-        // Loading it again for the track already open changes nothing.
+        // Loading it again for the track already open, while riff C plays, stops the
+        // playback and changes nothing else.
+        win.w.audioPlayer()->playRiff();
+        QVERIFY(win.w.audioPlayer()->isPlaying());
         win.w.loadSession();
+        QVERIFY(!win.w.audioPlayer()->isPlaying());
         QCOMPARE(win.w.currentSession().toXml(), saved);
         QCOMPARE(win.w.recentFiles().count(session), 1);
     }
