@@ -4,11 +4,11 @@
 // and reading it back. The window runs in its own temporary home, so no user settings or
 // folders are touched.
 #include "app/datafolder.h"
+#include "bench/app/beattrack.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
 #include "app/sessiondocument.h"
 #include "app/tabwidget.h"
-#include "metadata/analysiscache.h"
 #include "views/jam/riffidwidget.h"
 #include "views/jam/riffstep.h"
 #include "views/jam/songstep.h"
@@ -18,7 +18,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,43 +33,6 @@ QTemporaryDir *home = nullptr;
 MainWindow *window = nullptr;
 QString sessionPath;
 
-QString writeTrack(const QString &folder, int seconds)
-{
-    const int frames = 44100 * seconds;
-    QByteArray pcm;
-    pcm.reserve(frames * 4);
-    QDataStream out(&pcm, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    for (int i = 0; i < frames; ++i) {
-        const double v = 0.3 * std::sin(2 * M_PI * 110.0 * i / 44100.0) * std::exp(-(i % 22050) / 5000.0);
-        out << qint16(v * 30000) << qint16(v * 26000);
-    }
-    const QString path = QDir(folder).filePath("session-bench.wav");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QDataStream head(&file);
-    head.setByteOrder(QDataStream::LittleEndian);
-    file.write("RIFF");
-    head << quint32(36 + pcm.size());
-    file.write("WAVEfmt ");
-    head << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(44100 * 4) << quint16(4)
-         << quint16(16);
-    file.write("data");
-    head << quint32(pcm.size());
-    file.write(pcm);
-    file.close();
-    // Its analysis: a beat every half second, so that the open reads it at once.
-    QVector<float> beats;
-    QVector<QString> chords;
-    for (float b = 4096.0f; b < float(frames); b += 22050.0f) {
-        beats << b;
-        chords << "Am";
-    }
-    chords.removeLast();
-    writeAnalysisCache(analysisCachePath(dataFolderPath, path),
-                       composeAnalysisCacheText(path, beats, chords, {"Am", "C"}, 120.0f));
-    return path;
-}
 
 void buildRiff(JamTab *jam, int steps)
 {
@@ -85,7 +47,7 @@ void setUp()
 {
     if (window)
         return;
-    const QString track = writeTrack(home->path(), 180);
+    const QString track = writeBeatTrack(home->path(), "session-bench.wav", 180, {"Am", "C"});
     window = new MainWindow;
     window->setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
                                  QMessageBox::StandardButton) { return QMessageBox::Cancel; });

@@ -4,10 +4,10 @@
 // "load FOLDER" starts afresh, loads that session as "Load Session..." does and grabs
 // the tabs again. The pictures land in FOLDER (save-*.png, load-*.png).
 #include "app/datafolder.h"
+#include "bench/app/beattrack.h"
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
 #include "app/tabwidget.h"
-#include "metadata/analysiscache.h"
 #include "views/jam/riffidwidget.h"
 #include "views/jam/riffstep.h"
 #include "views/jam/songstep.h"
@@ -17,7 +17,6 @@
 #include "views/playback/wavebg.h"
 
 #include <QApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QStackedWidget>
@@ -29,45 +28,6 @@
 
 namespace {
 
-QString writeTrack(const QString &folder)
-{
-    const int frames = 44100 * 40;
-    QByteArray pcm;
-    pcm.reserve(frames * 4);
-    QDataStream out(&pcm, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const double notes[] = {55.0, 65.4, 73.4, 82.4};
-    for (int i = 0; i < frames; ++i) {
-        const int inBeat = i % 22050;
-        const double v = 0.4 * std::sin(2 * M_PI * notes[(i / 22050) % 4] * i / 44100.0) * std::exp(-inBeat / 4000.0);
-        out << qint16(v * 30000) << qint16(v * 24000);
-    }
-    const QString path = QDir(folder).filePath("Übungsstück & <riff>.wav");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QDataStream head(&file);
-    head.setByteOrder(QDataStream::LittleEndian);
-    file.write("RIFF");
-    head << quint32(36 + pcm.size());
-    file.write("WAVEfmt ");
-    head << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(44100 * 4) << quint16(4)
-         << quint16(16);
-    file.write("data");
-    head << quint32(pcm.size());
-    file.write(pcm);
-    file.close();
-    QVector<float> beats;
-    QVector<QString> chords;
-    const char *names[] = {"Am", "C", "D", "E"};
-    for (int b = 0; 4096 + 22050 * b < frames; ++b) {
-        beats << 4096.0f + 22050.0f * b;
-        chords << names[(b / 4) % 4];
-    }
-    chords.removeLast();
-    writeAnalysisCache(analysisCachePath(dataFolderPath, path),
-                       composeAnalysisCacheText(path, beats, chords, {"Am", "C", "D", "E"}, 120.0f));
-    return path;
-}
 
 void settle(int ms = 300)
 {
@@ -119,7 +79,7 @@ int main(int argc, char **argv)
     });
     settle(1200);
     if (args[1] == "save") {
-        window.open(writeTrack(folder));
+        window.open(writeBeatTrack(folder, "Übungsstück & <riff>.wav", 40, {"Am", "C", "D", "E"}));
         settle();
         RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
         tools->tempoKnob()->setValue(80);
