@@ -8,16 +8,55 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
 // How long lame may take to finish the last frames and close its file.
 constexpr int kEncoderFinishMs = 120000;
 constexpr int kEncoderStartMs = 10000;
+// The pipe to lame: about six seconds of CD audio.
+constexpr int kPipeBytes = 1 << 20;
+
+// Keeps a broken pipe (the encoder stopped reading) from raising SIGPIPE in this process:
+// the signal is blocked in this thread while writing, and one raised by the write is
+// taken off again, so the write just fails with EPIPE.
+class PipeSignalGuard
+{
+public:
+    PipeSignalGuard()
+    {
+        sigemptyset(&m_set);
+        sigaddset(&m_set, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &m_set, &m_old);
+    }
+    ~PipeSignalGuard()
+    {
+        if (!m_wasPending) {
+            sigset_t pending;
+            sigpending(&pending);
+            if (sigismember(&pending, SIGPIPE) == 1) {
+                const timespec zero{0, 0};
+                while (sigtimedwait(&m_set, nullptr, &zero) < 0 && errno == EINTR) {
+                }
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+
+private:
+    bool m_wasPending = false;
+    sigset_t m_set;
+    sigset_t m_old;
+};
 
 // The system's words for the last failed call, empty when it left none.
 QString systemError()
@@ -101,14 +140,27 @@ bool ExportWriter::start()
         return true;
     }
 
+    // lame reads from a pipe of our own, made large, which this thread fills with plain
+    // blocking writes: the encoder always has audio ahead while the next blocks render,
+    // and a write waits only when lame is the slower one.
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        fail(EncoderMissing, systemError());
+        discard();
+        return false;
+    }
+    ::fcntl(fds[1], F_SETPIPE_SZ, kPipeBytes); // as large as the system allows, else its default
+    m_pipe = fds[1];
     m_process = std::make_unique<QProcess>();
+    m_process->setStandardInputFile(QString("/proc/self/fd/%1").arg(fds[0]));
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->start(encoderProgram(), encoderArguments(m_temporary));
-    if (!m_process->waitForStarted(kEncoderStartMs)) {
-        const QString why = m_process->errorString();
-        m_process.reset();
-        removeTemporary();
-        return fail(EncoderMissing, why);
+    const bool started = m_process->waitForStarted(kEncoderStartMs);
+    ::close(fds[0]);
+    if (!started) {
+        fail(EncoderMissing, m_process->errorString());
+        discard();
+        return false;
     }
     // The length is not known in advance: the header says so.
     m_pcm.resize(int(WavEncoder::headerBytes));
@@ -120,24 +172,11 @@ QString ExportWriter::encoderMessage()
 {
     if (!m_process)
         return QString();
+    m_process->waitForFinished(2000);
     const QByteArray said = m_process->readAllStandardError();
     if (!said.trimmed().isEmpty())
         return QString::fromLocal8Bit(said.right(400));
     return m_process->errorString();
-}
-
-bool ExportWriter::drainEncoder(qint64 limit)
-{
-    // Hands queued data to the encoder's pipe; waits only while more than limit is queued.
-    m_process->waitForBytesWritten(0);
-    while (m_process->bytesToWrite() > limit) {
-        if (m_process->state() != QProcess::Running)
-            return fail(EncoderFailed, encoderMessage());
-        m_process->waitForBytesWritten(1000);
-    }
-    if (m_process->state() != QProcess::Running)
-        return fail(EncoderFailed, encoderMessage());
-    return true;
 }
 
 bool ExportWriter::write(const float *left, const float *right, int frames)
@@ -168,9 +207,21 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
 
 bool ExportWriter::sendBatch()
 {
-    m_process->write(m_pcm);
+    // A broken pipe (lame gone) fails the write instead of ending the program.
+    PipeSignalGuard guard;
+    const char *data = m_pcm.constData();
+    qint64 left = m_pcm.size();
+    while (left > 0) {
+        const ssize_t written = ::write(m_pipe, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return fail(EncoderFailed, encoderMessage());
+        data += written;
+        left -= written;
+    }
     m_pcm.resize(0);
-    return drainEncoder(m_process->bytesToWrite() > queueHighBytes ? queueLowBytes : queueHighBytes);
+    return true;
 }
 
 bool ExportWriter::finish()
@@ -189,9 +240,10 @@ bool ExportWriter::finish()
         if (!complete)
             fail(WriteFailed, systemError());
     } else {
-        complete = sendBatch() && drainEncoder(0);
+        complete = sendBatch();
+        ::close(m_pipe);
+        m_pipe = -1;
         if (complete) {
-            m_process->closeWriteChannel();
             if (!m_process->waitForFinished(kEncoderFinishMs))
                 complete = fail(EncoderFailed, encoderMessage());
             else if (m_process->exitStatus() != QProcess::NormalExit || m_process->exitCode() != 0)
@@ -218,6 +270,10 @@ void ExportWriter::discard()
     if (m_source) {
         audiolayer::freeStream(m_source);
         m_source = 0;
+    }
+    if (m_pipe >= 0) {
+        ::close(m_pipe);
+        m_pipe = -1;
     }
     if (m_process) {
         if (m_process->state() != QProcess::NotRunning) {

@@ -1,6 +1,6 @@
 // ExportWriter: writes exported stereo audio to a file, as 16-bit WAV through the audio
 // layer's encoder, or as MP3 through the "lame" program found on the PATH, fed WAV data
-// on its standard input while the caller renders the next blocks. The file is written
+// on its standard input (a pipe of up to 1 MB) while the caller renders the next blocks. The file is written
 // under a temporary name in the target folder and renamed to its own name only when it
 // is complete, so a failed export leaves neither a partial file nor a damaged old one.
 // Used by MainWindow's export slots; one writer per export.
@@ -53,16 +53,12 @@ public:
     // lame's arguments: WAV data from standard input, 320 kbit/s, into output.
     static QStringList encoderArguments(const QString &output);
 
-    // Bytes queued for the encoder beyond which write() waits for it, and down to which.
-    static constexpr qint64 queueHighBytes = 1 << 20;
-    static constexpr qint64 queueLowBytes = 256 * 1024;
     // Bytes of converted audio collected before they go to the encoder's pipe.
     static constexpr int batchBytes = 64 * 1024;
 
 private:
     bool fail(Error error, const QString &detail);
     bool createTemporaryFile();
-    bool drainEncoder(qint64 limit);
     bool sendBatch();
     QString encoderMessage();
     void removeTemporary();
@@ -77,6 +73,7 @@ private:
     bool m_committed = false; // the file has its name
     audiolayer::Handle m_source = 0;
     std::unique_ptr<QProcess> m_process;
+    int m_pipe = -1; // the encoder's standard input
     std::vector<float> m_interleaved;
     QByteArray m_pcm; // converted audio not yet handed to the encoder
 };
