@@ -72,7 +72,8 @@ MainWindow::ExportTarget MainWindow::askExportTarget(const QString &title, const
 {
     QDir().mkpath(QFileInfo(proposal).absolutePath());
     const QString mp3Filter = QStringLiteral("MP3 (*.mp3)");
-    const QString wavFilter = QStringLiteral("WAV (*.wav)");
+    // The riff and song dialogs offer WAV alone and name it in lower case.
+    const QString wavFilter = offerMp3 ? QStringLiteral("WAV (*.wav)") : QStringLiteral("wav (*.wav)");
     QStringList filters;
     if (offerMp3 && !ExportWriter::encoderProgram().isEmpty())
         filters << mp3Filter;
@@ -172,7 +173,8 @@ void MainWindow::exportAudioMP3(bool selection)
         reportExportError(writer);
         return;
     }
-    m_audioPlayer->setPlayPosition(start);
+    m_audioPlayer->startExportRender(start);
+    bool wroteAudio = false;
     {
         ExportProgress progress(m_waveBg, tr("Saving Audio | %1").arg(base));
         for (;;) {
@@ -183,13 +185,24 @@ void MainWindow::exportAudioMP3(bool selection)
             const QVector<float> &right = m_audioPlayer->exportBlockRight();
             if (!writer.write(left.constData(), right.constData(), std::min(left.size(), right.size())))
                 break;
+            wroteAudio = true;
             const int position = m_audioPlayer->playPosition();
             // A selection ends with the block that passes its end.
             if (selection && position > end)
                 break;
             progress.update(position - start, end - start);
         }
-        writer.finish();
+        m_audioPlayer->endExportRender();
+        // A range that lies wholly in the track's last moments renders nothing: no file for it.
+        if (wroteAudio)
+            writer.finish();
+        else
+            writer.discard();
+    }
+    if (!wroteAudio && writer.error() == ExportWriter::NoError) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot save audio"),
+                       tr("There is no audio to save in this part of the track."));
+        return;
     }
     reportExportError(writer);
 }

@@ -262,8 +262,13 @@ bool MainWindow::loadSessionFile(const QString &path)
     // The session's track: the one loaded stays as it is; another one is opened, and
     // when it does not open nothing of the session is applied.
     const QString audio = session.value("fileName");
-    const bool sameTrack = m_loaded && audio == m_pathsManager->lastFile();
-    if (!sameTrack && session.hasValue("fileName")) {
+    // A session that names no track applies to the one loaded; with none there is nothing
+    // to restore it against.
+    const bool namesTrack = session.hasValue("fileName") && !audio.trimmed().isEmpty();
+    if (!namesTrack && !m_loaded)
+        return false;
+    const bool sameTrack = m_loaded && (!namesTrack || audio == m_pathsManager->lastFile());
+    if (!sameTrack) {
         const QString lastFile = m_pathsManager->lastFile();
         if (open(audio, false) != 0) {
             // A refused open leaves the loaded track: it stays the one a save names.
@@ -292,6 +297,23 @@ bool MainWindow::loadSessionFile(const QString &path)
     return true;
 }
 
+// An empty riff shows its first-step marker (state 2 on beat 0), and sessions that save the
+// labels as they are hold it with a riff length of nothing. A one-step riff on the very first
+// beat reads the same; the empty riff, by far the common case, wins.
+static bool isEmptyRiffMarker(const SessionDocument::Riff &riff)
+{
+    if (sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1) != 0)
+        return false;
+    const SessionDocument::Step &first = riff.steps[0];
+    if (sessionInt(first.state, 0, 0, 3) != 2 || sessionInt(first.beat, -1, -1, INT_MAX) != 0)
+        return false;
+    for (int k = 1; k < SessionDocument::stepCount; ++k) {
+        if (sessionInt(riff.steps[k].state, 0, 0, 3) != 0)
+            return false;
+    }
+    return true;
+}
+
 void MainWindow::restoreRiffs(const SessionDocument &session)
 {
     Plotter *plotter = m_waveBg->plotter();
@@ -301,11 +323,12 @@ void MainWindow::restoreRiffs(const SessionDocument &session)
         BeatSelection *selection = plotter->beatSelection(r);
         selection->setLastStep(sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1));
         selection->setLoopLength(sessionInt(riff.length, 0, 0, SessionDocument::stepCount - 1));
+        const bool emptyMarker = isEmptyRiffMarker(riff);
         for (int k = 0; k < SessionDocument::stepCount; ++k) {
             const SessionDocument::Step &step = riff.steps[k];
             // A step is set when its state says so, on any beat from 0 on; any other
             // step is empty in the session and is emptied here.
-            const int state = sessionInt(step.state, 0, 0, 3);
+            const int state = emptyMarker ? 0 : sessionInt(step.state, 0, 0, 3);
             const int beat = sessionInt(step.beat, -1, -1, INT_MAX);
             selection->restoreStep(k, beat >= 0 ? state : 0, beat, sessionInt(step.startSample, 0, 0, INT_MAX),
                                    sessionInt(step.endSample, 0, 0, INT_MAX));
@@ -344,7 +367,8 @@ void MainWindow::applySession(const SessionDocument &session)
     const int riff = sessionInt(session.value("riffsTab/currentRiff"), 0, 0, SessionDocument::riffCount - 1);
     plotter->beatSelectionStack()->setCurrentIndex(riff);
     m_audioPlayer->setRiff(riff);
-    plotter->switchSelectionWidget(sessionInt(session.value("riffsTab/powerButton"), 0, 0, 1));
+    const int riffPower = sessionInt(session.value("riffsTab/powerButton"), 0, 0, 1);
+    plotter->switchSelectionWidget(riffPower);
 
     const auto values = [&session](const char *group, std::initializer_list<const char *> names) {
         QStringList list;
@@ -367,7 +391,8 @@ void MainWindow::applySession(const SessionDocument &session)
     QStringList slotTexts;
     for (const QString &slot : session.songSlots)
         slotTexts << slot;
-    jam->restoreSessionValues(session.value("riffsTab/powerButton"), session.value("riffsTab/currentRiff"),
+    // The riff builder gets the checked values, so that it shows the riff and power the strips use.
+    jam->restoreSessionValues(QString::number(riffPower), QString::number(riff),
                               session.value("riffsTab/beatOffset"), lengths, maxima, session.songLength,
                               session.songLengthMax, slotTexts);
     // The step rows and loop bars show what each riff really holds after the checks.

@@ -96,8 +96,10 @@ public:
     // mixed in (without the output volume): fills exportBlockLeft()/Right() with 1024
     // frames, advances the play position and returns 0; at the end of the track (or
     // without one) fills them with silence, puts the position back to the start and
-    // returns 1. The caller sets the start with setPlayPosition after stop(false).
+    // returns 1. The caller starts with startExportRender and ends with endExportRender.
+    void startExportRender(int start);
     int renderExportBlock();
+    void endExportRender();
     const QVector<float> &exportBlockLeft() const { return m_exportL; }
     const QVector<float> &exportBlockRight() const { return m_exportR; }
     RealTimeEngine &engine() { return m_engine; }

@@ -425,6 +425,22 @@ int AudioPlayer::renderSong()
     return m_songL.size();
 }
 
+// A processed render starts and ends with clean processing buffers: nothing of an earlier
+// render or of playback sounds at its start, and nothing of it at the next one's.
+void AudioPlayer::startExportRender(int start)
+{
+    stop(false);
+    QMutexLocker lock(&m_passMutex);
+    m_engine.clearProcessingBuffers();
+    setPlayPosition(start);
+}
+
+void AudioPlayer::endExportRender()
+{
+    QMutexLocker lock(&m_passMutex);
+    m_engine.clearProcessingBuffers();
+}
+
 int AudioPlayer::renderExportBlock()
 {
     QMutexLocker lock(&m_passMutex);

@@ -132,7 +132,7 @@ bool ExportWriter::start()
     if (m_format == Wav) {
         errno = 0;
         m_source = audiolayer::createSourceStream(m_rate, 2);
-        if (!m_source || !audiolayer::startWavEncoder(m_source, m_temporary.toUtf8().toStdString())) {
+        if (!m_source || !audiolayer::startWavEncoder(m_source, QFile::encodeName(m_temporary).toStdString())) {
             fail(CannotCreate, systemError());
             discard();
             return false;

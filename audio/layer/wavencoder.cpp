@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -90,6 +91,12 @@ bool WavEncoder::write(const float *samples, std::size_t count)
 {
     if (!m_file || !m_ok)
         return false;
+    // A WAV file's sizes end at 4 GB: a longer one fails instead of getting a false header.
+    if (m_dataBytes + count * 2 > maximumDataBytes) {
+        errno = EFBIG;
+        m_ok = false;
+        return false;
+    }
     m_buffer.resize(count * 2);
     convert(samples, count, m_buffer.data());
     if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
@@ -102,9 +109,7 @@ bool WavEncoder::finish()
 {
     if (!m_file)
         return m_ok;
-    // Sizes past 4 GB cannot be written: leave them at the largest value.
-    const std::uint64_t limit = 0xFFFFFFFFu - 36;
-    const std::uint32_t data = std::uint32_t(m_dataBytes > limit ? limit : m_dataBytes);
+    const std::uint32_t data = std::uint32_t(m_dataBytes);
     if (std::fflush(m_file) != 0 || std::fseek(m_file, 0, SEEK_SET) != 0 || !writeHeader(data))
         m_ok = false;
     if (std::fclose(m_file) != 0)

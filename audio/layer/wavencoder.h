@@ -30,6 +30,8 @@ public:
     static short toPcm16(float sample);
     // count samples as little-endian 16-bit values into out (2 x count bytes).
     static void convert(const float *samples, std::size_t count, unsigned char *out);
+    // The most audio bytes a header can name (its RIFF size adds 36 to them).
+    static constexpr std::uint64_t maximumDataBytes = 0xFFFFFFFFu - 36;
     // The 44-byte header of 16-bit PCM data of dataBytes bytes; unknownSize for a stream
     // whose length is not known in advance.
     static constexpr std::size_t headerBytes = 44;

@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>歌曲中没有乐句。&lt;br /&gt;未保存任何内容。</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>这部分音轨中没有可保存的音频。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Der Song enthält keine Riffs.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>In diesem Teil des Titels gibt es kein Audio zum Speichern.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

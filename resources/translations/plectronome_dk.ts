@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>MP3-koderen "lame" kunne ikke startes.&lt;br /&gt;Installér pakken lame, eller gem lyden som WAV.</translation>
+        <translation>MP3-koderen &quot;lame&quot; kunne ikke startes.&lt;br /&gt;Installér pakken lame, eller gem lyden som WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Sangen har ingen riffs.&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Der er ingen lyd at gemme i denne del af nummeret.</translation>
     </message>
 </context>
 <context>

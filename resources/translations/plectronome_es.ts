@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>No se pudo iniciar el codificador MP3 "lame".&lt;br /&gt;Instale el paquete lame o guarde el audio como WAV.</translation>
+        <translation>No se pudo iniciar el codificador MP3 &quot;lame&quot;.&lt;br /&gt;Instale el paquete lame o guarde el audio como WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>La canción no tiene riffs.&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>No hay audio que guardar en esta parte de la pista.</translation>
     </message>
 </context>
 <context>

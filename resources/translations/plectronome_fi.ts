@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>MP3-kooderia "lame" ei voitu käynnistää.&lt;br /&gt;Asenna lame-paketti tai tallenna ääni WAV-muodossa.</translation>
+        <translation>MP3-kooderia &quot;lame&quot; ei voitu käynnistää.&lt;br /&gt;Asenna lame-paketti tai tallenna ääni WAV-muodossa.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Kappaleessa ei ole riffejä.&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Tässä kappaleen osassa ei ole tallennettavaa ääntä.</translation>
     </message>
 </context>
 <context>

@@ -275,27 +275,27 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>L'encodeur MP3 « lame » n'a pas pu être lancé.&lt;br /&gt;Veuillez installer le paquet lame, ou enregistrer l'audio en WAV.</translation>
+        <translation>L&apos;encodeur MP3 « lame » n&apos;a pas pu être lancé.&lt;br /&gt;Veuillez installer le paquet lame, ou enregistrer l&apos;audio en WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
-        <translation>L'encodeur MP3 s'est arrêté sur une erreur :&lt;br /&gt;%1&lt;br /&gt;Rien n'a été enregistré.</translation>
+        <translation>L&apos;encodeur MP3 s&apos;est arrêté sur une erreur :&lt;br /&gt;%1&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Writing %1 failed:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
-        <translation>L'écriture de %1 a échoué :&lt;br /&gt;%2&lt;br /&gt;Rien n'a été enregistré.</translation>
+        <translation>L&apos;écriture de %1 a échoué :&lt;br /&gt;%2&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
-        <translation>L'audio terminé n'a pas pu être enregistré sous %1 :&lt;br /&gt;%2&lt;br /&gt;Rien n'a été enregistré.</translation>
+        <translation>L&apos;audio terminé n&apos;a pas pu être enregistré sous %1 :&lt;br /&gt;%2&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Cannot save audio</source>
-        <translation>Impossible d'enregistrer l'audio</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;audio</translation>
     </message>
     <message>
         <source>Saving Audio | %1</source>
-        <translation>Enregistrement de l'audio | %1</translation>
+        <translation>Enregistrement de l&apos;audio | %1</translation>
     </message>
     <message>
         <source>Export riff wav...</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>The current riff has no steps.&lt;br /&gt;Nothing was saved.</source>
-        <translation>Le riff actuel n'a aucun pas.&lt;br /&gt;Rien n'a été enregistré.</translation>
+        <translation>Le riff actuel n&apos;a aucun pas.&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Export song wav...</source>
@@ -315,7 +315,11 @@
     </message>
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
-        <translation>Le morceau ne contient aucun riff.&lt;br /&gt;Rien n'a été enregistré.</translation>
+        <translation>Le morceau ne contient aucun riff.&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Il n’y a pas d’audio à enregistrer dans cette partie du morceau.</translation>
     </message>
 </context>
 <context>

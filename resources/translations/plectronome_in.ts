@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>MP3 एन्कोडर "lame" शुरू नहीं हो सका।&lt;br /&gt;कृपया lame पैकेज इंस्टॉल करें, या ऑडियो को WAV के रूप में सहेजें।</translation>
+        <translation>MP3 एन्कोडर &quot;lame&quot; शुरू नहीं हो सका।&lt;br /&gt;कृपया lame पैकेज इंस्टॉल करें, या ऑडियो को WAV के रूप में सहेजें।</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>गीत में कोई रिफ़ नहीं है।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>ट्रैक के इस हिस्से में सहेजने के लिए कोई ऑडियो नहीं है।</translation>
     </message>
 </context>
 <context>

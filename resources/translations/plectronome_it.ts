@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>Impossibile avviare il codificatore MP3 "lame".&lt;br /&gt;Installare il pacchetto lame oppure salvare l'audio in WAV.</translation>
+        <translation>Impossibile avviare il codificatore MP3 &quot;lame&quot;.&lt;br /&gt;Installare il pacchetto lame oppure salvare l&apos;audio in WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>The finished audio could not be saved as %1:&lt;br /&gt;%2&lt;br /&gt;Nothing was saved.</source>
-        <translation>Impossibile salvare l'audio finito come %1:&lt;br /&gt;%2&lt;br /&gt;Non è stato salvato nulla.</translation>
+        <translation>Impossibile salvare l&apos;audio finito come %1:&lt;br /&gt;%2&lt;br /&gt;Non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>Cannot save audio</source>
-        <translation>Impossibile salvare l'audio</translation>
+        <translation>Impossibile salvare l&apos;audio</translation>
     </message>
     <message>
         <source>Saving Audio | %1</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Il brano non contiene riff.&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Non c’è audio da salvare in questa parte della traccia.</translation>
     </message>
 </context>
 <context>

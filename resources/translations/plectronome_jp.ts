@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>ソングにリフがありません。&lt;br /&gt;何も保存されませんでした。</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>トラックのこの部分には保存できるオーディオがありません。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>MP3 인코더 "lame"을(를) 시작할 수 없습니다.&lt;br /&gt;lame 패키지를 설치하거나 오디오를 WAV로 저장하십시오.</translation>
+        <translation>MP3 인코더 &quot;lame&quot;을(를) 시작할 수 없습니다.&lt;br /&gt;lame 패키지를 설치하거나 오디오를 WAV로 저장하십시오.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>곡에 리프가 없습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>트랙의 이 부분에는 저장할 오디오가 없습니다.</translation>
     </message>
 </context>
 <context>

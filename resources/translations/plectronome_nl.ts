@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>De MP3-encoder "lame" kon niet worden gestart.&lt;br /&gt;Installeer het pakket lame, of sla de audio op als WAV.</translation>
+        <translation>De MP3-encoder &quot;lame&quot; kon niet worden gestart.&lt;br /&gt;Installeer het pakket lame, of sla de audio op als WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Het nummer heeft geen riffs.&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Er is geen audio om op te slaan in dit deel van het nummer.</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Sangen har ingen riff.&lt;br /&gt;Ingenting ble lagret.</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Det er ingen lyd å lagre i denne delen av sporet.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

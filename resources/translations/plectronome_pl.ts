@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Utwór nie zawiera riffów.&lt;br /&gt;Nic nie zostało zapisane.</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>W tej części utworu nie ma dźwięku do zapisania.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>Não foi possível iniciar o codificador MP3 "lame".&lt;br /&gt;Instale o pacote lame ou guarde o áudio como WAV.</translation>
+        <translation>Não foi possível iniciar o codificador MP3 &quot;lame&quot;.&lt;br /&gt;Instale o pacote lame ou guarde o áudio como WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>A música não tem riffs.&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Não há áudio para guardar nesta parte da faixa.</translation>
     </message>
 </context>
 <context>

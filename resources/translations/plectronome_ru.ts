@@ -317,6 +317,10 @@
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>В песне нет риффов.&lt;br /&gt;Ничего не сохранено.</translation>
     </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>В этой части трека нет звука для сохранения.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The MP3 encoder &quot;lame&quot; could not be started.&lt;br /&gt;Please install the package lame, or save the audio as WAV.</source>
-        <translation>MP3-kodaren "lame" kunde inte startas.&lt;br /&gt;Installera paketet lame eller spara ljudet som WAV.</translation>
+        <translation>MP3-kodaren &quot;lame&quot; kunde inte startas.&lt;br /&gt;Installera paketet lame eller spara ljudet som WAV.</translation>
     </message>
     <message>
         <source>The MP3 encoder stopped with an error:&lt;br /&gt;%1&lt;br /&gt;Nothing was saved.</source>
@@ -316,6 +316,10 @@
     <message>
         <source>The song has no riffs.&lt;br /&gt;Nothing was saved.</source>
         <translation>Låten har inga riff.&lt;br /&gt;Inget sparades.</translation>
+    </message>
+    <message>
+        <source>There is no audio to save in this part of the track.</source>
+        <translation>Det finns inget ljud att spara i den här delen av spåret.</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,20 @@ private slots:
         QVERIFY2(wholeSize > 44 + 4 * 190000 && (wholeSize - 44) % 4096 == 0, qPrintable(QString::number(wholeSize)));
         QVERIFY(messages.isEmpty());
 
+        // Transposed, twice: nothing of the first render sounds in the second.
+        window.audioPlayer()->setInterp(1.25f);
+        window.audioPlayer()->activatePitch(false);
+        answers << MainWindow::SaveFileChoice{folder + "/pitched1.wav", "WAV (*.wav)"}
+                << MainWindow::SaveFileChoice{folder + "/pitched2.wav", "WAV (*.wav)"};
+        window.exportAudioMP3();
+        window.exportAudioMP3();
+        QVERIFY(QFileInfo(folder + "/pitched1.wav").size() > 44);
+        QCOMPARE(readAll(folder + "/pitched2.wav"), readAll(folder + "/pitched1.wav"));
+        window.audioPlayer()->activatePitch(true);
+        window.audioPlayer()->setInterp(1.0f);
+        QFile::remove(folder + "/pitched1.wav");
+        QFile::remove(folder + "/pitched2.wav");
+
         // The same name again: the question is asked on the final name; no keeps the file.
         QFile::resize(folder + "/whole.wav", 100);
         answers << MainWindow::SaveFileChoice{folder + "/whole", "WAV (*.wav)"};

@@ -408,6 +408,12 @@ private slots:
                                              "</riffsTab>" + tail
                                    << true;
         QTest::newRow("20 steps") << manySteps << true;
+        // Empty riffs as their first-step marker: state 2 on beat 0, a length of nothing.
+        QByteArray markers = head + "<riffsTab>";
+        for (int r = 0; r < 6; ++r)
+            markers += "<riff id=\"" + QByteArray::number(r) + "\"><riffLength>0</riffLength><riffLengthMax>0"
+                       "</riffLengthMax><step id=\"0\"><beat>0</beat><state>2</state></step></riff>";
+        QTest::newRow("empty riff markers") << markers + "</riffsTab>" + tail << true;
         QTest::newRow("missing beats") << head + "<riffsTab><riff id=\"1\"><riffLengthMax>2</riffLengthMax>"
                                                  "<step><state>2</state></step><step><state>2</state>"
                                                  "<beat></beat></step></riff></riffsTab>" + tail
@@ -472,6 +478,10 @@ private slots:
         }
         if (QByteArray(QTest::currentDataTag()) == "riff id 7")
             QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), -1);
+        if (QByteArray(QTest::currentDataTag()) == "empty riff markers") {
+            for (int r = 0; r < JamTab::riffCount; ++r)
+                QCOMPARE(win.plotter()->beatSelection(r)->lastStep(), -1);
+        }
         // And it still saves a well-formed session.
         win.w.saveSessionFile();
         SessionDocument again;
