@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -140,9 +141,9 @@ bool ExportWriter::start()
         return true;
     }
 
-    // lame reads from a pipe of our own, made large, which this thread fills with plain
-    // blocking writes: the encoder always has audio ahead while the next blocks render,
-    // and a write waits only when lame is the slower one.
+    // lame reads from a pipe of our own, made large, which this thread fills: the encoder
+    // always has audio ahead while the next blocks render, and a write waits (with a time
+    // limit) only when lame is the slower one.
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         fail(EncoderMissing, systemError());
@@ -150,6 +151,7 @@ bool ExportWriter::start()
         return false;
     }
     ::fcntl(fds[1], F_SETPIPE_SZ, kPipeBytes); // as large as the system allows, else its default
+    ::fcntl(fds[1], F_SETFL, ::fcntl(fds[1], F_GETFL) | O_NONBLOCK);
     m_pipe = fds[1];
     m_process = std::make_unique<QProcess>();
     m_process->setStandardInputFile(QString("/proc/self/fd/%1").arg(fds[0]));
@@ -212,8 +214,15 @@ bool ExportWriter::sendBatch()
     const char *data = m_pcm.constData();
     qint64 left = m_pcm.size();
     while (left > 0) {
+        // An encoder that stops reading without ending would hold the window for good.
+        pollfd ready{m_pipe, POLLOUT, 0};
+        const int polled = ::poll(&ready, 1, kEncoderFinishMs);
+        if (polled < 0 && errno == EINTR)
+            continue;
+        if (polled == 0)
+            return fail(EncoderFailed, QStringLiteral("lame took no audio for two minutes"));
         const ssize_t written = ::write(m_pipe, data, size_t(left));
-        if (written < 0 && errno == EINTR)
+        if (written < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (written <= 0)
             return fail(EncoderFailed, encoderMessage());

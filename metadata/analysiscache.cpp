@@ -152,7 +152,8 @@ bool writeAnalysisCache(const QString &path, const QByteArray &plainText)
 {
     Cipher cipher(analysisCacheKey);
     const QString line = cipher.encryptText(plainText);
-    if (line.isEmpty())
+    // A file the reader would refuse is not written: whatever stands there stays.
+    if (line.isEmpty() || line.size() > maximumCacheFileBytes)
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

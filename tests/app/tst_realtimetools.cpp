@@ -397,6 +397,12 @@ private slots:
         QVERIFY(qFuzzyCompare(engine.storedHopFactor(), RealTimeToolsTab::tempoFactor(66)));
         QVERIFY(engine.isPitchOff());
         QCOMPARE(tools->semitonesValue(), 0.0f);
+
+        // Restored before the analysis gave a tempo: when it comes, the read-out shows the
+        // tempo that plays, not the detected one.
+        tools->restoreFromSession({"120", "66", "0", "1"}, {"99", "0", "0", "0"}, isolate);
+        tools->setBPM(120.0f);
+        QCOMPARE(tools->bpmWidget()->value(), RealTimeToolsTab::tempoFactor(66) * 120.0f);
     }
 
     // What a new user does, heard through SDL's disk driver: open a song, slow it to 75 %

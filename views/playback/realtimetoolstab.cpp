@@ -209,9 +209,15 @@ void RealTimeToolsTab::setTempoKnobValue(int value)
 
 void RealTimeToolsTab::setBPM(float bpm)
 {
+    const bool wasKnown = m_bpm->isTempoKnown();
     m_bpm->setDetectedBPM(bpm);
     if (!m_bpm->isTempoKnown())
         return;
+    // A knob set before the tempo was known (a session restored while the track is analysed)
+    // already plays its tempo: the read-out shows it now that it can.
+    const float factor = tempoFactor(m_tempoKnob->value());
+    if (!wasKnown && factor != 1.0f)
+        m_bpm->showValue(factor * float(m_bpm->detectedBPM()));
     emit initChordTempo(std::trunc(m_bpm->value()), float(m_bpm->detectedBPM()));
 }
 
