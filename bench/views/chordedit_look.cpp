@@ -29,6 +29,7 @@
 #include "views/playback/custombutton.h"
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
+#include "tests/pcmwav.h"
 
 namespace {
 
@@ -56,17 +57,7 @@ QString writeTrack(const QString &folder)
         out << qint16(v * 30000) << qint16(v * 30000);
     }
     const QString path = QDir(folder).filePath("chord-look.wav");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QDataStream head(&file);
-    head.setByteOrder(QDataStream::LittleEndian);
-    file.write("RIFF");
-    head << quint32(36 + pcm.size());
-    file.write("WAVEfmt ");
-    head << quint32(16) << quint16(1) << quint16(2) << quint32(rate) << quint32(rate * 4) << quint16(4) << quint16(16);
-    file.write("data");
-    head << quint32(pcm.size());
-    file.write(pcm);
+    writePcm16Wav(path, pcm, 2);
     return path;
 }
 
