@@ -214,6 +214,10 @@ void ChordsTab::initDetectedChords()
         }
     }
     m_container->setChordWidgets(open, power);
+    if (m_scrollPending) {
+        m_scrollPending = false;
+        m_container->restoreScrollPositions(m_pendingOpenOffset, m_pendingPowerOffset);
+    }
     m_container->switchChordType(m_chordType);
     closeFilterWidget();
 }
@@ -343,6 +347,10 @@ void ChordsTab::restoreSessionValues(const QStringList &values)
     sessionInt(values, 2, openOffset);
     sessionInt(values, 3, powerOffset);
     m_container->restoreScrollPositions(openOffset, powerOffset);
+    // Without results yet the lists are built again when they come: the positions wait for them.
+    m_scrollPending = !m_metaData || !m_metaData->hasData();
+    m_pendingOpenOffset = openOffset;
+    m_pendingPowerOffset = powerOffset;
     m_currentChord->setChordType(type);
     m_nextChord->setChordType(type);
     m_container->switchChordType(type);

@@ -123,6 +123,10 @@ private:
     ChordFilterWidget *m_filter;
     int m_neckTypeValue = 0;
     int m_chordType = 0;
+    // Scroll positions of a session restored while its track's chords are still being found.
+    bool m_scrollPending = false;
+    int m_pendingOpenOffset = 0;
+    int m_pendingPowerOffset = 0;
     float m_keyShiftValue = 0.0f;
     float m_capoValue = 0.0f;
 };

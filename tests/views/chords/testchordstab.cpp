@@ -352,4 +352,12 @@ void TestChordsTab::neckAndSessionValues()
     QVERIFY(tab.container()->openOffset() >= tab.container()->height() - tab.container()->openList()->height() - 20);
     QCOMPARE(tab.finderChord()->currentIndex(), 19);
     QCOMPARE(tab.capo(), 0.0f);
+
+    // Restored while the track's chords are still being found: the lists built when they
+    // come keep the session's position.
+    meta.clear();
+    tab.restoreSessionValues({"0", "2", "-40", "0", "19", "0"});
+    fill(meta, {"A", "C"}, detected);
+    tab.initDetectedChords();
+    QCOMPARE(tab.container()->openOffset(), -40);
 }
