@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "tests/app/freshhome.h"
 #include "app/tabwidget.h"
 #include "audio/audioplayer.h"
 #include "metadata/metadatathread.h"
@@ -291,9 +292,7 @@ void TestIsolatePlot::percentReadoutsFadeInHoldAndOut()
 
 void TestIsolatePlot::toolsTabDrivesThePlotFromThePlayer()
 {
-    QCoreApplication::setOrganizationName(QString());
-    dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-    QSettings("Quillfen", "Plectronome").clear();
+    startFromAFreshHome();
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const int frames = 44100 * 6;
@@ -306,11 +305,7 @@ void TestIsolatePlot::toolsTabDrivesThePlotFromThePlayer()
     }
     QVERIFY(writeStereoWav(dir.filePath("panned.wav"), left, right));
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &title, const QString &text,
-                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-        qWarning() << "unexpected message" << title << text;
-        return QMessageBox::Ok;
-    });
+    warnOnMessageBoxes(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.open(dir.filePath("panned.wav")), 0);
     window.metaDataThread()->wait();

@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "tests/app/freshhome.h"
 #include "audio/audioplayer.h"
 #include "grabs.h"
 #include "metadata/metadata.h"
@@ -301,9 +302,7 @@ void TestSelectionOverlay::staleBeatsClearTheSelection()
 
 void TestSelectionOverlay::doubleClickPlaysTheLoopedSelection()
 {
-    QCoreApplication::setOrganizationName(QString());
-    dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-    QSettings("Quillfen", "Plectronome").clear();
+    startFromAFreshHome();
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const int trackFrames = 44100 * 8;
@@ -317,11 +316,7 @@ void TestSelectionOverlay::doubleClickPlaysTheLoopedSelection()
     QVERIFY(writeStereoWav(dir.filePath("song.wav"), left, right));
 
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &title, const QString &text,
-                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-        qWarning() << "unexpected message" << title << text;
-        return QMessageBox::Ok;
-    });
+    warnOnMessageBoxes(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.open(dir.filePath("song.wav")), 0);
     window.metaDataThread()->wait();

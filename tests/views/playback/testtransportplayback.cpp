@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "tests/app/freshhome.h"
 #include "audio/audioplayer.h"
 #include "grabs.h"
 #include "metadata/metadatathread.h"
@@ -62,9 +63,7 @@ QString clockTime(TransportWidget *transport)
 
 void TestTransportPlayback::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QString());
-    dataFolderPath = QStandardPaths::writableLocation(QStandardPaths::DataLocation) + "/Plectronome";
-    QSettings("Quillfen", "Plectronome").clear();
+    startFromAFreshHome();
     QVERIFY(m_dir.isValid());
     QVERIFY(writeTrack(m_dir.filePath("song.wav")));
 }
@@ -72,11 +71,7 @@ void TestTransportPlayback::initTestCase()
 void TestTransportPlayback::transportDrivesThePlayer()
 {
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &title, const QString &text,
-                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-        qWarning() << "unexpected message" << title << text;
-        return QMessageBox::Ok;
-    });
+    warnOnMessageBoxes(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     AudioPlayer *player = window.audioPlayer();
     TransportWidget *transport = window.transportWidget();
