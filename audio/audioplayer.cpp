@@ -179,10 +179,7 @@ void AudioPlayer::setMetronomeClick(const float *left, const float *, int length
     if (!left || length <= 0)
         return;
     QMutexLocker lock(&m_passMutex);
-    m_click.reset(new float[size_t(length)]);
-    std::memcpy(m_click.get(), left, sizeof(float) * size_t(length));
-    m_clickLength = length;
-    m_metronomeLoaded = true;
+    m_clicks.setClick(left, length);
 }
 
 void AudioPlayer::initMetaData(MetaData *metaData)
@@ -520,7 +517,7 @@ void AudioPlayer::run()
     }
 }
 
-void AudioPlayer::followBeats(bool &clickThisPass, bool withSignals)
+void AudioPlayer::followBeats(bool withSignals)
 {
     if (!m_metaData || !m_metaData->hasData())
         return;
@@ -552,7 +549,6 @@ void AudioPlayer::followBeats(bool &clickThisPass, bool withSignals)
     if (j >= 0 && j + 1 < n) {
         if (position >= windowStart(j) && position < beats[j + 1] - kBeatLead && j != m_lastClickBeat) {
             m_lastClickBeat = j;
-            clickThisPass = true;
             if (withSignals)
                 emit flashMetro();
         }
@@ -580,13 +576,13 @@ bool AudioPlayer::onePass()
         }
     }
 
-    bool clickThisPass = false;
-    followBeats(clickThisPass);
+    followBeats();
 
     int remaining = m_length - playPosition();
     bool processed = false;
     if (remaining > 4096.0f * m_engine.interpFactor()) {
         m_engine.processBlock(m_blockL, m_blockR, nullptr);
+        placeClicks();
         processed = true;
     } else if (m_loop.load()) {
         setPlayPosition(selectionEmpty() ? 0 : selectionStart());
@@ -602,47 +598,52 @@ bool AudioPlayer::onePass()
     if (!processed)
         return false;
 
-    const float gain = m_gain.load();
-    if (remaining > 2047) {
-        const bool monoSum = m_engine.isMonoSum() && m_engine.isVocoderActive();
-        const float metroGain = m_metroGain.load();
-        const bool click = m_metronomeLoaded && clickThisPass;
-        for (int i = 0; i < blockFrames; ++i) {
-            float l, r;
-            if (monoSum) {
-                l = r = gain * (m_blockL[i] + m_blockR[i]) / 1.5f;
-            } else {
-                l = m_blockL[i] * gain;
-                r = m_blockR[i] * gain;
-                if (click && i < m_clickLength) {
-                    l += metroGain * m_click[i];
-                    r += metroGain * m_click[i];
-                }
-            }
-            m_pushBuffer[2 * i] = l;
-            m_pushBuffer[2 * i + 1] = r;
-        }
-        if (m_firstFrameSilent.exchange(false)) {
-            m_pushBuffer[0] = 0.0f;
-            m_pushBuffer[1] = 0.0f;
-        }
-    } else {
-        // The end of the track: what is left of this block, then silence; then stop.
-        const int tail = std::max(0, std::min(remaining, blockFrames));
-        for (int i = 0; i < blockFrames; ++i) {
-            const bool inside = i < tail;
-            m_pushBuffer[2 * i] = inside ? m_blockL[i] * gain : 0.0f;
-            m_pushBuffer[2 * i + 1] = inside ? m_blockR[i] * gain : 0.0f;
-        }
-        const bool pushedTail = audiolayer::putData(m_stream, m_pushBuffer, pushBytes) >= 0;
-        if (pushedTail)
-            ++m_blocksPushed;
+    // At the end of the track: what is left of this block, then silence; then stop.
+    const bool atEnd = remaining <= 2047;
+    mixBlock(atEnd ? std::max(0, std::min(remaining, blockFrames)) : blockFrames);
+    const bool pushed = audiolayer::putData(m_stream, m_pushBuffer, pushBytes) >= 0;
+    if (pushed)
+        ++m_blocksPushed;
+    if (atEnd)
         stop(true);
-        return pushedTail;
-    }
+    return pushed;
+}
 
-    if (audiolayer::putData(m_stream, m_pushBuffer, pushBytes) < 0)
-        return false;
-    ++m_blocksPushed;
-    return true;
+void AudioPlayer::placeClicks()
+{
+    const RealTimeEngine::BlockSpan &block = m_engine.lastBlock();
+    if (!m_metaData || !m_metaData->hasData()) {
+        m_clicks.schedule(block, nullptr, 0, MetronomeClicks::noLimit);
+        return;
+    }
+    const int limit = clickLimit();
+    QMutexLocker beatsLock(&m_metaData->beatsMutex);
+    const QVector<float> &beats = m_metaData->beats;
+    m_clicks.schedule(block, beats.constData(), m_metaData->hasData() ? beats.size() : 0, limit);
+}
+
+void AudioPlayer::mixBlock(int frames)
+{
+    const float gain = m_gain.load();
+    const bool monoSum = m_engine.isMonoSum() && m_engine.isVocoderActive();
+    for (int i = 0; i < blockFrames; ++i) {
+        if (i >= frames) {
+            m_blockL[i] = m_blockR[i] = 0.0f;
+        } else if (monoSum) {
+            m_blockL[i] = m_blockR[i] = gain * (m_blockL[i] + m_blockR[i]) / 1.5f;
+        } else {
+            m_blockL[i] *= gain;
+            m_blockR[i] *= gain;
+        }
+    }
+    // The click sounds in every mode, at the metronome's own volume.
+    m_clicks.mix(m_blockL, m_blockR, frames, m_metroGain.load());
+    for (int i = 0; i < blockFrames; ++i) {
+        m_pushBuffer[2 * i] = m_blockL[i];
+        m_pushBuffer[2 * i + 1] = m_blockR[i];
+    }
+    if (m_firstFrameSilent.exchange(false)) {
+        m_pushBuffer[0] = 0.0f;
+        m_pushBuffer[1] = 0.0f;
+    }
 }

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "audio/layer/audiolayer.h"
+#include "audio/metronomeclicks.h"
 #include "real_time_tools/realtimeengine.h"
 
 class MetaData;
@@ -209,7 +210,14 @@ private:
     void haltForNewTrack();
     void freeStream();
     bool onePass();
-    void followBeats(bool &clickThisPass, bool withSignals = true);
+    void followBeats(bool withSignals = true);
+    // After each block: the metronome places the clicks of the beats the block brought in.
+    void placeClicks();
+    // Beats from this frame on wait for what plays next: the end of a looped selection,
+    // or of the riff steps that play on without a jump.
+    int clickLimit() const;
+    // Gain and mono sum of the output, then the clicks; `frames` of the block sound.
+    void mixBlock(int frames);
 
     // ---- Riff and song stepping (audioplayerriffs.cpp) ----
     // Audio thread while playing, GUI thread for the renders; the pass lock is held.
@@ -306,9 +314,7 @@ private:
     bool m_flashRiff = false;
     bool m_flashSong = false;
 
-    std::unique_ptr<float[]> m_click;
-    int m_clickLength = 0;
-    bool m_metronomeLoaded = false;
+    MetronomeClicks m_clicks;
     int m_lastClickBeat = -1;
 
     int m_tickCount = 0;

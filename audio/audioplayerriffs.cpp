@@ -323,6 +323,38 @@ void AudioPlayer::setBeatOffset(int beatOffset)
     emit updateBeatSelections();
 }
 
+// ---- Metronome --------------------------------------------------------------------------------
+
+int AudioPlayer::clickLimit() const
+{
+    if (!isRiffOrSongPlaying())
+        return m_loop.load() && !selectionEmpty() ? selectionEnd() : MetronomeClicks::noLimit;
+    // The steps that follow on the next beats play on; the first one that jumps ends the
+    // beats that click now.
+    const QVector<float> beats = beatList();
+    int slot = m_songStep.load();
+    const RiffSource *source = riffSource(m_songPlaying.load() && m_song ? m_song->at(slot) : m_currentRiff.load());
+    int step = m_riffStep.load();
+    for (int n = 0; n <= SongSlots::slotCount * RiffSource::stepCount && source; ++n) {
+        const int beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
+        const StepWindow window = stepWindow(beats, beat);
+        if (!window.valid)
+            break;
+        int next = firstPlayableStep(source, step + 1, beats);
+        if (next < 0 && m_songPlaying.load()) {
+            slot = nextPlayableSlot(slot, beats);
+            source = riffSource(slot >= 0 ? m_song->at(slot) : -1);
+            next = firstPlayableStep(source, 0, beats);
+        } else if (next < 0) {
+            next = firstPlayableStep(source, 0, beats);
+        }
+        if (next < 0 || source->stepBeat(next) != beat + 1)
+            return window.end;
+        step = next;
+    }
+    return MetronomeClicks::noLimit;
+}
+
 // ---- Offline renders (GUI thread, playback stopped) --------------------------------------------
 
 qint64 AudioPlayer::renderFrameCap(const RiffSource *source, const QVector<float> &beats) const
@@ -446,21 +478,17 @@ int AudioPlayer::renderExportBlock()
     QMutexLocker lock(&m_passMutex);
     m_exportL.resize(blockFrames);
     m_exportR.resize(blockFrames);
-    bool click = false;
-    followBeats(click, false);
+    followBeats(false);
     // A block reads a whole analysis frame ahead, stretched by the pitch factor: the
     // render ends before that would reach past the track.
     const float interp = std::max(1.0f, m_engine.interpFactor());
     const int needed = int(std::ceil(RealTimeEngine::frameSize * interp)) + blockFrames;
     if (hasTrack() && m_length - playPosition() > needed) {
         m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        const float metroGain = m_metroGain.load();
-        const bool withClick = click && m_metronomeLoaded;
-        for (int i = 0; i < blockFrames; ++i) {
-            const float c = withClick && i < m_clickLength ? metroGain * m_click[i] : 0.0f;
-            m_exportL[i] = m_blockL[i] + c;
-            m_exportR[i] = m_blockR[i] + c;
-        }
+        placeClicks();
+        std::copy(m_blockL, m_blockL + blockFrames, m_exportL.begin());
+        std::copy(m_blockR, m_blockR + blockFrames, m_exportR.begin());
+        m_clicks.mix(m_exportL.data(), m_exportR.data(), blockFrames, m_metroGain.load());
         return 0;
     }
     std::fill(m_exportL.begin(), m_exportL.end(), 0.0f);

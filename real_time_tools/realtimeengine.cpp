@@ -145,6 +145,7 @@ void RealTimeEngine::clearProcessingBuffers()
     m_transientCount = 0;
     // The next block starts its synthesis phases afresh.
     m_vocoderWasActive = false;
+    m_fresh = true;
 }
 
 void RealTimeEngine::resetPhaseBuffers()
@@ -786,6 +787,10 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
     }
 
     const int advance = p.vocoder ? static_cast<int>(std::floor(H * p.hop)) : H;
+    // readFrame: without the vocoder the frame starts one frame after the position.
+    m_lastBlock = BlockSpan{position, advance, p.vocoder ? double(position) : double(position) + 1.0,
+                            p.vocoder ? double(p.interp) : 1.0, m_fresh};
+    m_fresh = false;
     const int next = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(position) + advance, positionLimit()));
     // A seek from another thread during the block wins over the advance.
     int expected = position;

@@ -72,6 +72,20 @@ public:
     // Input frames the next block will consume.
     int blockAdvance() const;
 
+    // Where the last block read the track, for sounds that must keep time with it. Its
+    // frame's sample i read the track at first + i x interp; its centre (sample
+    // frameSize / 2) sounds frameSize / 2 output frames after the block's first output
+    // frame. fresh: the buffers were cleared before it, so nothing earlier sounds in it.
+    struct BlockSpan
+    {
+        int position = hopSize; // playPosition() when the block ran
+        int advance = hopSize;  // track frames it consumed
+        double first = 0.0;
+        double interp = 1.0;
+        bool fresh = true;
+    };
+    const BlockSpan &lastBlock() const { return m_lastBlock; }
+
     // --- Isolate parameters (values as the tools tab's controls send them, 0..99) ---
     void setWidth(int w);            // width = (w + 0.001) / 100
     void setSeparation(int s);       // keep = 100 - s
@@ -173,6 +187,8 @@ private:
     int m_length = 0;
     std::atomic<int> m_rememberedMode{1};
     bool m_vocoderWasActive = false;
+    BlockSpan m_lastBlock;
+    bool m_fresh = true;
 
     std::atomic<int> m_playPosition{hopSize};
     std::atomic<float> m_interpFactor{1.0f};

@@ -294,6 +294,63 @@ private slots:
         player.shutdown();
     }
 
+    void metronomeClicksStartOnTheirBeatsAtEveryTempoInEveryMode()
+    {
+        // 120 BPM over silence: the export render holds nothing but the clicks.
+        constexpr int beatFrames = 22050, firstBeat = 30000, beats = 9, start = 20000;
+        const int frames = firstBeat + beatFrames * (beats + 1);
+        std::vector<float> silence(size_t(frames), 0.0f);
+        std::vector<float> click(1024);
+        for (int i = 0; i < 1024; ++i)
+            click[size_t(i)] = 1.0f - float(i) / 1024.0f;
+        MetaData meta;
+        QStringList beatTexts, chords;
+        for (int b = 0; b < beats; ++b) {
+            beatTexts << QString::number(firstBeat + beatFrames * b);
+            chords << "C";
+        }
+        meta.loadFromSession(beatTexts, chords.mid(1), {"C"}, "120", "x");
+        AudioPlayer player;
+        player.initMetaData(&meta);
+        player.setAudioData(silence.data(), silence.data(), 1, frames, 44100);
+        player.setMetronomeClick(click.data(), click.data(), 1024);
+        player.setMetroVolume(100);
+
+        struct Setting { float tempo; int mode; }; // mode 0: tempo tool off
+        for (const Setting s : {Setting{1.0f, 0}, Setting{1.0f, 1}, Setting{1.0f, 4}, Setting{0.75f, 1},
+                                Setting{0.75f, 2}, Setting{0.75f, 3}, Setting{0.75f, 4}}) {
+            player.resetHopFactor();
+            if (s.mode > 0) {
+                player.setHop(s.tempo);
+                player.activateTempo(false);
+                player.changeMode(s.mode);
+            }
+            player.startExportRender(start);
+            std::vector<float> out;
+            while (player.renderExportBlock() == 0)
+                out.insert(out.end(), player.exportBlockLeft().begin(), player.exportBlockLeft().end());
+            player.endExportRender();
+            std::vector<int> onsets;
+            for (int i = 0; i < int(out.size()); ++i) {
+                if (out[size_t(i)] > 0.5f && (i == 0 || out[size_t(i - 1)] < 0.01f))
+                    onsets.push_back(i);
+            }
+            // A beat sounds 2048 frames before its position. Its track frame comes out at the
+            // tempo's rate from the render's start; stretched, less the lead of the middle of
+            // the engine's frame (without the tempo tool the frame starts a frame later).
+            const double rate = 1024.0 / std::floor(1024.0 * s.tempo);
+            const double first = s.mode > 0 ? start : start + 1;
+            const QString where = QString("tempo %1 mode %2").arg(s.tempo).arg(s.mode);
+            QVERIFY2(onsets.size() == size_t(beats - 1), qPrintable(where + QString(": %1 clicks").arg(onsets.size())));
+            for (int b = 0; b < beats - 1; ++b) {
+                const double beatFrame = firstBeat + beatFrames * b - 2048;
+                const double expected = (beatFrame - first) * rate - 2048.0 * (rate - 1.0);
+                QVERIFY2(std::abs(onsets[size_t(b)] - expected) <= 1.0,
+                         qPrintable(where + QString(": beat %1 clicks at %2, not %3").arg(b).arg(onsets[size_t(b)]).arg(expected)));
+            }
+        }
+    }
+
     void deviceNamesPreferTheExactMatch()
     {
         const QStringList names = {"Speakers 2", "Speakers", "USB Headset"};

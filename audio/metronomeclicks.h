@@ -1,0 +1,47 @@
+// MetronomeClicks: the metronome's clicks on the output of the block engine. After each
+// block, schedule() takes the beats whose track frames the block brought in and works out
+// the output frame where each of them sounds, with the block's tempo and pitch; mix() then
+// adds the clicks that sound in the next output frames. So each click starts on its
+// beat's own frame, whatever the tempo, instead of on a block boundary. Playback, riff
+// playback and the export all mix their clicks through the player's one instance.
+#pragma once
+
+#include "real_time_tools/realtimeengine.h"
+
+#include <memory>
+#include <vector>
+
+class MetronomeClicks
+{
+public:
+    // A beat sounds this many frames before its position (as the selection places it).
+    static constexpr int beatLead = 2048;
+    // No limit on the beats schedule() takes.
+    static constexpr int noLimit = 0x7fffffff;
+
+    void setClick(const float *samples, int length);
+    bool isLoaded() const { return m_length > 0; }
+
+    // After each block (`block` is the engine's lastBlock()): the beats (ascending beat
+    // positions, each but the last one clicking) that the block's frames brought in get
+    // their onsets. Beats sounding at or past `limit` wait for the block that plays them
+    // next (the selection's end while it loops, a riff step's end), so a jump that
+    // follows does not click them twice.
+    void schedule(const RealTimeEngine::BlockSpan &block, const float *beats, int beatCount, int limit);
+    // Adds gain x the clicks that sound in the next `frames` output frames to both
+    // channels, and moves on by that many frames.
+    void mix(float *left, float *right, int frames, float gain);
+    // Forgets every click, waiting or sounding.
+    void reset();
+
+private:
+    std::unique_ptr<float[]> m_click;
+    int m_length = 0;
+    // Onsets of the clicks waiting or sounding, in output frames from the next frame mixed.
+    std::vector<long long> m_onsets;
+    // Where the next block continues without a jump, and the track frame up to which
+    // beats have their onsets.
+    bool m_following = false;
+    int m_nextPosition = 0;
+    double m_coveredUntil = 0.0;
+};
