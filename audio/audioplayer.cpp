@@ -278,7 +278,8 @@ void AudioPlayer::play()
         QMutexLocker lock(&m_passMutex);
         m_riffPlaying = false;
         m_songPlaying = false;
-        setPlayPosition(selectionEmpty() ? 0 : selectionStart());
+        // From the selection's start, or from where a single click left it empty.
+        setPlayPosition(selectionPlayStart());
         m_stopped = false;
         clearFlashToggles();
     }

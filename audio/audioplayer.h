@@ -261,6 +261,9 @@ private:
     void clearFlashToggles();
     int selectionStart() const;
     int selectionEnd() const;
+    // Where playing from the selection starts: its start, also where a single click left
+    // it empty; 0 when it lies past the end of this track (left from a longer one).
+    int selectionPlayStart() const { return selectionStart() < m_length ? selectionStart() : 0; }
     // A selection that is empty, or lies past the end of this track (left from a longer
     // one), counts as none.
     bool selectionEmpty() const { return selectionEnd() <= selectionStart() || selectionStart() >= m_length; }

@@ -294,6 +294,45 @@ private slots:
         player.shutdown();
     }
 
+    void playsFromWhereASingleClickLeftTheSelection()
+    {
+        // The track ends 30000 frames after the click: playing from there takes a few
+        // dozen blocks, from the start more than four hundred.
+        const int clicked = 438017;
+        Track t = makeTrack(1.0, 44100);
+        t.left.resize(size_t(clicked + 30000), 0.1f);
+        t.right.resize(size_t(clicked + 30000), 0.1f);
+        AudioPlayer player;
+        int selStart = 0, selEnd = 0;
+        player.setSelectionPointers(&selStart, &selEnd);
+        load(player, t);
+
+        // A single click empties the selection at the pointer; its double click plays.
+        selStart = selEnd = clicked;
+        player.selectionSingleClick();
+        QCOMPARE(player.playPosition(), clicked);
+        player.play();
+        QVERIFY2(player.playPosition() >= clicked, qPrintable(QString::number(player.playPosition())));
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000);
+        QVERIFY2(player.blocksPushed() < 40, qPrintable(QString::number(player.blocksPushed())));
+        QCOMPARE(player.playPosition(), clicked);
+
+        // "Play From Selection Start" does the same.
+        const qint64 before = player.blocksPushed();
+        player.setPlayPosition(RealTimeEngine::hopSize);
+        player.playFromSelectionStart();
+        QVERIFY(player.playPosition() >= clicked);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000);
+        QVERIFY(player.blocksPushed() - before < 40);
+
+        // The transport's play goes on from where the position is.
+        player.setPlayPosition(clicked + 10000);
+        player.pause();
+        QVERIFY(player.playPosition() >= clicked + 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000);
+        player.shutdown();
+    }
+
     void metronomeClicksStartOnTheirBeatsAtEveryTempoInEveryMode()
     {
         // 120 BPM over silence: the export render holds nothing but the clicks.
