@@ -583,7 +583,7 @@ bool AudioPlayer::onePass()
     bool processed = false;
     if (remaining > 4096.0f * m_engine.interpFactor()) {
         m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        placeClicks();
+        placeClicks(clickLimit());
         processed = true;
     } else if (m_loop.load()) {
         setPlayPosition(selectionEmpty() ? 0 : selectionStart());
@@ -610,14 +610,13 @@ bool AudioPlayer::onePass()
     return pushed;
 }
 
-void AudioPlayer::placeClicks()
+void AudioPlayer::placeClicks(int limit)
 {
     const RealTimeEngine::BlockSpan &block = m_engine.lastBlock();
     if (!m_metaData || !m_metaData->hasData()) {
-        m_clicks.schedule(block, nullptr, 0, MetronomeClicks::noLimit);
+        m_clicks.schedule(block, nullptr, 0, limit);
         return;
     }
-    const int limit = clickLimit();
     QMutexLocker beatsLock(&m_metaData->beatsMutex);
     const QVector<float> &beats = m_metaData->beats;
     m_clicks.schedule(block, beats.constData(), m_metaData->hasData() ? beats.size() : 0, limit);

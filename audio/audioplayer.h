@@ -211,8 +211,9 @@ private:
     void freeStream();
     bool onePass();
     void followBeats(bool withSignals = true);
-    // After each block: the metronome places the clicks of the beats the block brought in.
-    void placeClicks();
+    // After each block: the metronome places the clicks of the beats the block brought in,
+    // up to `limit` (clickLimit()).
+    void placeClicks(int limit);
     // Beats from this frame on wait for what plays next: the end of a looped selection,
     // or of the riff steps that play on without a jump.
     int clickLimit() const;

@@ -485,7 +485,7 @@ int AudioPlayer::renderExportBlock()
     const int needed = int(std::ceil(RealTimeEngine::frameSize * interp)) + blockFrames;
     if (hasTrack() && m_length - playPosition() > needed) {
         m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        placeClicks();
+        placeClicks(MetronomeClicks::noLimit);
         std::copy(m_blockL, m_blockL + blockFrames, m_exportL.begin());
         std::copy(m_blockR, m_blockR + blockFrames, m_exportR.begin());
         m_clicks.mix(m_exportL.data(), m_exportR.data(), blockFrames, m_metroGain.load());

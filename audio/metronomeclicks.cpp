@@ -27,12 +27,6 @@ void MetronomeClicks::setClick(const float *samples, int length)
     m_onsets.reserve(kMaxClicks);
 }
 
-void MetronomeClicks::reset()
-{
-    m_onsets.clear();
-    m_following = false;
-}
-
 void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const float *beats, int beatCount,
                                int limit)
 {
@@ -50,9 +44,10 @@ void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const flo
     auto onsetOf = [&](double frame) { return half + (frame - centre) * stretch; };
 
     // A block that goes on from the last one takes the beats after those already placed;
-    // after a jump (or a fresh start) the beats from the frame's first sample on.
+    // after a jump (or a fresh start) the beats from where it starts, so that playing from
+    // a beat clicks it at once.
     const bool follows = m_following && block.position == m_nextPosition;
-    const double from = follows ? m_coveredUntil : block.first;
+    const double from = follows ? m_coveredUntil : double(block.position);
     const double to = std::min(centre + advance, double(limit));
     m_following = true;
     m_nextPosition = block.position + block.advance;

@@ -31,8 +31,6 @@ public:
     // Adds gain x the clicks that sound in the next `frames` output frames to both
     // channels, and moves on by that many frames.
     void mix(float *left, float *right, int frames, float gain);
-    // Forgets every click, waiting or sounding.
-    void reset();
 
 private:
     std::unique_ptr<float[]> m_click;

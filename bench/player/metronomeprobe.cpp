@@ -3,7 +3,8 @@
 // disk driver, at tempo 1.0 and 0.75 in every tempo mode (and with the tempo tool off),
 // and reports the click onset intervals against the beat intervals at that tempo, in ms.
 // The track is silent on the right and carries a click on every beat on the left, so the
-// capture also tells how far each metronome click lies from the track's own click.
+// capture also tells how far each metronome click lies from the track's own click (in mode
+// 4, which sums both channels, the track is silent).
 //
 // Usage: metronomeprobe [seconds]   (runs one child process per setting)
 //        metronomeprobe --one <tempo> <mode 0..4, 0 = tempo tool off> <seconds> <capture file>
@@ -71,7 +72,9 @@ int runOne(float tempo, int mode, int seconds, const QString &capture)
     const std::vector<float> click = clickShape();
     QStringList beats, chords;
     for (int onset = kFirstOnset; onset + kBeat < frames; onset += kBeat) {
-        std::copy(click.begin(), click.end(), left.begin() + onset);
+        // Mode 4 sums both channels: there the track stays silent.
+        if (mode != 4)
+            std::copy(click.begin(), click.end(), left.begin() + onset);
         beats << QString::number(onset + kBeatLead);
         chords << "C";
     }
@@ -111,7 +114,7 @@ int runOne(float tempo, int mode, int seconds, const QString &capture)
         r[i] = got[2 * i + 1];
         track[i] = l[i] - r[i];
     }
-    // The right channel holds the metronome alone, except in mode 4 where both hold the sum.
+    // The right channel holds the metronome alone.
     const std::vector<double> metro = onsets(r, 0.02f);
     const double advance = mode > 0 ? std::floor(1024.0 * tempo) : 1024.0;
     const double expected = kBeat * 1024.0 / advance / kRate * 1000.0;
@@ -126,7 +129,7 @@ int runOne(float tempo, int mode, int seconds, const QString &capture)
         if (std::abs(d) > std::abs(worst))
             worst = d;
     }
-    // Metronome against the track's own click (not in mode 4: both channels carry both).
+    // Metronome against the track's own click.
     double offMin = 0.0, offMax = 0.0;
     int matched = 0;
     if (mode != 4) {

@@ -336,7 +336,8 @@ private slots:
     void metronomeClicksStartOnTheirBeatsAtEveryTempoInEveryMode()
     {
         // 120 BPM over silence: the export render holds nothing but the clicks.
-        constexpr int beatFrames = 22050, firstBeat = 30000, beats = 9, start = 20000;
+        // The render starts where the first beat sounds, as playing a selection does.
+        constexpr int beatFrames = 22050, firstBeat = 30000, beats = 9, start = firstBeat - 2048;
         const int frames = firstBeat + beatFrames * (beats + 1);
         std::vector<float> silence(size_t(frames), 0.0f);
         std::vector<float> click(1024);
@@ -376,14 +377,15 @@ private slots:
             }
             // A beat sounds 2048 frames before its position. Its track frame comes out at the
             // tempo's rate from the render's start; stretched, less the lead of the middle of
-            // the engine's frame (without the tempo tool the frame starts a frame later).
+            // the engine's frame (without the tempo tool the frame starts a frame later), and
+            // never before the start.
             const double rate = 1024.0 / std::floor(1024.0 * s.tempo);
             const double first = s.mode > 0 ? start : start + 1;
             const QString where = QString("tempo %1 mode %2").arg(s.tempo).arg(s.mode);
             QVERIFY2(onsets.size() == size_t(beats - 1), qPrintable(where + QString(": %1 clicks").arg(onsets.size())));
             for (int b = 0; b < beats - 1; ++b) {
                 const double beatFrame = firstBeat + beatFrames * b - 2048;
-                const double expected = (beatFrame - first) * rate - 2048.0 * (rate - 1.0);
+                const double expected = std::max(0.0, (beatFrame - first) * rate - 2048.0 * (rate - 1.0));
                 QVERIFY2(std::abs(onsets[size_t(b)] - expected) <= 1.0,
                          qPrintable(where + QString(": beat %1 clicks at %2, not %3").arg(b).arg(onsets[size_t(b)]).arg(expected)));
             }
@@ -460,6 +462,54 @@ private slots:
         const int compare = std::min(int(expected.size()), n - first);
         for (int i = 0; i < compare; ++i)
             QVERIFY2(got[first + i] == expected[size_t(i)], qPrintable(QString("sample %1 of %4: %2 vs %3").arg(i).arg(got[first + i]).arg(expected[size_t(i)]).arg(expected.size())));
+    }
+
+    void monoSumPlaybackClicksEveryBeatAtTheStretchedInterval()
+    {
+        const QString capture = qEnvironmentVariable("SDL_DISKAUDIOFILE");
+        if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk" || capture.isEmpty())
+            QSKIP("runs under SDL's disk driver only");
+        // 240 BPM over silence, played at tempo 0.75 in mode 4 (the mono sum).
+        constexpr int beatFrames = 11025, firstBeat = 20000, beats = 7;
+        std::vector<float> silence(size_t(firstBeat + beatFrames * beats + 8192), 0.0f);
+        std::vector<float> click(1024);
+        for (int i = 0; i < 1024; ++i)
+            click[size_t(i)] = 1.0f - float(i) / 1024.0f;
+        MetaData meta;
+        QStringList beatTexts, chords;
+        for (int b = 0; b < beats; ++b) {
+            beatTexts << QString::number(firstBeat + beatFrames * b);
+            chords << "C";
+        }
+        meta.loadFromSession(beatTexts, chords.mid(1), {"C"}, "240", "x");
+        {
+            AudioPlayer player;
+            player.initMetaData(&meta);
+            player.setAudioData(silence.data(), silence.data(), 1, int(silence.size()), 44100);
+            player.setMetronomeClick(click.data(), click.data(), 1024);
+            player.setMetroVolume(100);
+            player.setHop(0.75f);
+            player.activateTempo(false);
+            player.changeMode(4);
+            player.play();
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 30000);
+            QTest::qWait(600);
+            player.shutdown();
+        }
+        QFile f(capture);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const float *got = reinterpret_cast<const float *>(bytes.constData());
+        const int n = bytes.size() / int(2 * sizeof(float));
+        std::vector<int> onsets;
+        for (int i = 1; i < n; ++i) {
+            if (got[2 * i] > 0.5f && got[2 * i - 2] < 0.01f && got[2 * i + 1] == got[2 * i])
+                onsets.push_back(i);
+        }
+        QCOMPARE(int(onsets.size()), beats - 1);
+        for (size_t i = 1; i < onsets.size(); ++i)
+            QVERIFY2(std::abs(onsets[i] - onsets[i - 1] - beatFrames * 4 / 3) <= 1,
+                     qPrintable(QString("click %1 after %2 frames").arg(i).arg(onsets[i] - onsets[i - 1])));
     }
 };
 
