@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -37,6 +38,44 @@ Track makeTrack(double seconds, int rate, double freqL = 440.0, double freqR = 6
 void load(AudioPlayer &player, const Track &t)
 {
     player.setAudioData(t.left.data(), t.right.data(), 2, t.frames(), t.rate);
+}
+
+// The metronome over a silent track: beats every beatFrames from firstBeat (the last one
+// closing the one before), and a click that starts at full level, so that its first frame
+// tells where it begins.
+void setUpMetronome(AudioPlayer &player, MetaData &meta, const std::vector<float> &silence, int firstBeat,
+                    int beatFrames, int beats)
+{
+    QStringList beatTexts, chords;
+    for (int b = 0; b < beats; ++b) {
+        beatTexts << QString::number(firstBeat + beatFrames * b);
+        chords << "C";
+    }
+    meta.loadFromSession(beatTexts, chords.mid(1), {"C"}, "120", "x");
+    player.initMetaData(&meta);
+    player.setAudioData(silence.data(), silence.data(), 1, int(silence.size()), 44100);
+    std::vector<float> click(1024);
+    for (int i = 0; i < 1024; ++i)
+        click[size_t(i)] = 1.0f - float(i) / 1024.0f;
+    player.setMetronomeClick(click.data(), click.data(), 1024);
+    player.setMetroVolume(100);
+}
+
+// Under SDL's disk driver: plays the track `setUp` loads to its end and returns what the
+// driver captured (nothing when playback did not end).
+QByteArray captureOfPlayback(const std::function<void(AudioPlayer &)> &setUp, int timeoutMs)
+{
+    {
+        AudioPlayer player;
+        setUp(player);
+        player.play();
+        if (!QTest::qWaitFor([&] { return !player.isPlaying(); }, timeoutMs))
+            return {};
+        QTest::qWait(600);
+        player.shutdown();
+    }
+    QFile f(qEnvironmentVariable("SDL_DISKAUDIOFILE"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -339,22 +378,10 @@ private slots:
         // The render starts where the first beat sounds, as playing a selection does.
         constexpr int beatFrames = 22050, firstBeat = 30000, beats = 9, start = firstBeat - 2048;
         const int frames = firstBeat + beatFrames * (beats + 1);
-        std::vector<float> silence(size_t(frames), 0.0f);
-        std::vector<float> click(1024);
-        for (int i = 0; i < 1024; ++i)
-            click[size_t(i)] = 1.0f - float(i) / 1024.0f;
+        const std::vector<float> silence(size_t(frames), 0.0f);
         MetaData meta;
-        QStringList beatTexts, chords;
-        for (int b = 0; b < beats; ++b) {
-            beatTexts << QString::number(firstBeat + beatFrames * b);
-            chords << "C";
-        }
-        meta.loadFromSession(beatTexts, chords.mid(1), {"C"}, "120", "x");
         AudioPlayer player;
-        player.initMetaData(&meta);
-        player.setAudioData(silence.data(), silence.data(), 1, frames, 44100);
-        player.setMetronomeClick(click.data(), click.data(), 1024);
-        player.setMetroVolume(100);
+        setUpMetronome(player, meta, silence, firstBeat, beatFrames, beats);
 
         struct Setting { float tempo; int mode; }; // mode 0: tempo tool off
         for (const Setting s : {Setting{1.0f, 0}, Setting{1.0f, 1}, Setting{1.0f, 4}, Setting{0.75f, 1},
@@ -438,17 +465,8 @@ private slots:
                 first = false;
             }
         }
-        {
-            AudioPlayer player;
-            load(player, t);
-            player.play();
-            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 6000);
-            QTest::qWait(600);
-            player.shutdown();
-        }
-        QFile f(capture);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = captureOfPlayback([&](AudioPlayer &player) { load(player, t); }, 6000);
+        QVERIFY(!bytes.isEmpty());
         const float *got = reinterpret_cast<const float *>(bytes.constData());
         const int n = bytes.size() / int(sizeof(float));
         // Skip the silence before the first pushed block (the first frame is silent too).
@@ -471,34 +489,17 @@ private slots:
             QSKIP("runs under SDL's disk driver only");
         // 240 BPM over silence, played at tempo 0.75 in mode 4 (the mono sum).
         constexpr int beatFrames = 11025, firstBeat = 20000, beats = 7;
-        std::vector<float> silence(size_t(firstBeat + beatFrames * beats + 8192), 0.0f);
-        std::vector<float> click(1024);
-        for (int i = 0; i < 1024; ++i)
-            click[size_t(i)] = 1.0f - float(i) / 1024.0f;
+        const std::vector<float> silence(size_t(firstBeat + beatFrames * beats + 8192), 0.0f);
         MetaData meta;
-        QStringList beatTexts, chords;
-        for (int b = 0; b < beats; ++b) {
-            beatTexts << QString::number(firstBeat + beatFrames * b);
-            chords << "C";
-        }
-        meta.loadFromSession(beatTexts, chords.mid(1), {"C"}, "240", "x");
-        {
-            AudioPlayer player;
-            player.initMetaData(&meta);
-            player.setAudioData(silence.data(), silence.data(), 1, int(silence.size()), 44100);
-            player.setMetronomeClick(click.data(), click.data(), 1024);
-            player.setMetroVolume(100);
-            player.setHop(0.75f);
-            player.activateTempo(false);
-            player.changeMode(4);
-            player.play();
-            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 30000);
-            QTest::qWait(600);
-            player.shutdown();
-        }
-        QFile f(capture);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = captureOfPlayback(
+            [&](AudioPlayer &player) {
+                setUpMetronome(player, meta, silence, firstBeat, beatFrames, beats);
+                player.setHop(0.75f);
+                player.activateTempo(false);
+                player.changeMode(4);
+            },
+            30000);
+        QVERIFY(!bytes.isEmpty());
         const float *got = reinterpret_cast<const float *>(bytes.constData());
         const int n = bytes.size() / int(2 * sizeof(float));
         std::vector<int> onsets;
