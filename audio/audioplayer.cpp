@@ -315,15 +315,24 @@ void AudioPlayer::pause()
         m_stopped = false;
         startDisplayClock();
         emit playRiffSong(false);
-    } else if (m_riffPlaying.load()) {
-        // The riff goes on as the track: with the pitch the user set. The lock keeps a
-        // pass that is stepping the riff from applying a step's pitch after the restore.
+    } else if (isRiffOrSongPlaying()) {
+        // A riff goes on as the track; a song pauses, and play later goes on with the
+        // track too. Either way the steps end here and the pitch is the user's again. The
+        // lock keeps a pass that is stepping from applying a step's pitch after the restore.
+        bool song = false;
         {
             QMutexLocker lock(&m_passMutex);
             m_riffPlaying = false;
+            song = m_songPlaying.exchange(false);
+            if (song) {
+                audiolayer::pause(m_stream);
+                m_stopped = true;
+            }
             restorePitchFromCopy();
         }
         emit playRiffSong(false);
+        if (song)
+            emit unlatchSongPlay();
     } else {
         QMutexLocker lock(&m_passMutex);
         audiolayer::pause(m_stream);
