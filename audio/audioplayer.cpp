@@ -231,6 +231,12 @@ void AudioPlayer::restartStream()
     audiolayer::play(m_stream, true);
 }
 
+int AudioPlayer::queueLimitBytesAt(int sampleRate)
+{
+    const qint64 rate = sampleRate > 0 ? sampleRate : queueReferenceRate;
+    return int(qint64(queueLimitBytes) * rate / queueReferenceRate);
+}
+
 void AudioPlayer::suspendStreaming()
 {
     m_streamReady = false;
@@ -517,13 +523,15 @@ void AudioPlayer::run()
         {
             QMutexLocker lock(&m_passMutex);
             const int queued = m_stream ? audiolayer::queuedBytes(m_stream) : -1;
-            if (queued >= 0 && queued <= queueLimitBytes && !m_stopped.load() && m_streamReady.load()) {
+            if (queued >= 0 && queued <= queueLimitBytesAt(m_sampleRate) && !m_stopped.load()
+                && m_streamReady.load()) {
                 if (queued == 0 && m_blocksPushed.load() > 0)
                     ++m_starvedPasses;
                 pushed = onePass();
             }
         }
-        // Sleep only when nothing went out, so fast tracks (88.2 or 96 kHz) keep up.
+        // Sleep only when nothing went out, so fast tracks keep up; the queue holds about
+        // 93 ms at every rate, far more than one sleep drains.
         if (!pushed)
             msleep(10);
     }
