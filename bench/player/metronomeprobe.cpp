@@ -176,7 +176,7 @@ int main(int argc, char **argv)
         env.insert("SDL_AUDIODRIVER", "disk");
         env.insert("SDL_DISKAUDIOFILE", capture);
         // Slower than real time, so that a busy machine never leaves the capture a gap.
-        env.insert("SDL_DISKAUDIODELAY", "30");
+        env.insert("SDL_DISKAUDIODELAY", "60");
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QCoreApplication::applicationFilePath(),
