@@ -11,6 +11,7 @@
 
 #include "app/helpbrowser.h"
 #include "app/mainwindow.h"
+#include "lookwindow.h"
 #include "app/tabbuttons.h"
 #include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
@@ -20,32 +21,22 @@
 #include "views/playback/plotselection.h"
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
-#include "tests/pcmwav.h"
 
 namespace {
 
-// A 40 s stereo track at 120 BPM: a click and a chord-like tone on every beat.
+// A 40 s stereo track at 120 BPM: a click and a chord on every beat, four beats of
+// each of Ab, Bb, Eb and C# in turn.
 QString writeTrack(const QString &folder)
 {
-    const int rate = 44100;
-    const int frames = rate * 40;
-    QByteArray pcm;
-    pcm.reserve(frames * 4);
-    const double roots[] = {207.65, 233.08, 155.56, 138.59};
-    for (int i = 0; i < frames; ++i) {
-        const int beat = i / 22050;
+    return writeLookTrack(folder, "newcomer-look.wav", [](int i) {
+        const double roots[] = {207.65, 233.08, 155.56, 138.59};
         const int inBeat = i % 22050;
-        const double r = roots[(beat / 4) % 4];
-        const double tone = std::sin(2 * M_PI * r * i / rate) + std::sin(2 * M_PI * r * 1.2599 * i / rate)
-                            + std::sin(2 * M_PI * r * 1.4983 * i / rate);
+        const double r = roots[(i / 22050 / 4) % 4];
+        const double tone = std::sin(2 * M_PI * r * i / 44100) + std::sin(2 * M_PI * r * 1.2599 * i / 44100)
+                            + std::sin(2 * M_PI * r * 1.4983 * i / 44100);
         const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
-        const qint16 v = qint16((0.4 * click + 0.15 * tone * std::exp(-inBeat / 9000.0)) * 30000);
-        pcm.append(reinterpret_cast<const char *>(&v), 2);
-        pcm.append(reinterpret_cast<const char *>(&v), 2);
-    }
-    const QString path = QDir(folder).filePath("newcomer-look.wav");
-    writePcm16Wav(path, pcm, 2);
-    return path;
+        return 0.4 * click + 0.15 * tone * std::exp(-inBeat / 9000.0);
+    });
 }
 
 void mouse(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)
@@ -60,20 +51,12 @@ void mouse(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButto
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    QDir().mkpath(folder);
+    const QString folder = lookFolder(argc, argv);
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
-                                QMessageBox::StandardButton) { return QMessageBox::Ok; });
+    answerEveryMessage(window);
     window.show();
-    if (window.open(writeTrack(folder)) != 0)
+    if (!openAndAnalyse(window, writeTrack(folder)))
         return 1;
-    MetaData *metaData = window.metaDataThread()->metaData();
-    for (int i = 0; i < 600 && !metaData->hasData(); ++i)
-        QTest::qWait(100);
-    QTest::qWait(300);
-    if (!metaData->hasData())
-        return 2;
 
     // Four beats selected, the pointer over them.
     PlotSelection *selection = window.waveBg()->plotter()->plotSelection();
