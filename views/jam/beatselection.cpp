@@ -197,6 +197,11 @@ void BeatSelection::setArmedStep(int step, int beat)
 
 void BeatSelection::reArmStep(int step)
 {
+    // The first beat's "1" of an empty riff is armed as its first step.
+    if (step == 0 && lastStep() < 0) {
+        setArmedStep(0);
+        return;
+    }
     if (step < 0 || step > lastStep())
         return;
     if (m_armedStep >= 0 && m_armedStep != step) {
