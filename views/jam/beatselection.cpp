@@ -313,11 +313,12 @@ void BeatSelection::scrollBeatLabel(BeatLabel *beatLabel, int xMouse, bool ctrlC
 
 void BeatSelection::setAnimatedStep(int step)
 {
-    if (!isVisible())
-        return;
-    for (BeatLabel *label : qAsConst(m_labels))
-        label->setAnimated(false);
-    if (step >= 0 && step < stepCount)
+    // The play head leaves every step, shown or not; it runs only on a shown strip.
+    for (BeatLabel *label : qAsConst(m_labels)) {
+        if (label->isAnimated())
+            label->setAnimated(false);
+    }
+    if (isVisible() && step >= 0 && step < stepCount)
         m_labels.at(step)->setAnimated(true);
 }
 
