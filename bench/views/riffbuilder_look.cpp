@@ -5,6 +5,7 @@
 // (default: the temporary folder). Under SDL's disk driver it then plays riff A and the
 // song from their play buttons, so that what a user hears lands in the driver's file (the
 // riff's is kept as riff-capture.raw in the folder, the song's stays in the driver's file).
+// Last it opens the track anew and places riff A's first step from its placeholder.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -141,6 +142,20 @@ int main(int argc, char **argv)
         QTest::mouseClick(jam->songPlayButton(), Qt::LeftButton);
         QTest::qWait(200);
     }
+
+    // The same track opened anew while another riff is shown: riff A's "1" on the first beat,
+    // double-clicked, carried to beat 3 and committed from its cell.
+    QApplication::sendEvent(jam->riffIdWidget(), &up);
+    if (window.open(track) != 0)
+        return 3;
+    QTest::mouseDClick(plotter->beatSelection(0)->beatLabel(0), Qt::LeftButton, Qt::NoModifier, QPoint(2, 5));
+    moveOver(plotter->beatSelection(0),
+             QPoint(int(std::lround((22050.0 * 3 + 11025.0) / plotter->beatSelection(0)->samplesPerPixel())), 20));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-6-new-track-armed.png"));
+    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, QPoint(15, 15));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-7-new-track-placed.png"));
     window.close();
     return 0;
 }

@@ -43,6 +43,7 @@ void BeatLabel::setLabelState(int state)
     switch (state) {
     case Unset:
         m_flashTimer.stop();
+        setAnimated(false);
         m_beat.store(0, std::memory_order_relaxed);
         m_startSample = m_endSample = 0;
         hide();
@@ -70,6 +71,7 @@ void BeatLabel::clearStep()
     m_opacity = 1.0f;
     m_flashDirection = false;
     m_flashTimer.stop();
+    setAnimated(false);
     hide();
 }
 
