@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStackedWidget>
 
@@ -249,7 +250,9 @@ void MainWindow::loadSession(bool loadRecentSession)
 
 bool MainWindow::loadSessionFile(const QString &path)
 {
-    if (path.isEmpty())
+    // Only a regular file: a FIFO would hold the window until someone writes to it, and a
+    // device may never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > SessionDocument::maximumFileBytes)

@@ -1,9 +1,13 @@
 #include "app/sessiondocument.h"
 
 #include <QDomDocument>
-#include <functional>
 #include <QDomElement>
 #include <QSet>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -147,11 +151,41 @@ void readRiff(const QDomElement &riffElement, SessionDocument::Riff &riff)
     }
 }
 
+// Reads the text once without building anything: a session is plain elements and text.
+// A document type with declarations, an entity other than the five of XML itself, or
+// nesting deeper than maximumDepth makes the text no session; the tree builder would
+// expand such entities without limit and recurse once per level.
+bool isPlainSessionText(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (reader.text().contains('[') || !reader.dtdPublicId().isEmpty() || !reader.dtdSystemId().isEmpty())
+                return false;
+            break;
+        case QXmlStreamReader::EntityReference:
+            return false;
+        case QXmlStreamReader::StartElement:
+            if (++depth > SessionDocument::maximumDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}
+
 } // namespace
 
 bool SessionDocument::parse(const QByteArray &xml)
 {
-    if (xml.size() > maximumFileBytes)
+    if (xml.size() > maximumFileBytes || !isPlainSessionText(xml))
         return false;
     QDomDocument doc;
     if (!doc.setContent(xml))

@@ -21,6 +21,10 @@ public:
     static constexpr int songSlotCount = 16;
     // A real session is some 40 kB; larger files are not sessions and are not parsed.
     static constexpr qint64 maximumFileBytes = 4 * 1024 * 1024;
+    // A session nests five levels deep (pqxml, riffsTab, riff, step, beat). Unknown
+    // elements may nest deeper, up to this: far beyond any session, and well inside what
+    // the tree builder, which recurses once per level, survives.
+    static constexpr int maximumDepth = 4096;
 
     struct Step {
         QString beat;
@@ -53,9 +57,11 @@ public:
 
     // The file's text, exactly as it is written to disk.
     QByteArray toXml() const;
-    // Reads a session's text. False (and nothing read) when it is not well-formed XML or
-    // its root is not "pqxml". Unknown elements are skipped; riffs whose id lies outside
-    // 0..5 and steps or song slots beyond the sixteenth are dropped.
+    // Reads a session's text. False (and nothing read) when it is not well-formed XML, its
+    // root is not "pqxml", or it holds what no session needs: a document type with
+    // declarations, entities, or nesting deeper than maximumDepth. Unknown elements are
+    // skipped; riffs whose id lies outside 0..5 and steps or song slots beyond the
+    // sixteenth are dropped.
     bool parse(const QByteArray &xml);
 
 private:

@@ -28,6 +28,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 const int trackFrames = 44100 * 12;
@@ -431,6 +433,16 @@ private slots:
         QTest::newRow("deep nesting") << head + QByteArray(3000, '<').replace("<", "<a>") +
                                                QByteArray(3000, '<').replace("<", "</a>") + tail
                                       << true;
+        // What no session holds is refused at once, in little memory: thirty thousand
+        // levels, one large entity used two thousand times, a FIFO that nobody writes.
+        QTest::newRow("30000 levels") << head + QByteArray(30000, '<').replace("<", "<a>") +
+                                               QByteArray(30000, '<').replace("<", "</a>") + tail
+                                      << false;
+        QTest::newRow("large entity used 2000 times")
+            << "<!DOCTYPE PQXML [<!ENTITY big \"" + QByteArray(100 * 1024, 'x') + "\">]>\n<pqxml><fileName>" +
+                   QByteArray("&big;").repeated(2000) + "</fileName></pqxml>\n"
+            << false;
+        QTest::newRow("FIFO") << QByteArray("@FIFO@") << false;
         // Every number of a full session replaced by texts that read as floats but not
         // as sane values.
         for (const char *number : {"nan", "inf", "-inf", "1e300", "-1e300", "2147483648", "-2147483649", "0x10"})
@@ -451,7 +463,11 @@ private slots:
             text = full.toUtf8();
         }
         const QString hostile = m_dir.path() + "/hostile.pq";
-        QVERIFY(writeFile(hostile, text));
+        QFile::remove(hostile);
+        if (text == "@FIFO@")
+            QCOMPARE(mkfifo(QFile::encodeName(hostile).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(hostile, text));
         win.w.pathsManager()->setSessionFile(hostile);
         win.w.loadSession(true);
         QCOMPARE(win.w.pathsManager()->sessionFile(), accepted ? hostile : m_dir.path() + "/good.pq");
@@ -472,6 +488,8 @@ private slots:
         QVERIFY(std::isfinite(zoom) && zoom > 0.0f && zoom <= 1.0f);
         QVERIFY(win.w.audioPlayer()->playPosition() >= 0 && win.w.audioPlayer()->playPosition() <= trackFrames);
         QVERIFY(win.w.tabWidget()->stack()->currentIndex() >= 0);
+        QVERIFY(win.w.isTrackLoaded());
+        QCOMPARE(win.w.pathsManager()->lastFile(), m_track);
         if (QByteArray(QTest::currentDataTag()) == "20 steps") {
             QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 15);
             QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(15), 15);
