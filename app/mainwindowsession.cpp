@@ -119,6 +119,7 @@ SessionDocument MainWindow::currentSession() const
         riff.length = QString::number(loop->value());
         riff.lengthMax = QString::number(loop->maxValue());
         BeatSelection *beats = plotter->beatSelection(r);
+        riff.hasSteps = beats->lastStep() >= 0;
         for (int k = 0; k < SessionDocument::stepCount; ++k) {
             const BeatLabel *label = beats->beatLabel(k);
             const ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
@@ -302,10 +303,11 @@ bool MainWindow::loadSessionFile(const QString &path)
 
 // An empty riff shows its first-step marker (state 2 on beat 0), and sessions that save the
 // labels as they are hold it with a riff length of nothing. A one-step riff on the very first
-// beat reads the same; the empty riff, by far the common case, wins.
+// beat reads the same: our own files mark the riffs that hold steps, and in a file without
+// the mark the empty riff, by far the common case, wins.
 static bool isEmptyRiffMarker(const SessionDocument::Riff &riff)
 {
-    if (sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1) != 0)
+    if (riff.hasSteps || sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1) != 0)
         return false;
     const SessionDocument::Step &first = riff.steps[0];
     if (sessionInt(first.state, 0, 0, 3) != 2 || sessionInt(first.beat, -1, -1, INT_MAX) != 0)

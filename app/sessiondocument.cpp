@@ -101,6 +101,8 @@ QByteArray SessionDocument::toXml() const
     for (int r = 0; r < riffCount; ++r) {
         QDomElement riff = doc.createElement("riff");
         riff.setAttribute("id", qlonglong(r));
+        if (riffs[r].hasSteps)
+            riff.setAttribute("hasSteps", qlonglong(1));
         riff.appendChild(textElement(doc, "riffLength", riffs[r].length));
         riff.appendChild(textElement(doc, "riffLengthMax", riffs[r].lengthMax));
         for (int k = 0; k < stepCount; ++k) {
@@ -209,8 +211,10 @@ bool SessionDocument::parse(const QByteArray &xml)
                 int id = idText.trimmed().toInt(&ok);
                 if (!ok)
                     id = 0;
-                if (id >= 0 && id < riffCount)
+                if (id >= 0 && id < riffCount) {
                     readRiff(c, riffs[id]);
+                    riffs[id].hasSteps = c.attribute("hasSteps").trimmed() == QLatin1String("1");
+                }
             } else if (key == "riffsTab/song") {
                 int slot = 0;
                 for (QDomElement s = c.firstChildElement(); !s.isNull(); s = s.nextSiblingElement()) {

@@ -38,6 +38,10 @@ public:
         QString length;
         QString lengthMax;
         Step steps[stepCount];
+        // Written as the attribute hasSteps="1" on a riff that holds at least one step.
+        // Older files lack it; their empty riffs may carry a first-step marker that reads
+        // like a one-step riff on the first beat, and only this tells the two apart.
+        bool hasSteps = false;
     };
 
     // The plain values, keyed by their place in the file: "looped", "toolsTab/tempo/bpm",

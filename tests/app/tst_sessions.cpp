@@ -505,6 +505,30 @@ private slots:
         SessionDocument again;
         QVERIFY(again.parse(readAll(win.w.pathsManager()->sessionFile())));
     }
+
+    // What the user made is never lost on the way: a one-step riff on the first beat comes
+    // back from its file (while an old file's marker of an empty riff still reads empty).
+    void oneStepRiffOnTheFirstBeatComesBack()
+    {
+        const QString session = m_dir.path() + "/first-beat.pq";
+        {
+            Window win;
+            QCOMPARE(win.w.open(m_track), 0);
+            buildRiff(win.jam(), 1);
+            QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 0);
+            QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
+            win.saveAnswer = session;
+            win.w.saveSessionFileAs();
+            QCOMPARE(win.w.pathsManager()->sessionFile(), session);
+        }
+        Window win;
+        win.openAnswer = session;
+        win.w.loadSession();
+        QCOMPARE(win.w.pathsManager()->sessionFile(), session);
+        QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 0);
+        QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
+        QVERIFY(win.action("Save Riff Audio...")->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestSessions)
