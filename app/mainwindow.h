@@ -269,6 +269,11 @@ private:
     // Opens a name later, from the event loop: drops and file-open events end first.
     void openPathLater(const QString &path, bool tellUnsupported);
     void freeSampleBuffers();
+    // Whether the decoder can start on a file (a readable regular file it knows), checked
+    // before anything of the loaded track is let go: DecodeOk or the refusal's result.
+    int checkDecodable(const QString &path);
+    // The text that tells the user why a file did not open (a DecodeResult).
+    static QString decodeFailureText(int result);
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
     // Session load: reads and checks the file, opens its audio, then restores the views.

@@ -273,13 +273,8 @@ bool MainWindow::loadSessionFile(const QString &path)
         return false;
     const bool sameTrack = m_loaded && (!namesTrack || audio == m_pathsManager->lastFile());
     if (!sameTrack) {
-        const QString lastFile = m_pathsManager->lastFile();
-        if (open(audio, false) != 0) {
-            // A refused open leaves the loaded track: it stays the one a save names.
-            if (m_loaded)
-                m_pathsManager->setLastFile(lastFile);
+        if (open(audio, false) != 0)
             return false;
-        }
         // The session, not its audio file, goes on top of the recent files.
         setRecentFiles(recentFiles().mid(1));
     }

@@ -529,6 +529,40 @@ private slots:
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
         QVERIFY(win.action("Save Riff Audio...")->isEnabled());
     }
+
+    // A file the decoder cannot even start on (missing, no regular file, no sound) is
+    // refused, and the loaded track, its riffs, its song and its session stay as they were.
+    void refusedFilesKeepTheLoadedTrack()
+    {
+        Window win;
+        QCOMPARE(win.w.open(m_track), 0);
+        buildRiff(win.jam(), 2);
+        win.jam()->songStep()->setRiffFromMenu(0, 0);
+        const QString session = m_dir.path() + "/kept-track.pq";
+        win.saveAnswer = session;
+        win.w.saveSessionFileAs();
+        const QByteArray before = win.w.currentSession().toXml();
+        const QString title = win.w.windowTitle();
+
+        const QString fifo = m_dir.path() + "/pipe.wav";
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString folder = m_dir.path() + "/folder.wav";
+        QVERIFY(QDir().mkpath(folder));
+        const QString junk = m_dir.path() + "/junk.mp3";
+        QVERIFY(writeFile(junk, QByteArray(40000, '\x5a')));
+        for (const QString &file : {m_dir.path() + "/missing.wav", fifo, folder, junk}) {
+            win.messages.clear();
+            QVERIFY(win.w.open(file) != 0);
+            QCOMPARE(win.messages.size(), 1);
+            QVERIFY(win.w.isTrackLoaded());
+            QCOMPARE(win.w.frameCount(), trackFrames);
+            QVERIFY(!win.plotter()->isHidden());
+            QCOMPARE(win.w.windowTitle(), title);
+            QCOMPARE(win.w.pathsManager()->sessionFile(), session);
+            QCOMPARE(win.w.currentSession().toXml(), before);
+            QVERIFY(win.action("&Save Session")->isEnabled());
+        }
+    }
 };
 
 QTEST_MAIN(TestSessions)
