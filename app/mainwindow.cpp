@@ -59,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     // before the shortcuts do, and the desktop's file-open requests (see eventFilter).
     qApp->installEventFilter(this);
     enableAllShortcuts();
+    holdRiffsAndSong();
     show();
     statusBar()->hide();
 }
@@ -418,6 +419,10 @@ void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (isVisible() && !mayDiscardRiffsAndSong()) {
+        event->ignore();
+        return;
+    }
     if (isVisible()) {
         writeSettings();
         m_audioPlayer->stop(false);

@@ -150,6 +150,12 @@ public:
     // Writes the current state to a session file, replacing it only once the whole text
     // is written. False (and the reason told to the user) when it could not be written.
     bool writeSessionFile(const QString &path);
+    // True when the riffs or the song differ from what the last session saved or loaded
+    // held (or, with no session, from the empty riffs a track starts with).
+    bool riffsAndSongUnsaved() const;
+    // Before the window closes: when the riffs or the song are unsaved, asks whether to save
+    // the session, discard them or cancel. True when the caller may go on.
+    bool mayDiscardRiffsAndSong();
     // The name "Save Session As..." proposes: the sessions folder and the audio file's
     // name without its folder and its audio extensions.
     static QString proposedSessionPath(const QString &sessionsFolder, const QString &audioPath);
@@ -282,6 +288,9 @@ private:
     void restoreRiffs(const SessionDocument &session);
     // The session file the user last loaded or saved successfully.
     QString m_confirmedSessionFile;
+    // The riffs and the song as that session holds them, or as the loaded track began.
+    SessionDocument m_heldRiffsAndSong;
+    void holdRiffsAndSong() { m_heldRiffsAndSong = currentSession(); }
 
     QString m_title;
 

@@ -275,6 +275,8 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
 
     setTrackActionsEnabled(true);
     addRecentFile(name);
+    // A new track starts with empty riffs and song: nothing of them is unsaved yet.
+    holdRiffsAndSong();
     checkSongLoopLength();
     m_audioPlayer->setFilterKnob(19);
     return 0;

@@ -149,7 +149,8 @@ SessionDocument MainWindow::currentSession() const
 
 bool MainWindow::writeSessionFile(const QString &path)
 {
-    const QByteArray text = currentSession().toXml();
+    const SessionDocument session = currentSession();
+    const QByteArray text = session.toXml();
     // The old file stays whole until the new text is completely on disk.
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
@@ -163,8 +164,37 @@ bool MainWindow::writeSessionFile(const QString &path)
         return false;
     }
     m_confirmedSessionFile = path;
+    m_heldRiffsAndSong = session;
     m_saveSessionAct->setEnabled(true);
     return true;
+}
+
+bool MainWindow::riffsAndSongUnsaved() const
+{
+    return m_loaded && !currentSession().sameRiffsAndSong(m_heldRiffsAndSong);
+}
+
+bool MainWindow::mayDiscardRiffsAndSong()
+{
+    if (!riffsAndSongUnsaved())
+        return true;
+    const QMessageBox::StandardButton answer =
+        showMessageBox(QMessageBox::Question, tr("Unsaved riffs"),
+                       tr("The riffs or the song are not saved in a session.<br />Do you want to save the session?"),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard) {
+        // Asked once: what follows (the close after a relaunch) does not ask again.
+        holdRiffsAndSong();
+        return true;
+    }
+    if (answer != QMessageBox::Save)
+        return false;
+    // The session this track was saved in or loaded from, else a new one.
+    if (m_saveSessionAct->isEnabled())
+        saveSessionFile();
+    else
+        saveSessionFileAs();
+    return !riffsAndSongUnsaved();
 }
 
 void MainWindow::saveSessionFile()
@@ -287,6 +317,7 @@ bool MainWindow::loadSessionFile(const QString &path)
     applySession(session);
     m_saveSessionAct->setEnabled(true);
     addRecentFile(path);
+    holdRiffsAndSong();
     m_audioPlayer->setPlayPosition(sessionInt(session.value("playbackPos"), 0, 0, std::max(0, m_frameCount)));
     checkEnableAudioExport();
     checkSongLoopLength();

@@ -69,6 +69,27 @@ const QStringList &SessionDocument::valueKeys()
     return keys;
 }
 
+bool SessionDocument::sameRiffsAndSong(const SessionDocument &other) const
+{
+    for (int r = 0; r < riffCount; ++r) {
+        const Riff &a = riffs[r];
+        const Riff &b = other.riffs[r];
+        if (a.length != b.length || a.lengthMax != b.lengthMax || a.hasSteps != b.hasSteps)
+            return false;
+        for (int k = 0; k < stepCount; ++k) {
+            Step x = a.steps[k];
+            Step y = b.steps[k];
+            for (int i = 0; i < 6; ++i) {
+                if (*stepField(x, i) != *stepField(y, i))
+                    return false;
+            }
+        }
+    }
+    if (songLength != other.songLength || songLengthMax != other.songLengthMax)
+        return false;
+    return std::equal(std::begin(songSlots), std::end(songSlots), std::begin(other.songSlots));
+}
+
 QByteArray SessionDocument::toXml() const
 {
     QDomDocument doc("PQXML");

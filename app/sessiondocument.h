@@ -59,6 +59,9 @@ public:
     QString songLengthMax;
     QString songSlots[songSlotCount];
 
+    // True when both hold the same six riffs (steps, pitches, lengths) and the same song.
+    bool sameRiffsAndSong(const SessionDocument &other) const;
+
     // The file's text, exactly as it is written to disk.
     QByteArray toXml() const;
     // Reads a session's text. False (and nothing read) when it is not well-formed XML, its

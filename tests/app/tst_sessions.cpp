@@ -17,10 +17,13 @@
 #include "views/jam/stepcontextmenu.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
+#include "preferences/languagetab.h"
+#include "preferences/preferencesmenu.h"
 #include "../pcmwav.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -72,11 +75,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // A window that answers every dialog itself: open and save dialogs with the paths
-// given, message boxes with Cancel, each one recorded.
+// given, message boxes with `answer` (Cancel unless told), each one recorded.
 struct Window {
     MainWindow w;
     QString openAnswer;
     QString saveAnswer;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
     QStringList messages;
     Window()
     {
@@ -87,7 +91,7 @@ struct Window {
         w.setMessageBoxHook([this](QMessageBox::Icon, const QString &title, const QString &text,
                                    QMessageBox::StandardButtons, QMessageBox::StandardButton) {
             messages << title + ": " + text;
-            return QMessageBox::Cancel;
+            return answer;
         });
     }
     ~Window() { w.close(); }
@@ -112,6 +116,39 @@ void buildRiff(JamTab *jam, int steps)
         QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
         QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
     }
+}
+
+// Presses "Relaunch Now" in the language page's restart question once it shows.
+void relaunchWhenAsked()
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
+            if (button->text() == "Relaunch Now") {
+                poll->deleteLater();
+                button->click();
+                return;
+            }
+        }
+    });
+    poll->start();
+}
+
+// Asks the language page for another language and relaunches.
+void relaunchInAnotherLanguage(MainWindow &w)
+{
+    LanguageTab *page = w.preferencesMenu()->languageTab();
+    for (QRadioButton *button : page->languageButtons()) {
+        if (button->objectName() != page->checkedCode() && button->objectName() != page->getLanguage()) {
+            button->click();
+            break;
+        }
+    }
+    QVERIFY(page->isChanged());
+    relaunchWhenAsked();
+    page->setLanguage();
 }
 
 void chooseRiff(JamTab *jam, int riff)
@@ -562,6 +599,69 @@ private slots:
             QCOMPARE(win.w.currentSession().toXml(), before);
             QVERIFY(win.action("&Save Session")->isEnabled());
         }
+    }
+
+    // Quitting, or relaunching for another language, asks before riffs or a song that no
+    // session holds are lost; with nothing unsaved it asks nothing.
+    void quitAsksBeforeUnsavedRiffsAreLost()
+    {
+        {
+            Window win;
+            QCOMPARE(win.w.open(m_track), 0);
+            QVERIFY(win.w.close());
+            QVERIFY(win.messages.isEmpty());
+        }
+        const QString session = m_dir.path() + "/on-quit.pq";
+        {
+            Window win;
+            QCOMPARE(win.w.open(m_track), 0);
+            buildRiff(win.jam(), 2);
+            QVERIFY(!win.w.close()); // Cancel
+            QCOMPARE(win.messages.size(), 1);
+            QVERIFY(win.messages[0].startsWith("Unsaved riffs: "));
+            QVERIFY(win.w.isVisible());
+            QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 1);
+            // Save: no session yet, so it is saved under a new name, and the window closes.
+            win.answer = QMessageBox::Save;
+            win.saveAnswer = session;
+            QVERIFY(win.w.close());
+            QCOMPARE(win.messages.size(), 2);
+            SessionDocument saved;
+            QVERIFY(saved.parse(readAll(session)));
+            QVERIFY(saved.riffs[0].hasSteps);
+        }
+        // The session loaded, then the song changed: the relaunch asks before it starts
+        // anything. Cancel keeps this run; Discard relaunches without a second question.
+        Window win;
+        QStringList launched;
+        win.w.preferencesMenu()->languageTab()->setLauncher([&launched](const QString &program) {
+            launched << program;
+            return true;
+        });
+        win.openAnswer = session;
+        win.w.loadSession();
+        relaunchInAnotherLanguage(win.w);
+        QVERIFY(win.messages.isEmpty());
+        QVERIFY(!win.w.isVisible()); // nothing changed since the load: it relaunched at once
+        QCOMPARE(launched.size(), 1);
+
+        Window second;
+        second.w.preferencesMenu()->languageTab()->setLauncher([&launched](const QString &program) {
+            launched << program;
+            return true;
+        });
+        second.openAnswer = session;
+        second.w.loadSession();
+        second.jam()->songStep()->setRiffFromMenu(0, 3);
+        relaunchInAnotherLanguage(second.w);
+        QCOMPARE(second.messages.size(), 1);
+        QCOMPARE(launched.size(), 1);
+        QVERIFY(second.w.isVisible());
+        second.answer = QMessageBox::Discard;
+        relaunchInAnotherLanguage(second.w);
+        QCOMPARE(second.messages.size(), 2);
+        QCOMPARE(launched.size(), 2);
+        QVERIFY(!second.w.isVisible());
     }
 };
 
