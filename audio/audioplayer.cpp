@@ -267,6 +267,18 @@ void AudioPlayer::clearFlashToggles()
     m_flashMain = m_flashRiff = m_flashSong = false;
 }
 
+void AudioPlayer::announceStepsEnded()
+{
+    // Queued behind the steps the audio thread has already sent to the GUI thread.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isRiffOrSongPlaying())
+                emit setCurrentBeatStep(-1);
+        },
+        Qt::QueuedConnection);
+}
+
 void AudioPlayer::play(bool)
 {
     play();
@@ -334,6 +346,7 @@ void AudioPlayer::pause()
             }
             restorePitchFromCopy();
         }
+        announceStepsEnded();
         emit playRiffSong(false);
         if (song)
             emit unlatchSongPlay();
@@ -385,6 +398,8 @@ void AudioPlayer::halt(bool endOfTrack, bool unlatchRiffSong)
         emit unlatchRiffPlay();
     if (unlatchRiffSong && wasSong)
         emit unlatchSongPlay();
+    if (wasRiff || wasSong)
+        announceStepsEnded();
     emit flashMainPlay(false);
     emit flashSongPlay(false);
     emit flashRiffPlay(false);
