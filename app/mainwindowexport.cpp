@@ -9,6 +9,7 @@
 #include "audio/exportwriter.h"
 #include "views/playback/wavebg.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -173,6 +174,8 @@ void MainWindow::exportAudioMP3(bool selection)
         reportExportError(writer);
         return;
     }
+    // An encoder that is slow to take the audio leaves the window painted, not frozen.
+    writer.setWaitHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_audioPlayer->startExportRender(start, end);
     bool wroteAudio = false;
     {

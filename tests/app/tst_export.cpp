@@ -166,7 +166,7 @@ private slots:
         QVERIFY(!fakeLame("printf '%s\\n' \"$@\" > '" + QFile::encodeName(log) + "/args'\n"
                           "cat > '" + QFile::encodeName(log) + "/stdin'\n"
                           "for last in \"$@\"; do :; done\n"
-                          "printf 'ID3' > \"$last\"\n")
+                          "printf 'ID3%01000d' 0 > \"$last\"\n")
                      .isEmpty());
         const QString folder = m_dir.filePath(QString::fromUtf8("\xd0\x9f\xd0\xb5\xd1\x81\xd0\xbd\xd0\xb8"));
         QVERIFY(QDir().mkpath(folder));
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(writeBlocks(writer, tone));
         QVERIFY2(writer.finish(), qPrintable(writer.errorDetail()));
 
-        QCOMPARE(readAll(path), QByteArray("ID3"));
+        QCOMPARE(readAll(path), "ID3" + QByteArray(1000, '0'));
         QVERIFY(leftovers(folder, {QFileInfo(path).fileName()}).isEmpty());
         const QList<QByteArray> args = readAll(log + "/args").split('\n');
         QCOMPARE(args.size(), 6);
@@ -377,6 +377,39 @@ private slots:
         QVERIFY(songFrames >= 4 * 22050);
         QCOMPARE(QFileInfo(folder + "/song.wav").size(), 44 + 4 * qint64(songFrames));
         QCOMPARE(messages.size(), 4);
+    }
+
+    // An encoder that ends well without writing, one that crashes and one that stops taking
+    // audio: each fails the export with our own words, and leaves no file.
+    void encoderThatSavesNothingFails()
+    {
+        const QString folder = m_dir.filePath("silent");
+        QVERIFY(QDir().mkpath(folder));
+        const Tone tone(600000);
+        const struct {
+            QByteArray script;
+            QString detail;
+        } cases[] = {{"cat > /dev/null\nexit 0\n", "The file holds no audio, or too little."},
+                     {"cat > /dev/null\nkill -SEGV $$\n", "lame crashed."},
+                     {"exec sleep 60\n", "lame took no audio for 1 seconds."}};
+        for (const auto &c : cases) {
+            fakeLame(c.script);
+            {
+                ExportWriter writer(folder + "/take.mp3", ExportWriter::Mp3, 44100);
+                writer.setStallLimitMs(500);
+                int waits = 0;
+                writer.setWaitHandler([&waits] { ++waits; });
+                QVERIFY(writer.start());
+                const bool written = writeBlocks(writer, tone);
+                QVERIFY(!(written && writer.finish()));
+                QCOMPARE(writer.error(), ExportWriter::EncoderFailed);
+                QCOMPARE(writer.errorDetail(), c.detail);
+                // The window was kept painted while the encoder was waited for.
+                if (c.script.startsWith("exec sleep"))
+                    QVERIFY(waits > 0);
+            }
+            QVERIFY(leftovers(folder, {}).isEmpty());
+        }
     }
 
     // The whole track, a selection and a riff hold their range from its first frame, at
