@@ -1,6 +1,6 @@
 // playerprobe: plays a generated track through the player with every tool on and reports
 // the CPU share of the process, the passes that found the output queue empty, and the
-// time from play to the first pushed block. Usage: playerprobe [seconds]
+// time from play to the first pushed block. Usage: playerprobe [seconds] [sample rate]
 #include "audio/audioplayer.h"
 
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    const int rate = 44100;
+    const int rate = argc > 2 ? std::max(8000, std::atoi(argv[2])) : 44100;
     const size_t n = size_t(seconds + 30) * rate;
     std::vector<float> left(n), right(n);
     for (size_t i = 0; i < n; ++i) {
@@ -57,9 +57,9 @@ int main(int argc, char **argv)
     const double cpu = cpuSeconds() - cpu0;
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("{\"seconds\": %.1f, \"cpu_share_of_one_core\": %.4f, \"starved_passes\": %lld, "
-                "\"blocks\": %lld, \"play_to_first_block_ms\": %.3f, \"driver\": \"%s\"}\n",
+                "\"blocks\": %lld, \"play_to_first_block_ms\": %.3f, \"rate\": %d, \"driver\": \"%s\"}\n",
                 elapsed, cpu / elapsed, static_cast<long long>(player.starvedPasses()),
-                static_cast<long long>(player.blocksPushed()), firstBlockMs, audiolayer::outputDriver().c_str());
+                static_cast<long long>(player.blocksPushed()), firstBlockMs, rate, audiolayer::outputDriver().c_str());
     player.stop();
     player.shutdown();
     return 0;
