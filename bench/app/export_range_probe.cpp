@@ -14,6 +14,8 @@
 #include "views/jam/beatselection.h"
 #include "views/playback/wavebg.h"
 
+#include "tests/pcmwav.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -42,18 +44,7 @@ bool writeClickTrack(const QString &path)
         qToLittleEndian(s, data.data() + 4 * i);
         qToLittleEndian(s, data.data() + 4 * i + 2);
     }
-    QByteArray file("RIFF");
-    char w[4];
-    auto put32 = [&](quint32 v) { qToLittleEndian(v, w); file.append(w, 4); };
-    auto put16 = [&](quint16 v) { qToLittleEndian(v, w); file.append(w, 2); };
-    put32(quint32(36 + data.size()));
-    file += "WAVEfmt ";
-    put32(16), put16(1), put16(2), put32(kRate), put32(kRate * 4), put16(4), put16(16);
-    file += "data";
-    put32(quint32(data.size()));
-    file += data;
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
+    return writePcm16Wav(path, data, 2);
 }
 
 std::vector<float> decode(const QString &path)

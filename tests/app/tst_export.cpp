@@ -69,6 +69,24 @@ bool writeBlocks(ExportWriter &writer, const Tone &tone)
     return true;
 }
 
+// Beats every beatFrames from the first, and riff A on `steps` beats from firstStep on.
+void setBeatsAndRiff(MainWindow &window, int first, int beatFrames, int beats, int firstStep, int steps)
+{
+    TrackAnalysis analysis;
+    analysis.tempo = 120.0f;
+    for (int b = 0; b < beats; ++b) {
+        analysis.beats.push_back(float(first + beatFrames * b));
+        analysis.chordLabels.push_back("C");
+    }
+    window.metaDataThread()->metaData()->setFromAnalysis(analysis);
+    BeatSelection *riff = window.waveBg()->plotter()->beatSelection(0);
+    riff->setLastStep(steps - 1);
+    riff->setLoopLength(steps - 1);
+    for (int k = 0; k < steps; ++k)
+        riff->restoreStep(k, BeatLabel::InLoop, firstStep + k, 0, 0);
+    riff->finishRestore();
+}
+
 // Everything in a folder but the names given.
 QStringList leftovers(const QString &folder, const QStringList &expected)
 {
@@ -352,19 +370,7 @@ private slots:
         QVERIFY(leftovers(folder, {"take.one.wav", "whole.wav", "part.mp3"}).isEmpty());
 
         // A riff of four beats and a song of it: each render is written whole.
-        TrackAnalysis analysis;
-        analysis.tempo = 120.0f;
-        for (int b = 0; b < 8; ++b) {
-            analysis.beats.push_back(float(4096 + 22050 * b));
-            analysis.chordLabels.push_back("C");
-        }
-        window.metaDataThread()->metaData()->setFromAnalysis(analysis);
-        BeatSelection *riff = window.waveBg()->plotter()->beatSelection(0);
-        riff->setLastStep(3);
-        riff->setLoopLength(3);
-        for (int k = 0; k < 4; ++k)
-            riff->restoreStep(k, BeatLabel::InLoop, 2 + k, 0, 0);
-        riff->finishRestore();
+        setBeatsAndRiff(window, 4096, 22050, 8, 2, 4);
         window.tabWidget()->jamTab()->songSlots()->set(0, 0);
         answers << MainWindow::SaveFileChoice{folder + "/riff", "WAV (*.wav)"}
                 << MainWindow::SaveFileChoice{folder + "/song", "WAV (*.wav)"};
@@ -443,19 +449,7 @@ private slots:
         QCOMPARE(window.open(track), 0);
         window.metaDataThread()->wait();
         QCoreApplication::processEvents();
-        TrackAnalysis analysis;
-        analysis.tempo = 120.0f;
-        for (int b = 0; b < 12; ++b) {
-            analysis.beats.push_back(float(b * beat));
-            analysis.chordLabels.push_back("C");
-        }
-        window.metaDataThread()->metaData()->setFromAnalysis(analysis);
-        BeatSelection *riff = window.waveBg()->plotter()->beatSelection(0);
-        riff->setLastStep(1);
-        riff->setLoopLength(1);
-        for (int k = 0; k < 2; ++k)
-            riff->restoreStep(k, BeatLabel::InLoop, 4 + k, 0, 0);
-        riff->finishRestore();
+        setBeatsAndRiff(window, 0, beat, 12, 4, 2);
         window.audioPlayer()->setRiff(0);
         PlotSelection *selection = window.waveBg()->plotter()->plotSelection();
 
