@@ -16,6 +16,7 @@
 
 class AudioPlayer;
 class ExportWriter;
+class HelpBrowser;
 class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
@@ -83,6 +84,9 @@ public:
     // The folder the "Open CD Track" dialog starts in: a mounted audio CD (a gvfs cdda
     // mount under gvfsFolder) or a mounted optical drive; empty when there is none.
     static QString findAudioCdFolder(const QString &gvfsFolder);
+    // Where the "Open CD Track" dialog starts without a disc: the folder the desktop
+    // mounts removable media in (/media/$USER or /run/media/$USER), else home.
+    static QString removableMediaFolder();
 
     // ---- Recent files ------------------------------------------------------------
     // The "Recent files" sub-menu. createMenus makes it (disabled, in "&File") and
@@ -150,6 +154,12 @@ public:
     // Writes the current state to a session file, replacing it only once the whole text
     // is written. False (and the reason told to the user) when it could not be written.
     bool writeSessionFile(const QString &path);
+    // True when the riffs or the song differ from what the last session saved or loaded
+    // held (or, with no session, from the empty riffs a track starts with).
+    bool riffsAndSongUnsaved() const;
+    // Before the window closes: when the riffs or the song are unsaved, asks whether to save
+    // the session, discard them or cancel. True when the caller may go on.
+    bool mayDiscardRiffsAndSong();
     // The name "Save Session As..." proposes: the sessions folder and the audio file's
     // name without its folder and its audio extensions.
     static QString proposedSessionPath(const QString &sessionsFolder, const QString &audioPath);
@@ -171,8 +181,8 @@ public:
     // Prints a failed audio-library call to standard output and frees the silent
     // decoding device when that is the current one (never the player's output).
     void showBassError(const char *message);
-    // The maker's page for the help command in a language ("en", "de", ...).
-    static QUrl onlineDocsUrl(const QString &languageCode);
+    // The window of the program's own help; null until "View Help" first opens it.
+    HelpBrowser *helpBrowser() const { return m_helpBrowser; }
 
 public slots:
     void initShortcuts();
@@ -191,6 +201,7 @@ public slots:
     void toggleTempo();
     void toggleIsolate();
     void togglePitch();
+    // Opens the help shipped with the program at its contents page.
     void viewOnlineDocs();
     void viewSupport();
     void updateRedirect();
@@ -269,6 +280,11 @@ private:
     // Opens a name later, from the event loop: drops and file-open events end first.
     void openPathLater(const QString &path, bool tellUnsupported);
     void freeSampleBuffers();
+    // Whether the decoder can start on a file (a readable regular file it knows), checked
+    // before anything of the loaded track is let go: DecodeOk or the refusal's result.
+    int checkDecodable(const QString &path);
+    // The text that tells the user why a file did not open (a DecodeResult).
+    static QString decodeFailureText(int result);
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
     // Session load: reads and checks the file, opens its audio, then restores the views.
@@ -277,6 +293,9 @@ private:
     void restoreRiffs(const SessionDocument &session);
     // The session file the user last loaded or saved successfully.
     QString m_confirmedSessionFile;
+    // The riffs and the song as that session holds them, or as the loaded track began.
+    SessionDocument m_heldRiffsAndSong;
+    void holdRiffsAndSong() { m_heldRiffsAndSong = currentSession(); }
 
     QString m_title;
 
@@ -325,6 +344,7 @@ private:
     int m_sampleRate = 0;
     bool m_fileRelocated = false;
 
+    HelpBrowser *m_helpBrowser = nullptr;
     PathsManager *m_pathsManager = nullptr;
     AudioPlayer *m_audioPlayer = nullptr;
     MetaDataThread *m_metaDataThread = nullptr;

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>这部分音轨中没有可保存的音频。</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>未保存的乐句</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>乐句或歌曲尚未保存在会话中。&lt;br /&gt;是否保存会话？</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

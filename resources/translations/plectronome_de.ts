@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>In diesem Teil des Titels gibt es kein Audio zum Speichern.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Nicht gespeicherte Riffs</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Die Riffs oder der Song sind in keiner Sitzung gespeichert.&lt;br /&gt;Möchten Sie die Sitzung speichern?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

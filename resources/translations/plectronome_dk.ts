@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Der er ingen lyd at gemme i denne del af nummeret.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riffs ikke gemt</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Riffene eller sangen er ikke gemt i en session.&lt;br /&gt;Vil du gemme sessionen?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

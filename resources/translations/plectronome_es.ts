@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>No hay audio que guardar en esta parte de la pista.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riffs sin guardar</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Los riffs o la canción no están guardados en una sesión.&lt;br /&gt;¿Desea guardar la sesión?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Tässä kappaleen osassa ei ole tallennettavaa ääntä.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Tallentamattomat riffit</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Riffejä tai kappaletta ei ole tallennettu istuntoon.&lt;br /&gt;Haluatko tallentaa istunnon?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Il n’y a pas d’audio à enregistrer dans cette partie du morceau.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riffs non enregistrés</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Les riffs ou le morceau ne sont enregistrés dans aucune session.&lt;br /&gt;Voulez-vous enregistrer la session ?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>ट्रैक के इस हिस्से में सहेजने के लिए कोई ऑडियो नहीं है।</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>असहेजे रिफ़</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>रिफ़ या गीत किसी सत्र में सहेजे नहीं गए हैं।&lt;br /&gt;क्या आप सत्र सहेजना चाहते हैं?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Non c’è audio da salvare in questa parte della traccia.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riff non salvati</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>I riff o il brano non sono salvati in una sessione.&lt;br /&gt;Vuoi salvare la sessione?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

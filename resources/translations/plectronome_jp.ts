@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>トラックのこの部分には保存できるオーディオがありません。</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>未保存のリフ</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>リフまたはソングがセッションに保存されていません。&lt;br /&gt;セッションを保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>트랙의 이 부분에는 저장할 오디오가 없습니다.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>저장되지 않은 리프</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>리프 또는 곡이 세션에 저장되지 않았습니다.&lt;br /&gt;세션을 저장하시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

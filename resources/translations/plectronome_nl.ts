@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Er is geen audio om op te slaan in dit deel van het nummer.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Niet-opgeslagen riffs</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>De riffs of het nummer zijn niet in een sessie opgeslagen.&lt;br /&gt;Wilt u de sessie opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

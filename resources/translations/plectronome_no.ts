@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Det er ingen lyd å lagre i denne delen av sporet.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riff som ikke er lagret</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Riffene eller sangen er ikke lagret i en økt.&lt;br /&gt;Vil du lagre økten?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>W tej części utworu nie ma dźwięku do zapisania.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Niezapisane riffy</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Riffy lub utwór nie są zapisane w sesji.&lt;br /&gt;Czy chcesz zapisać sesję?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Não há áudio para guardar nesta parte da faixa.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Riffs por guardar</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Os riffs ou a música não estão guardados numa sessão.&lt;br /&gt;Deseja guardar a sessão?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

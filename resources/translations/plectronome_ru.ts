@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>В этой части трека нет звука для сохранения.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Несохранённые риффы</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Риффы или песня не сохранены в сеансе.&lt;br /&gt;Сохранить сеанс?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

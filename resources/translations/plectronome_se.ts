@@ -340,6 +340,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Det finns inget ljud att spara i den här delen av spåret.</translation>
     </message>
+    <message>
+        <source>Unsaved riffs</source>
+        <translation>Osparade riff</translation>
+    </message>
+    <message>
+        <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
+        <translation>Riffen eller låten är inte sparade i en session.&lt;br /&gt;Vill du spara sessionen?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -19,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -296,7 +298,9 @@ private slots:
         QVERIFY(!window.fileRelocated());
     }
 
-    void corruptFileDropsThePreviousTrack()
+    // A file that fails once decoding has begun (here too short) drops the previous track;
+    // one the decoder cannot even start on (corrupt, empty) is refused and keeps it.
+    void failedDecodeDropsThePreviousTrack()
     {
         const QString corrupt = path("corrupt.mp3");
         {
@@ -327,6 +331,14 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].title, QString("Cannot load file"));
         QCOMPARE(m_messages[0].text, QString("Please select a different audio file."));
+        QVERIFY(window.isTrackLoaded());
+        QCOMPARE(window.frameCount(), MainWindow::minimumFrames);
+        QVERIFY(saveAudio->isEnabled());
+
+        m_messages.clear();
+        QCOMPARE(openAndSettle(window, m_short), -1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QString("File too small!<br />Please choose another file."));
         QVERIFY(!window.isTrackLoaded());
         QVERIFY(window.leftSamples() == nullptr && window.rightSamples() == nullptr);
         QCOMPARE(window.frameCount(), 0);
@@ -337,12 +349,14 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Plectronome"));
         QCOMPARE(window.recentFiles(), QStringList() << m_minimum);
 
-        // An empty file is refused the same way.
+        // An empty file is refused like the corrupt one.
         const QString empty = path("empty.wav");
         QFile(empty).open(QIODevice::WriteOnly);
         m_messages.clear();
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
         QCOMPARE(openAndSettle(window, empty), -1);
         QCOMPARE(m_messages.value(0).text, QString("Please select a different audio file."));
+        QVERIFY(window.isTrackLoaded());
     }
 
     // What is no sound file of a rate we play is refused at once with a message that
@@ -601,6 +615,62 @@ private slots:
         QCOMPARE(window.pathsManager()->sessionFile(), session);
         QCOMPARE(window.tabWidget()->stack()->currentIndex(), 2);
         QVERIFY(m_messages.isEmpty());
+    }
+
+    void theWindowRepaintsBeforeDecoding()
+    {
+        // Decoding holds the event loop: where the file dialog was, the whole window is
+        // painted again before the first sample is decoded, not when the track is in.
+        MainWindow window;
+        attach(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        struct PaintWatch : QObject {
+            MainWindow *window = nullptr;
+            bool dialogClosed = false;
+            bool paintedBeforeDecoding = false;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && dialogClosed && window->frameCount() == 0
+                    && static_cast<QPaintEvent *>(event)->rect().contains(window->rect()))
+                    paintedBeforeDecoding = true;
+                return false;
+            }
+        } watch;
+        watch.window = &window;
+        window.installEventFilter(&watch);
+        window.setFileDialogHook([&](const QString &, const QString &, const QString &) {
+            watch.dialogClosed = true;
+            return m_minimum;
+        });
+        QCOMPARE(window.open(), 0);
+        window.metaDataThread()->wait();
+        QVERIFY(window.frameCount() > 0);
+        QVERIFY(watch.paintedBeforeDecoding);
+        window.removeEventFilter(&watch);
+    }
+
+    void cdDialogStartsWhereDiscsAreMounted()
+    {
+        // Without a disc the "Open CD Track" dialog opens where the desktop mounts discs,
+        // or at home, never in the program's working folder.
+        MainWindow window;
+        attach(window);
+        QStringList folders;
+        window.setFileDialogHook([&folders](const QString &, const QString &folder, const QString &) {
+            folders << folder;
+            return QString();
+        });
+        window.openCD();
+        QCOMPARE(folders.size(), 1);
+        QVERIFY2(QFileInfo(folders.first()).isDir(), qPrintable(folders.first()));
+        const QString user = qEnvironmentVariable("USER", QDir::home().dirName());
+        const bool mediaFolder = QFileInfo("/media/" + user).isDir() || QFileInfo("/run/media/" + user).isDir();
+        const QString cd =
+            MainWindow::findAudioCdFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/gvfs");
+        if (!mediaFolder && cd.isEmpty())
+            QCOMPARE(folders.first(), QDir::homePath());
     }
 
     void cdFolderLookup()
