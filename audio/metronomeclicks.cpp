@@ -27,6 +27,14 @@ void MetronomeClicks::setClick(const float *samples, int length)
     m_onsets.reserve(kMaxClicks);
 }
 
+void MetronomeClicks::restart(int position, int frame)
+{
+    m_onsets.clear();
+    m_following = true;
+    m_nextPosition = position;
+    m_coveredUntil = frame;
+}
+
 void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const float *beats, int beatCount,
                                int limit)
 {

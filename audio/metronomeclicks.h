@@ -31,6 +31,9 @@ public:
     // Adds gain x the clicks that sound in the next `frames` output frames to both
     // channels, and moves on by that many frames.
     void mix(float *left, float *right, int frames, float gain);
+    // For a render primed to sound the track's `frame` first: forgets every click, and
+    // the block that reads from `position` takes the beats from `frame` on.
+    void restart(int position, int frame);
 
 private:
     std::unique_ptr<float[]> m_click;
