@@ -477,6 +477,17 @@ std::int64_t lengthFrames(Handle decoder)
     return st->decoder->estimatedFrames();
 }
 
+std::int64_t announcedFrames(Handle decoder)
+{
+    LayerState &s = layer();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Stream *st = findKind(s, decoder, StreamKind::Decoder);
+    if (!st)
+        return failWith<std::int64_t>(ErrorHandle, -1);
+    t_lastError = ErrorNone;
+    return st->decoder->lengthAnnounced() ? st->decoder->estimatedFrames() : -1;
+}
+
 int readFloats(Handle decoder, float *buffer, int maxBytes)
 {
     std::shared_ptr<Stream> st;
