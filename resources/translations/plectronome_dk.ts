@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Der er ingen lyd at gemme i denne del af nummeret.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>Oversættelsesfilen %1 er beskadiget eller er ikke den, der blev installeret med Plectronome,&lt;br /&gt;så Plectronome vises på engelsk.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ingen af de slupne filer blev fundet:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>No hay audio que guardar en esta parte de la pista.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>El archivo de traducción %1 está dañado o no es el instalado con Plectronome,&lt;br /&gt;por lo que Plectronome se muestra en inglés.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>No se encontró ninguno de los archivos soltados:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

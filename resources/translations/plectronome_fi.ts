@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Tässä kappaleen osassa ei ole tallennettavaa ääntä.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>Käännöstiedosto %1 on vioittunut tai se ei ole Plectronomen mukana asennettu tiedosto,&lt;br /&gt;joten Plectronome näytetään englanniksi.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Yhtäkään pudotetuista tiedostoista ei löytynyt:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>Er is geen audio om op te slaan in dit deel van het nummer.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>Het vertaalbestand %1 is beschadigd of is niet het bestand dat met Plectronome is geïnstalleerd,&lt;br /&gt;daarom wordt Plectronome in het Engels weergegeven.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Geen van de neergezette bestanden is gevonden:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>W tej części utworu nie ma dźwięku do zapisania.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>Plik tłumaczenia %1 jest uszkodzony lub nie jest tym zainstalowanym z Plectronome,&lt;br /&gt;dlatego Plectronome jest wyświetlany po angielsku.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Nie znaleziono żadnego z upuszczonych plików:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

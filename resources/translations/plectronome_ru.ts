@@ -321,6 +321,14 @@
         <source>There is no audio to save in this part of the track.</source>
         <translation>В этой части трека нет звука для сохранения.</translation>
     </message>
+    <message>
+        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
+        <translation>Файл перевода %1 повреждён или не является файлом, установленным вместе с Plectronome,&lt;br /&gt;поэтому Plectronome отображается на английском языке.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ни один из перетащенных файлов не найден:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
