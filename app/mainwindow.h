@@ -268,6 +268,8 @@ private:
     void loadSessionPath(const QString &path);
     // Opens a name later, from the event loop: drops and file-open events end first.
     void openPathLater(const QString &path, bool tellUnsupported);
+    // Opens the first of the dropped files that opens; tells when none of them is there.
+    void openFirstDropped(const QStringList &files);
     void freeSampleBuffers();
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
