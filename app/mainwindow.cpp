@@ -140,8 +140,8 @@ void MainWindow::init()
     if (!refusedTranslation.isEmpty()) {
         QTimer::singleShot(0, this, [this, refusedTranslation] {
             showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
-                           tr("The translation file %1 is damaged or is not the one installed with "
-                              "Plectronome,<br />so Plectronome is shown in English.")
+                           tr("The translation file<br />%1<br />is damaged or is not the one installed with "
+                              "Plectronome, so Plectronome is shown in English.")
                                .arg(refusedTranslation.toHtmlEscaped()));
         });
     }

@@ -322,12 +322,12 @@
         <translation>这部分音轨中没有可保存的音频。</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>翻译文件 %1 已损坏或不是随 Plectronome 安装的文件，&lt;br /&gt;因此 Plectronome 以英文显示。</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>找不到任何拖放的文件：&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>翻译文件&lt;br /&gt;%1&lt;br /&gt;已损坏或不是随 Plectronome 安装的文件，因此 Plectronome 以英文显示。</translation>
     </message>
 </context>
 <context>

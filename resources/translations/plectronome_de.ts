@@ -322,12 +322,12 @@
         <translation>In diesem Teil des Titels gibt es kein Audio zum Speichern.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Die Übersetzungsdatei %1 ist beschädigt oder nicht die mit Plectronome installierte,&lt;br /&gt;daher wird Plectronome auf Englisch angezeigt.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Keine der abgelegten Dateien wurde gefunden:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Die Übersetzungsdatei&lt;br /&gt;%1&lt;br /&gt;ist beschädigt oder nicht die mit Plectronome installierte, daher wird Plectronome auf Englisch angezeigt.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Der er ingen lyd at gemme i denne del af nummeret.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Oversættelsesfilen %1 er beskadiget eller er ikke den, der blev installeret med Plectronome,&lt;br /&gt;så Plectronome vises på engelsk.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Ingen af de slupne filer blev fundet:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Oversættelsesfilen&lt;br /&gt;%1&lt;br /&gt;er beskadiget eller er ikke den, der blev installeret med Plectronome, så Plectronome vises på engelsk.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>No hay audio que guardar en esta parte de la pista.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>El archivo de traducción %1 está dañado o no es el instalado con Plectronome,&lt;br /&gt;por lo que Plectronome se muestra en inglés.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>No se encontró ninguno de los archivos soltados:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>El archivo de traducción&lt;br /&gt;%1&lt;br /&gt;está dañado o no es el instalado con Plectronome, por lo que Plectronome se muestra en inglés.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Tässä kappaleen osassa ei ole tallennettavaa ääntä.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Käännöstiedosto %1 on vioittunut tai se ei ole Plectronomen mukana asennettu tiedosto,&lt;br /&gt;joten Plectronome näytetään englanniksi.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Yhtäkään pudotetuista tiedostoista ei löytynyt:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Käännöstiedosto&lt;br /&gt;%1&lt;br /&gt;on vioittunut tai se ei ole Plectronomen mukana asennettu tiedosto, joten Plectronome näytetään englanniksi.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Il n’y a pas d’audio à enregistrer dans cette partie du morceau.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Le fichier de traduction %1 est endommagé ou n&apos;est pas celui installé avec Plectronome,&lt;br /&gt;Plectronome s&apos;affiche donc en anglais.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Aucun des fichiers déposés n&apos;a été trouvé :&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Le fichier de traduction&lt;br /&gt;%1&lt;br /&gt;est endommagé ou n&apos;est pas celui installé avec Plectronome, Plectronome s&apos;affiche donc en anglais.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Non c’è audio da salvare in questa parte della traccia.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Il file di traduzione %1 è danneggiato o non è quello installato con Plectronome,&lt;br /&gt;quindi Plectronome viene mostrato in inglese.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Nessuno dei file trascinati è stato trovato:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Il file di traduzione&lt;br /&gt;%1&lt;br /&gt;è danneggiato o non è quello installato con Plectronome, quindi Plectronome viene mostrato in inglese.</translation>
     </message>
 </context>
 <context>

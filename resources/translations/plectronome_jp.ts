@@ -322,12 +322,12 @@
         <translation>トラックのこの部分には保存できるオーディオがありません。</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>翻訳ファイル %1 が壊れているか、Plectronome と一緒にインストールされたものではありません。&lt;br /&gt;そのため Plectronome は英語で表示されます。</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>ドロップされたファイルがどれも見つかりませんでした:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>翻訳ファイル&lt;br /&gt;%1&lt;br /&gt;が壊れているか、Plectronome と一緒にインストールされたものではないため、Plectronome は英語で表示されます。</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>트랙의 이 부분에는 저장할 오디오가 없습니다.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>번역 파일 %1이(가) 손상되었거나 Plectronome과 함께 설치된 파일이 아닙니다.&lt;br /&gt;따라서 Plectronome이 영어로 표시됩니다.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>끌어다 놓은 파일을 하나도 찾을 수 없습니다:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>번역 파일&lt;br /&gt;%1&lt;br /&gt;이(가) 손상되었거나 Plectronome과 함께 설치된 파일이 아니므로 Plectronome이 영어로 표시됩니다.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Er is geen audio om op te slaan in dit deel van het nummer.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Het vertaalbestand %1 is beschadigd of is niet het bestand dat met Plectronome is geïnstalleerd,&lt;br /&gt;daarom wordt Plectronome in het Engels weergegeven.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Geen van de neergezette bestanden is gevonden:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Het vertaalbestand&lt;br /&gt;%1&lt;br /&gt;is beschadigd of is niet het bestand dat met Plectronome is geïnstalleerd, daarom wordt Plectronome in het Engels weergegeven.</translation>
     </message>
 </context>
 <context>

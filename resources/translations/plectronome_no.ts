@@ -322,12 +322,12 @@
         <translation>Det er ingen lyd å lagre i denne delen av sporet.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Oversettelsesfilen %1 er skadet eller er ikke den som ble installert med Plectronome,&lt;br /&gt;så Plectronome vises på engelsk.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Ingen av de slupne filene ble funnet:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Oversettelsesfilen&lt;br /&gt;%1&lt;br /&gt;er skadet eller er ikke den som ble installert med Plectronome, så Plectronome vises på engelsk.</translation>
     </message>
 </context>
 <context>

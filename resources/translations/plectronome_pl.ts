@@ -322,12 +322,12 @@
         <translation>W tej części utworu nie ma dźwięku do zapisania.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Plik tłumaczenia %1 jest uszkodzony lub nie jest tym zainstalowanym z Plectronome,&lt;br /&gt;dlatego Plectronome jest wyświetlany po angielsku.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Nie znaleziono żadnego z upuszczonych plików:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Plik tłumaczenia&lt;br /&gt;%1&lt;br /&gt;jest uszkodzony lub nie jest tym zainstalowanym z Plectronome, dlatego Plectronome jest wyświetlany po angielsku.</translation>
     </message>
 </context>
 <context>

@@ -322,12 +322,12 @@
         <translation>Não há áudio para guardar nesta parte da faixa.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>O ficheiro de tradução %1 está danificado ou não é o instalado com o Plectronome,&lt;br /&gt;por isso o Plectronome é mostrado em inglês.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Nenhum dos ficheiros largados foi encontrado:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>O ficheiro de tradução&lt;br /&gt;%1&lt;br /&gt;está danificado ou não é o instalado com o Plectronome, por isso o Plectronome é mostrado em inglês.</translation>
     </message>
 </context>
 <context>

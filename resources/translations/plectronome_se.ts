@@ -322,12 +322,12 @@
         <translation>Det finns inget ljud att spara i den här delen av spåret.</translation>
     </message>
     <message>
-        <source>The translation file %1 is damaged or is not the one installed with Plectronome,&lt;br /&gt;so Plectronome is shown in English.</source>
-        <translation>Översättningsfilen %1 är skadad eller är inte den som installerades med Plectronome,&lt;br /&gt;så Plectronome visas på engelska.</translation>
-    </message>
-    <message>
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Ingen av de släppta filerna hittades:&lt;br /&gt;%1</translation>
+    </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Översättningsfilen&lt;br /&gt;%1&lt;br /&gt;är skadad eller är inte den som installerades med Plectronome, så Plectronome visas på engelska.</translation>
     </message>
 </context>
 <context>
