@@ -231,6 +231,12 @@ void AudioPlayer::restartStream()
     audiolayer::play(m_stream, true);
 }
 
+int AudioPlayer::queueLimitBytesAt(int sampleRate)
+{
+    const qint64 rate = sampleRate > 0 ? sampleRate : queueReferenceRate;
+    return int(qint64(queueLimitBytes) * rate / queueReferenceRate);
+}
+
 void AudioPlayer::suspendStreaming()
 {
     m_streamReady = false;
@@ -315,15 +321,24 @@ void AudioPlayer::pause()
         m_stopped = false;
         startDisplayClock();
         emit playRiffSong(false);
-    } else if (m_riffPlaying.load()) {
-        // The riff goes on as the track: with the pitch the user set. The lock keeps a
-        // pass that is stepping the riff from applying a step's pitch after the restore.
+    } else if (isRiffOrSongPlaying()) {
+        // A riff goes on as the track; a song pauses, and play later goes on with the
+        // track too. Either way the steps end here and the pitch is the user's again. The
+        // lock keeps a pass that is stepping from applying a step's pitch after the restore.
+        bool song = false;
         {
             QMutexLocker lock(&m_passMutex);
             m_riffPlaying = false;
+            song = m_songPlaying.exchange(false);
+            if (song) {
+                audiolayer::pause(m_stream);
+                m_stopped = true;
+            }
             restorePitchFromCopy();
         }
         emit playRiffSong(false);
+        if (song)
+            emit unlatchSongPlay();
     } else {
         QMutexLocker lock(&m_passMutex);
         audiolayer::pause(m_stream);
@@ -508,13 +523,15 @@ void AudioPlayer::run()
         {
             QMutexLocker lock(&m_passMutex);
             const int queued = m_stream ? audiolayer::queuedBytes(m_stream) : -1;
-            if (queued >= 0 && queued <= queueLimitBytes && !m_stopped.load() && m_streamReady.load()) {
+            if (queued >= 0 && queued <= queueLimitBytesAt(m_sampleRate) && !m_stopped.load()
+                && m_streamReady.load()) {
                 if (queued == 0 && m_blocksPushed.load() > 0)
                     ++m_starvedPasses;
                 pushed = onePass();
             }
         }
-        // Sleep only when nothing went out, so fast tracks (88.2 or 96 kHz) keep up.
+        // Sleep only when nothing went out, so fast tracks keep up; the queue holds about
+        // 93 ms at every rate, far more than one sleep drains.
         if (!pushed)
             msleep(10);
     }

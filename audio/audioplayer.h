@@ -1,7 +1,7 @@
 // AudioPlayer: plays the loaded track on the output device. Its thread keeps about
-// 32 KB queued in the output stream: each pass follows the loop and the beats, runs one
-// block of the real-time engine (tempo, pitch, isolate), mixes gain and the metronome
-// click and pushes 1024 stereo frames. Its slots, called on the GUI thread, are the
+// 93 ms queued in the output stream (32 KB at 44.1 kHz): each pass follows the loop and
+// the beats, runs one block of the real-time engine (tempo, pitch, isolate), mixes gain
+// and the metronome click and pushes 1024 stereo frames. Its slots, called on the GUI thread, are the
 // transport, the tool parameters, the volumes and the device choice; a 10 ms timer
 // advances the smoothed display position that the clock and the play markers read.
 // MainWindow creates it and hands it the decoded arrays. It also plays riffs and songs of
@@ -34,7 +34,11 @@ class AudioPlayer : public QThread
 public:
     static constexpr int blockFrames = RealTimeEngine::hopSize; // frames pushed per pass
     static constexpr int pushBytes = blockFrames * 2 * int(sizeof(float));
-    static constexpr int queueLimitBytes = 32767;                // push only at or below this
+    // The thread pushes only while the output queue holds no more than about 93 ms: 32 KB
+    // at 44.1 kHz, the same time at every other rate (285 KB at 384 kHz).
+    static constexpr int queueLimitBytes = 32767; // at queueReferenceRate
+    static constexpr int queueReferenceRate = 44100;
+    static int queueLimitBytesAt(int sampleRate);
     static constexpr int beatOffsetNone = 49;                    // the beat-offset knob's middle
     // The last frames of a track that riff and song steps leave out: playback there would
     // meet the end of the track (the engine reads a stretched frame ahead; a step's pitch

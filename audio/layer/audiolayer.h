@@ -3,7 +3,7 @@
 //
 // Who calls it:
 //  - AudioPlayer: checks the version, opens the output device, creates one push stream
-//    at the track's rate, keeps about 32 KB queued with putData (8192 bytes at a time),
+//    at the track's rate, keeps about 93 ms queued with putData (8192 bytes at a time),
 //    plays, pauses, stops and frees it; lists devices and selects one by number.
 //  - MainWindow, opening a file: opens a decoding stream by path and reads it to the end
 //    in chunks of float samples; loads the (no-op) plug-ins at start-up.

@@ -1,6 +1,7 @@
 // playerprobe: plays a generated track through the player with every tool on and reports
-// the CPU share of the process, the passes that found the output queue empty, and the
-// time from play to the first pushed block. Usage: playerprobe [seconds]
+// the CPU share of the process, the passes that found the output queue empty (also as a
+// share of the blocks pushed), and the time from play to the first pushed block.
+// Usage: playerprobe [seconds] [sample rate] [plain]; "plain" leaves every tool off.
 #include "audio/audioplayer.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 static double cpuSeconds()
@@ -24,8 +26,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    const int rate = 44100;
-    const size_t n = size_t(seconds + 30) * rate;
+    const int rate = argc > 2 ? std::atoi(argv[2]) : 44100;
+    const bool plain = argc > 3 && std::strcmp(argv[3], "plain") == 0;
+    const size_t n = size_t(seconds + 5) * size_t(rate);
     std::vector<float> left(n), right(n);
     for (size_t i = 0; i < n; ++i) {
         const double t = double(i) / rate;
@@ -34,11 +37,13 @@ int main(int argc, char **argv)
     }
     AudioPlayer player;
     player.setAudioData(left.data(), right.data(), 2, int(n), rate);
-    player.setHop(0.8f);
-    player.activateTempo(false);
-    player.setInterp(std::pow(2.0f, 3.0f / 12.0f));
-    player.activatePitch(false);
-    player.activateSSS(false);
+    if (!plain) {
+        player.setHop(0.8f);
+        player.activateTempo(false);
+        player.setInterp(std::pow(2.0f, 3.0f / 12.0f));
+        player.activatePitch(false);
+        player.activateSSS(false);
+    }
 
     QElapsedTimer latency;
     latency.start();
@@ -56,10 +61,14 @@ int main(int argc, char **argv)
     }
     const double cpu = cpuSeconds() - cpu0;
     const double elapsed = wall.elapsed() / 1000.0;
-    std::printf("{\"seconds\": %.1f, \"cpu_share_of_one_core\": %.4f, \"starved_passes\": %lld, "
-                "\"blocks\": %lld, \"play_to_first_block_ms\": %.3f, \"driver\": \"%s\"}\n",
-                elapsed, cpu / elapsed, static_cast<long long>(player.starvedPasses()),
-                static_cast<long long>(player.blocksPushed()), firstBlockMs, audiolayer::outputDriver().c_str());
+    const long long starved = player.starvedPasses();
+    const long long blocks = player.blocksPushed();
+    std::printf("{\"rate\": %d, \"tools\": %s, \"seconds\": %.1f, \"cpu_share_of_one_core\": %.4f, "
+                "\"starved_passes\": %lld, \"blocks\": %lld, \"starved_percent\": %.2f, "
+                "\"play_to_first_block_ms\": %.3f, \"driver\": \"%s\"}\n",
+                rate, plain ? "false" : "true", elapsed, cpu / elapsed, starved, blocks,
+                blocks > 0 ? 100.0 * double(starved) / double(blocks) : 0.0, firstBlockMs,
+                audiolayer::outputDriver().c_str());
     player.stop();
     player.shutdown();
     return 0;

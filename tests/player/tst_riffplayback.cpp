@@ -311,6 +311,49 @@ private slots:
         QVERIFY(!f.player->isPlaying());
     }
 
+    void aPausedSongLeavesTheUsersPitchForStopAndExport()
+    {
+        Fixture f;
+        f.build(0, {6, 7});
+        const float fifth = std::pow(2.0f, 7.0f / 12.0f);
+        f.riffs[0]->interpChanged(fifth, 0);
+        f.riffs[0]->interpChanged(fifth, 1);
+        f.song.set(0, 0);
+        const float user = std::pow(2.0f, 3.0f / 12.0f);
+        f.player->setInterp(user);
+        f.player->activatePitch(false);
+        // The processed track from beat 20, as the export renders it.
+        auto exportFromBeat20 = [&f] {
+            QVector<float> out;
+            f.player->startExportRender(firstBeat + 20 * beatFrames);
+            for (int block = 0; block < 8; ++block) {
+                f.player->renderExportBlock();
+                out += f.player->exportBlockLeft();
+            }
+            f.player->endExportRender();
+            return out;
+        };
+        const QVector<float> withUsersPitch = exportFromBeat20();
+
+        QSignalSpy songUnlatched(f.player.get(), &AudioPlayer::unlatchSongPlay);
+        f.player->playSong();
+        QVERIFY(f.player->isSongPlaying());
+        QVERIFY(std::abs(f.player->engine().interpFactor() - user * fifth) < 1e-4f);
+        f.player->pause();
+        QVERIFY(!f.player->isPlaying());
+        QVERIFY(!f.player->isSongPlaying());
+        QCOMPARE(songUnlatched.count(), 1);
+        QCOMPARE(f.player->engine().interpFactor(), user);
+        f.player->stop();
+        QCOMPARE(f.player->engine().interpFactor(), user);
+        QVERIFY(!f.player->engine().isPitchOff());
+
+        // Song, pause, then the export at once: rendered with the user's pitch.
+        f.player->playSong();
+        f.player->pause();
+        QCOMPARE(exportFromBeat20(), withUsersPitch);
+    }
+
     void beatOffsetMovesTheBeatsAndBack()
     {
         Fixture f;
