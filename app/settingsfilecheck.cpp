@@ -127,6 +127,7 @@ QStringList valueTexts(const QByteArray &data, int from, int to, bool utf8)
                 if (code == escape[0]) {
                     text += QLatin1Char(escape[1]);
                     simple = true;
+                    break;
                 }
             }
             const int base = code == 'x' ? 16 : (code >= '0' && code <= '7' ? 8 : 0);
