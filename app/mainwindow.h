@@ -16,6 +16,7 @@
 
 class AudioPlayer;
 class ExportWriter;
+class HelpBrowser;
 class MetaDataThread;
 class PathsManager;
 class PitchSyncWidget;
@@ -83,6 +84,9 @@ public:
     // The folder the "Open CD Track" dialog starts in: a mounted audio CD (a gvfs cdda
     // mount under gvfsFolder) or a mounted optical drive; empty when there is none.
     static QString findAudioCdFolder(const QString &gvfsFolder);
+    // Where the "Open CD Track" dialog starts without a disc: the folder the desktop
+    // mounts removable media in (/media/$USER or /run/media/$USER), else home.
+    static QString removableMediaFolder();
 
     // ---- Recent files ------------------------------------------------------------
     // The "Recent files" sub-menu. createMenus makes it (disabled, in "&File") and
@@ -171,8 +175,8 @@ public:
     // Prints a failed audio-library call to standard output and frees the silent
     // decoding device when that is the current one (never the player's output).
     void showBassError(const char *message);
-    // The maker's page for the help command in a language ("en", "de", ...).
-    static QUrl onlineDocsUrl(const QString &languageCode);
+    // The window of the program's own help; null until "View Help" first opens it.
+    HelpBrowser *helpBrowser() const { return m_helpBrowser; }
 
 public slots:
     void initShortcuts();
@@ -191,6 +195,7 @@ public slots:
     void toggleTempo();
     void toggleIsolate();
     void togglePitch();
+    // Opens the help shipped with the program at its contents page.
     void viewOnlineDocs();
     void viewSupport();
     void updateRedirect();
@@ -327,6 +332,7 @@ private:
     int m_sampleRate = 0;
     bool m_fileRelocated = false;
 
+    HelpBrowser *m_helpBrowser = nullptr;
     PathsManager *m_pathsManager = nullptr;
     AudioPlayer *m_audioPlayer = nullptr;
     MetaDataThread *m_metaDataThread = nullptr;

@@ -4,7 +4,6 @@
 
 #include "app/tabwidget.h"
 #include "app/updatecheck.h"
-#include "app/weblinks.h"
 #include "audio/audioplayer.h"
 #include "audio/layer/audiolayer.h"
 #include "audio/songslots.h"

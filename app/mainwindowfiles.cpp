@@ -219,6 +219,9 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     resetForNewFile();
     m_waveBg->scrollButton()->setValueFromSession(true);
     setTrackActionsEnabled(false);
+    // Decoding holds the event loop: the window shows itself again, emptied, where the
+    // file dialog was.
+    repaint();
 
     const int result = decodeAudioFile(name);
     if (result != DecodeOk) {
@@ -281,8 +284,9 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
 
 void MainWindow::openCD()
 {
-    const QString folder =
-        findAudioCdFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/gvfs");
+    QString folder = findAudioCdFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/gvfs");
+    if (folder.isEmpty())
+        folder = removableMediaFolder();
     const QString name = askOpenFileName(tr("Open CD Track"), folder,
                                          tr("CD tracks (*.wav *.flac *.cda);;") + audioFileFilter());
     if (!name.isEmpty())
@@ -307,6 +311,21 @@ QString MainWindow::findAudioCdFolder(const QString &gvfsFolder)
             return volume.rootPath();
     }
     return QString();
+}
+
+QString MainWindow::removableMediaFolder()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    if (!user.isEmpty()) {
+        for (const char *root : {"/media/", "/run/media/"}) {
+            const QString folder = QString::fromLatin1(root) + user;
+            if (QFileInfo(folder).isDir())
+                return folder;
+        }
+    }
+    return QDir::homePath();
 }
 
 // ---- Decoding ----------------------------------------------------------------------------
@@ -357,6 +376,7 @@ int MainWindow::decodeAudioFile(const QString &path)
                                << QString::fromStdWString(tag->album().toWString());
     }
     m_waveBg->setProgressLabelText(tr("Decoding Audio | %1").arg(trackLabel(m_tags, path)));
+    m_waveBg->progressLabel()->repaint();
 
     // Room for the expected length and a little more; grown when the decoder delivers more.
     GrowingSamples samples(m_stereo);

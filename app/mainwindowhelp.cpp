@@ -1,7 +1,8 @@
-// MainWindow: the "Help" menu's slots (help, support and download pages, the update
-// check's answer, the about box) and the wiring of the preferences dialog.
+// MainWindow: the "Help" menu's slots (the program's help, the support and download
+// pages, the update check's answer, the about box) and the wiring of the preferences dialog.
 #include "app/mainwindow.h"
 
+#include "app/helpbrowser.h"
 #include "app/pathsmanager.h"
 #include "app/updatecheck.h"
 #include "app/version.h"
@@ -31,26 +32,7 @@ void MainWindow::connectPreferences()
     connect(m_updateCheck, SIGNAL(showUpdateMessageBox(int, bool)), this, SLOT(showUpdateMessageBox(int, bool)));
 }
 
-// ---- Web pages ---------------------------------------------------------------------------
-
-QUrl MainWindow::onlineDocsUrl(const QString &languageCode)
-{
-    QString address = QString::fromLatin1(weblinks::serverRoot);
-    if (!languageCode.isEmpty() && languageCode != "en") {
-        static const struct {
-            const char *code;
-            const char *folder;
-        } folders[] = {{"es", "sp"}, {"de", "ge"}, {"fr", "fr"}, {"jp", "jp"}, {"it", "it"}};
-        for (const auto &f : folders) {
-            if (languageCode == QLatin1String(f.code))
-                address += QLatin1String(f.folder);
-        }
-    }
-    if (!address.endsWith('/'))
-        address += '/';
-    address += QLatin1String(weblinks::documentationPage);
-    return QUrl(address);
-}
+// ---- Help and web pages ---------------------------------------------------------------------------
 
 void MainWindow::openWebPage(const QUrl &url)
 {
@@ -64,7 +46,11 @@ void MainWindow::openWebPage(const QUrl &url)
 
 void MainWindow::viewOnlineDocs()
 {
-    openWebPage(onlineDocsUrl(m_preferencesMenu->languageTab()->getLanguage()));
+    // The help is a document in English, shipped with the program: it opens with no
+    // browser and no network.
+    if (!m_helpBrowser)
+        m_helpBrowser = new HelpBrowser(this);
+    m_helpBrowser->showContents();
 }
 
 void MainWindow::viewSupport()

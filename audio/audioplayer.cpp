@@ -270,6 +270,18 @@ void AudioPlayer::clearFlashToggles()
     m_flashMain = m_flashRiff = m_flashSong = false;
 }
 
+void AudioPlayer::announceStepsEnded()
+{
+    // Queued behind the steps the audio thread has already sent to the GUI thread.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isRiffOrSongPlaying())
+                emit setCurrentBeatStep(-1);
+        },
+        Qt::QueuedConnection);
+}
+
 void AudioPlayer::play(bool)
 {
     play();
@@ -336,6 +348,7 @@ void AudioPlayer::pause()
             }
             restorePitchFromCopy();
         }
+        announceStepsEnded();
         emit playRiffSong(false);
         if (song)
             emit unlatchSongPlay();
@@ -387,6 +400,8 @@ void AudioPlayer::halt(bool endOfTrack, bool unlatchRiffSong)
         emit unlatchRiffPlay();
     if (unlatchRiffSong && wasSong)
         emit unlatchSongPlay();
+    if (wasRiff || wasSong)
+        announceStepsEnded();
     emit flashMainPlay(false);
     emit flashSongPlay(false);
     emit flashRiffPlay(false);

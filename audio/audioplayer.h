@@ -185,6 +185,7 @@ signals:
     void changeBeat();
     void flashMetro();
     void changeBeatPitch(float pitch);
+    // The riff step that plays; -1 when riff and song playback end.
     void setCurrentBeatStep(int step);
     void setCurrentSongStep(int step);
     void updateBeatSelections(int offset);
@@ -255,6 +256,9 @@ private:
     void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
+    // Announces step -1 (no step plays) once riff and song playback have ended, after the
+    // steps the audio thread announced before.
+    void announceStepsEnded();
     int selectionStart() const;
     int selectionEnd() const;
     // A selection that is empty, or lies past the end of this track (left from a longer

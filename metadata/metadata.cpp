@@ -1,6 +1,7 @@
 #include "metadata/metadata.h"
 
 #include "analysis/trackanalysis.h"
+#include "metadata/chordspelling.h"
 
 #include <algorithm>
 #include <climits>
@@ -47,10 +48,14 @@ void appendExtrapolatedBeat(QVector<float> &beats)
     beats.append(static_cast<float>(wholeFrame(double(last + (last - previous)))));
 }
 
-QString spelledForViews(QString name)
+// A chord name with its root in the shown spelling ("G#m" gives "Abm"); other texts as they are.
+QString spelledForViews(const QString &name)
 {
-    name.replace("D#", "Eb");
-    name.replace("G#", "Ab");
+    for (int r = 0; r < ChordSpelling::rootCount; ++r) {
+        const char *other = ChordSpelling::otherRootsFromA[r];
+        if (other && name.startsWith(QLatin1String(other)))
+            return QLatin1String(ChordSpelling::rootsFromA[r]) + name.mid(2);
+    }
     return name;
 }
 
@@ -143,16 +148,19 @@ void MetaData::loadFromSession(const QStringList &beatTexts, const QStringList &
     QVector<float> newBeats;
     for (const QString &text : beatTexts)
         newBeats.append(text.toFloat());
+    // Older files may spell a root the other way: the views show one name per chord.
     ChordNameList chords;
     for (const QString &text : chordTexts)
-        chords.append(text == "X" ? QString("-") : text);
+        chords.append(text == "X" ? QString("-") : spelledForViews(text));
     while (newBeats.size() >= 2 && newBeats.size() <= chords.size())
         appendExtrapolatedBeat(newBeats);
 
     ChordNameList detected;
     for (const QString &text : detectedTexts) {
-        if (!text.isEmpty())
-            detected.append(text);
+        const QString name = spelledForViews(text);
+        // "G#" and an "Ab" added by an edit are one chord, listed once.
+        if (!name.isEmpty() && !detected.contains(name))
+            detected.append(name);
     }
     takeResults(newBeats, chords, detected, tempoText.section(' ', 0, 0, QString::SectionSkipEmpty).toFloat());
 

@@ -5,8 +5,8 @@
 // (default: the temporary folder). Under SDL's disk driver it then plays riff A and the
 // song from their play buttons, so that what a user hears lands in the driver's file (the
 // riff's is kept as riff-capture.raw in the folder, the song's stays in the driver's file).
+// Last it opens the track anew and places riff A's first step from its placeholder.
 #include <QApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "app/mainwindow.h"
+#include "lookwindow.h"
 #include "app/tabbuttons.h"
 #include "app/tabwidget.h"
 #include "metadata/metadatathread.h"
@@ -30,32 +31,23 @@
 #include "views/jam/stepcontextmenu.h"
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
-#include "tests/pcmwav.h"
 
 namespace {
 
 // A 40 s stereo track at 120 BPM: a click and a bass note on every beat.
 QString writeTrack(const QString &folder)
 {
-    const int rate = 44100;
-    const int frames = rate * 40;
-    QByteArray pcm;
-    pcm.reserve(frames * 4);
-    QDataStream out(&pcm, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const double notes[] = {55.0, 65.4, 73.4, 82.4};
-    for (int i = 0; i < frames; ++i) {
-        const int beat = i / 22050;
-        const int inBeat = i % 22050;
-        const double decay = std::exp(-inBeat / 4000.0);
-        const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
-        const double bass = std::sin(2 * M_PI * notes[beat % 4] * i / rate) * decay;
-        const double v = 0.5 * click + 0.4 * bass;
-        out << qint16(v * 30000) << qint16(v * 26000);
-    }
-    const QString path = QDir(folder).filePath("riff-look.wav");
-    writePcm16Wav(path, pcm, 2);
-    return path;
+    return writeLookTrack(
+        folder, "riff-look.wav",
+        [](int i) {
+            const double notes[] = {55.0, 65.4, 73.4, 82.4};
+            const int inBeat = i % 22050;
+            const double decay = std::exp(-inBeat / 4000.0);
+            const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
+            const double bass = std::sin(2 * M_PI * notes[(i / 22050) % 4] * i / 44100) * decay;
+            return 0.5 * click + 0.4 * bass;
+        },
+        26000.0);
 }
 
 void moveOver(QWidget *widget, const QPoint &pos)
@@ -90,20 +82,11 @@ void chooseSongSlot(JamTab *jam, int slot, int riff)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    QDir().mkpath(folder);
+    const QString folder = lookFolder(argc, argv);
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
-                                QMessageBox::StandardButton) { return QMessageBox::Ok; });
-    const QString track = writeTrack(folder);
-    if (window.open(track) != 0)
+    answerEveryMessage(window);
+    if (!openAndAnalyse(window, writeTrack(folder)))
         return 1;
-    MetaData *metaData = window.metaDataThread()->metaData();
-    for (int i = 0; i < 600 && !metaData->hasData(); ++i)
-        QTest::qWait(100);
-    QTest::qWait(300);
-    if (!metaData->hasData())
-        return 2;
 
     JamTab *jam = window.tabWidget()->jamTab();
     Plotter *plotter = window.waveBg()->plotter();
@@ -159,6 +142,20 @@ int main(int argc, char **argv)
         QTest::mouseClick(jam->songPlayButton(), Qt::LeftButton);
         QTest::qWait(200);
     }
+
+    // The same track opened anew while another riff is shown: riff A's "1" on the first beat,
+    // double-clicked, carried to beat 3 and committed from its cell.
+    QApplication::sendEvent(jam->riffIdWidget(), &up);
+    if (window.open(track) != 0)
+        return 3;
+    QTest::mouseDClick(plotter->beatSelection(0)->beatLabel(0), Qt::LeftButton, Qt::NoModifier, QPoint(2, 5));
+    moveOver(plotter->beatSelection(0),
+             QPoint(int(std::lround((22050.0 * 3 + 11025.0) / plotter->beatSelection(0)->samplesPerPixel())), 20));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-6-new-track-armed.png"));
+    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, QPoint(15, 15));
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("riff-7-new-track-placed.png"));
     window.close();
     return 0;
 }

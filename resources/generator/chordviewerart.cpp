@@ -217,10 +217,10 @@ QImage singleChordEdit()
     return supersampled(439, 136, 3, [](QPainter &p) {
         drawPopup(p, QRectF(0, 0, 439, 136), 8);
         // Root names over the columns (roots from A) and quality names before the rows.
-        static const char *const roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
         static const char *const qualities[7] = {"major", "minor", "sus2", "sus4", "7", "maj7", "m7"};
         for (int k = 0; k < 12; ++k)
-            drawText(p, QRectF(kEditDotX0 + kEditDotDx * k - 3, 4, 20, 13), roots[k], 9.5, QColor(226, 214, 196));
+            drawText(p, QRectF(kEditDotX0 + kEditDotDx * k - 3, 4, 20, 13), Voicings::rootName(k), 9.5,
+                     QColor(226, 214, 196));
         for (int i = 0; i < 7; ++i) {
             drawText(p, QRectF(8, kEditDotY[i], 66, 14), qualities[i], 9.5, QColor(190, 180, 166),
                      Qt::AlignRight | Qt::AlignVCenter);
@@ -243,8 +243,6 @@ QImage chordFilterMenu()
     using namespace ArtLayout;
     // Columns in the analysis order of qualities; rows are roots from A.
     static const char *const columns[7] = {"major", "minor", "sus2", "sus4", "7", "maj7", "m7"};
-    static const char *const rows[12] = {"A", "Bb", "B", "C", "C#", "D",
-                                         "Eb", "E", "F", "F#", "G", "Ab"};
     return supersampled(265, 329, 3, [](QPainter &p) {
         drawPopup(p, QRectF(0, 0, 265, 329), 9);
         drawEngraved(p, QRectF(16, 10, 190, 20), "CHORD FILTER", 13, Qt::AlignLeft | Qt::AlignVCenter,
@@ -271,7 +269,7 @@ QImage chordFilterMenu()
                 p.setBrush(QColor(255, 255, 255, 8));
                 p.drawRoundedRect(QRectF(14, y - 1, 176, 16), 3, 3);
             }
-            drawText(p, QRectF(16, y, 38, 14), rows[s], 9.5, QColor(226, 214, 196),
+            drawText(p, QRectF(16, y, 38, 14), Voicings::rootName(s), 9.5, QColor(226, 214, 196),
                      Qt::AlignRight | Qt::AlignVCenter);
             for (int j = 0; j < 7; ++j)
                 drawSocket(p, QPointF(kFilterDotX[j] + 7, y + 7), 5.2);

@@ -1,5 +1,7 @@
 #include "voicings.h"
 
+#include "metadata/chordspelling.h"
+
 #include <algorithm>
 
 namespace Voicings {
@@ -56,9 +58,7 @@ Shape powerChordShape(int root)
 
 const char *rootName(int root)
 {
-    static const char *const names[kRoots] = {"A", "A#", "B", "C", "C#", "D",
-                                              "D#", "E", "F", "F#", "G", "G#"};
-    return root >= 0 && root < kRoots ? names[root] : "";
+    return ChordSpelling::rootFromA(root);
 }
 
 const char *qualitySuffix(int quality)

@@ -22,7 +22,8 @@ constexpr std::array<int, kStrings> kOpenStrings{4, 9, 2, 7, 11, 4};
 Shape chordShape(int index);        // 0..83
 Shape powerChordShape(int root);    // 0..11, root and fifth (and the octave)
 
-// Display names: "A", "A#", ... and the suffixes "", "m", "7", "sus4", "sus2", "maj7", "m7".
+// Display names: the program's one spelling of the roots ("A", "Bb", ..., ChordSpelling)
+// and the suffixes "", "m", "7", "sus4", "sus2", "maj7", "m7".
 const char *rootName(int root);
 const char *qualitySuffix(int quality);
 // Semitone intervals of a quality above the root (major: 0 4 7), as a bit set.

@@ -3,6 +3,7 @@
 // before and after the shortcuts page changes or rebuilds the keys, the export enabling
 // rules, the transport and tool commands, and the help pages.
 #include "app/datafolder.h"
+#include "app/helpbrowser.h"
 #include "app/mainwindow.h"
 #include "app/tabwidget.h"
 #include "app/updatecheck.h"
@@ -29,6 +30,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFile>
+#include <QRegularExpression>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
@@ -325,7 +328,11 @@ private slots:
         QCOMPARE(ShortcutsTab::commandNames().size(), routes(window).size());
 
         checkEveryShortcutFires(window, &urls);
-        QCOMPARE(urls.urls.size(), 1); // "View Help"
+        // "View Help" opens the help window, not a browser.
+        QVERIFY(urls.urls.isEmpty());
+        QVERIFY(window.helpBrowser() && window.helpBrowser()->isVisible());
+        window.helpBrowser()->close();
+        QApplication::setActiveWindow(&window);
 
         // A new key on the page is live at once, and the old one is free.
         page->commandTree()->setCurrentItem(page->items().at(ShortcutsTab::commandNames().indexOf("Zoom In")));
@@ -466,7 +473,8 @@ private slots:
         QCOMPARE(tabs.at(2).at(0).toInt(), 0);
 
         QTest::keyClick(&window, Qt::Key_F1);
-        QCOMPARE(urls.urls, QList<QUrl>({MainWindow::onlineDocsUrl(QString())}));
+        QVERIFY(urls.urls.isEmpty());
+        QVERIFY(window.helpBrowser() && window.helpBrowser()->isVisible());
         window.close();
     }
 
@@ -708,31 +716,42 @@ private slots:
         window.close();
     }
 
-    void helpPagesFollowTheLanguage()
+    void helpIsShippedWithTheProgram()
     {
-        const QString root = QString::fromLatin1(weblinks::serverRoot);
-        QVERIFY(root.endsWith('/'));
-        const QString page = "documentation.html";
-        QCOMPARE(MainWindow::onlineDocsUrl(QString()), QUrl(root + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("en"), QUrl(root + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("pt"), QUrl(root + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("es"), QUrl(root + "sp/" + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("de"), QUrl(root + "ge/" + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("fr"), QUrl(root + "fr/" + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("jp"), QUrl(root + "jp/" + page));
-        QCOMPARE(MainWindow::onlineDocsUrl("it"), QUrl(root + "it/" + page));
-
+        // "View Help" opens the program's own pages, whatever the language, with no browser.
         QSettings("Quillfen", "Plectronome").setValue("Language/language", "de");
         MainWindow window;
         UrlCatcher urls;
         window.viewOnlineDocs();
+        QVERIFY(urls.urls.isEmpty());
+        HelpBrowser *help = window.helpBrowser();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->source(), HelpBrowser::contentsPage());
+        QCOMPARE(help->windowTitle(), QString("Plectronome Help"));
+        // Every page the contents page links to is there and has its text.
+        QFile contents(":/help/index.html");
+        QVERIFY(contents.open(QIODevice::ReadOnly));
+        QStringList pages;
+        QRegularExpressionMatchIterator links = QRegularExpression("href=\"(\\w+\\.html)\"").globalMatch(contents.readAll());
+        while (links.hasNext())
+            pages << links.next().captured(1);
+        QCOMPARE(pages.size(), 8);
+        for (const QString &page : qAsConst(pages)) {
+            help->setSource(QUrl("qrc:/help/" + page));
+            QVERIFY2(help->toPlainText().size() > 300, qPrintable(page));
+            QVERIFY2(help->windowTitle().startsWith("Plectronome Help: "), qPrintable(page));
+        }
+        help->setSource(QUrl("qrc:/help/riffs.html"));
+        QVERIFY(help->toPlainText().contains("Double-click the waveform"));
+
+        // Support and download are still the maker's pages.
         window.viewSupport();
         window.updateRedirect();
-        QCOMPARE(urls.urls.size(), 3);
-        QCOMPARE(urls.urls.at(0), QUrl(root + "ge/" + page));
+        const QString root = QString::fromLatin1(weblinks::serverRoot);
+        QCOMPARE(urls.urls.size(), 2);
         for (const QUrl &url : urls.urls)
             QVERIFY2(url.toString().startsWith(root), qPrintable(url.toString()));
-        QVERIFY(urls.urls.at(1) != urls.urls.at(2));
+        QVERIFY(urls.urls.at(0) != urls.urls.at(1));
         window.close();
     }
 };

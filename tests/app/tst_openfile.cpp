@@ -23,6 +23,8 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -692,6 +694,62 @@ private slots:
         QCOMPARE(window.pathsManager()->sessionFile(), session);
         QCOMPARE(window.tabWidget()->stack()->currentIndex(), 2);
         QVERIFY(m_messages.isEmpty());
+    }
+
+    void theWindowRepaintsBeforeDecoding()
+    {
+        // Decoding holds the event loop: where the file dialog was, the whole window is
+        // painted again before the first sample is decoded, not when the track is in.
+        MainWindow window;
+        attach(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        struct PaintWatch : QObject {
+            MainWindow *window = nullptr;
+            bool dialogClosed = false;
+            bool paintedBeforeDecoding = false;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && dialogClosed && window->frameCount() == 0
+                    && static_cast<QPaintEvent *>(event)->rect().contains(window->rect()))
+                    paintedBeforeDecoding = true;
+                return false;
+            }
+        } watch;
+        watch.window = &window;
+        window.installEventFilter(&watch);
+        window.setFileDialogHook([&](const QString &, const QString &, const QString &) {
+            watch.dialogClosed = true;
+            return m_minimum;
+        });
+        QCOMPARE(window.open(), 0);
+        window.metaDataThread()->wait();
+        QVERIFY(window.frameCount() > 0);
+        QVERIFY(watch.paintedBeforeDecoding);
+        window.removeEventFilter(&watch);
+    }
+
+    void cdDialogStartsWhereDiscsAreMounted()
+    {
+        // Without a disc the "Open CD Track" dialog opens where the desktop mounts discs,
+        // or at home, never in the program's working folder.
+        MainWindow window;
+        attach(window);
+        QStringList folders;
+        window.setFileDialogHook([&folders](const QString &, const QString &folder, const QString &) {
+            folders << folder;
+            return QString();
+        });
+        window.openCD();
+        QCOMPARE(folders.size(), 1);
+        QVERIFY2(QFileInfo(folders.first()).isDir(), qPrintable(folders.first()));
+        const QString user = qEnvironmentVariable("USER", QDir::home().dirName());
+        const bool mediaFolder = QFileInfo("/media/" + user).isDir() || QFileInfo("/run/media/" + user).isDir();
+        const QString cd =
+            MainWindow::findAudioCdFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/gvfs");
+        if (!mediaFolder && cd.isEmpty())
+            QCOMPARE(folders.first(), QDir::homePath());
     }
 
     void cdFolderLookup()

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/updatecheck.h"
 #include "app/version.h"
+#include "app/weblinks.h"
 #include "versionserver.h"
 
 #include <QAbstractButton>
@@ -268,9 +269,10 @@ private slots:
             return QMessageBox::Ok;
         });
         // No handler and the headless platform: no browser opens.
-        window.viewOnlineDocs();
+        window.viewSupport();
         QCOMPARE(texts.size(), 1);
-        QVERIFY2(texts.at(0).contains(MainWindow::onlineDocsUrl(QString()).toString()), qPrintable(texts.at(0)));
+        QVERIFY2(texts.at(0).contains(QString::fromLatin1(weblinks::serverRoot) + weblinks::supportPage),
+                 qPrintable(texts.at(0)));
         // With a browser there is nothing to say.
         UrlCatcher urls;
         window.viewSupport();

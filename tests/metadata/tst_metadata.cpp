@@ -336,6 +336,26 @@ private slots:
         QVERIFY(!analysisCacheUsable(contents, 1000));
     }
 
+    void olderCachesShowOneNamePerChord()
+    {
+        // A file written when the names followed the analysis ("G#", "D#") or another
+        // spelling ("A#", "Db") keeps loading, and shows each chord by its one name.
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/old.pqm";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("fileName: /music/song.wav\rbeats: 100 200 300 400 500 600 \r"
+                "chordVec1: G#m G#m D# A#7 Dbmaj7 Ab \rchordVecDetected1: G#m D# A#7 Dbmaj7 Ab Abm \rtempo: 120");
+        f.close();
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(path, "/music/song.wav", 100000, contents));
+        MetaData loaded;
+        loaded.loadFromSession(contents.beats, contents.chords, contents.detected, contents.tempo, contents.fileName);
+        QVERIFY(loaded.hasData());
+        QCOMPARE(loaded.chordVec, QVector<QString>({"Abm", "Abm", "Eb", "Bb7", "C#maj7", "Ab"}));
+        QCOMPARE(loaded.chordVecDetected, QVector<QString>({"Abm", "Eb", "Bb7", "C#maj7", "Ab"}));
+    }
+
     void resultsKeepOneMoreBeatThanChords()
     {
         MetaData m;

@@ -1,5 +1,6 @@
 #include "views/chords/chordfilterwidget.h"
 
+#include "views/chords/chordindex.h"
 #include "views/chords/dot.h"
 #include "views/playback/custombutton.h"
 
@@ -73,22 +74,18 @@ void ChordFilterWidget::clearSelection()
 
 bool ChordFilterWidget::cellOf(const QString &name, int &screenRow, int &column)
 {
-    static const char *const roots[12] = {"A", "Bb", "B", "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab"};
-    static const char *const sharps[12] = {"A", "A#", "B", "C", "Db", "D", "D#", "E", "F", "Gb", "G", "G#"};
     static const char *const suffixes[7] = {"", "m", "sus2", "sus4", "7", "maj7", "m7"};
-    for (int s = 0; s < 12; ++s) {
-        for (const char *const *spelling : {roots, sharps}) {
-            const QString root = QString::fromLatin1(spelling[s]);
-            if (!name.startsWith(root))
-                continue;
-            const QString suffix = name.mid(root.size());
-            for (int j = 0; j < 7; ++j) {
-                if (suffix == QLatin1String(suffixes[j])) {
-                    screenRow = s;
-                    column = j;
-                    return true;
-                }
-            }
+    // Rows are roots from A, read in either spelling; columns the analysis order of qualities.
+    const QString root = ChordIndex::rootPart(name);
+    const int row = ChordIndex::indexOf(root);
+    if (row < 0)
+        return false;
+    const QString suffix = name.mid(root.size());
+    for (int j = 0; j < 7; ++j) {
+        if (suffix == QLatin1String(suffixes[j])) {
+            screenRow = row;
+            column = j;
+            return true;
         }
     }
     return false;

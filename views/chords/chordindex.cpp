@@ -1,15 +1,16 @@
 #include "views/chords/chordindex.h"
 
+#include "metadata/chordspelling.h"
+
 #include <QHash>
 
 #include <cmath>
 
 namespace {
 
-const char *const rootSpellings[ChordIndex::rootCount] = {"A", "Bb", "B", "C", "C#", "D",
-                                                         "Eb", "E", "F", "F#", "G", "Ab"};
-const char *const otherSpellings[ChordIndex::rootCount] = {nullptr, "A#", nullptr, nullptr, "Db", nullptr,
-                                                          "D#", nullptr, nullptr, "Gb", nullptr, "G#"};
+using ChordSpelling::otherRootsFromA;
+using ChordSpelling::rootsFromA;
+static_assert(ChordSpelling::rootCount == ChordIndex::rootCount, "one spelling per root");
 const char *const suffixes[ChordIndex::qualityCount] = {"", "m", "7", "sus4", "sus2", "maj7", "m7"};
 
 const QHash<QString, int> &nameTable()
@@ -19,9 +20,9 @@ const QHash<QString, int> &nameTable()
         for (int q = 0; q < ChordIndex::qualityCount; ++q) {
             for (int r = 0; r < ChordIndex::rootCount; ++r) {
                 const int index = q * ChordIndex::rootCount + r;
-                t.insert(QString::fromLatin1(rootSpellings[r]) + suffixes[q], index);
-                if (otherSpellings[r])
-                    t.insert(QString::fromLatin1(otherSpellings[r]) + suffixes[q], index);
+                t.insert(QString::fromLatin1(rootsFromA[r]) + suffixes[q], index);
+                if (otherRootsFromA[r])
+                    t.insert(QString::fromLatin1(otherRootsFromA[r]) + suffixes[q], index);
             }
         }
         return t;
@@ -68,7 +69,7 @@ QString ChordIndex::rootName(int root)
 {
     if (root < 0 || root >= rootCount)
         return QString();
-    return QString::fromLatin1(rootSpellings[root]);
+    return QString::fromLatin1(rootsFromA[root]);
 }
 
 QString ChordIndex::qualitySuffix(int quality)

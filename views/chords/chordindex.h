@@ -31,8 +31,8 @@ public:
     // detected chord.
     static int transposed(int index, int current, int shownAt) { return shifted(index, current - 2 * shownAt); }
 
-    // The strip's spelling of a root (A, Bb, B, C, C#, D, Eb, E, F, F#, G, Ab) and of a
-    // whole chord; empty outside the range.
+    // The shown spelling of a root (A, Bb, B, C, C#, D, Eb, E, F, F#, G, Ab; see
+    // ChordSpelling) and of a whole chord; empty outside the range.
     static QString rootName(int root);
     static QString qualitySuffix(int quality);
     static QString chordName(int index);
@@ -41,7 +41,7 @@ public:
     // The root is the first letter, with a following "#" or "b".
     static QString rootPart(const QString &name);
 
-    // A name moved by a number of semitones and spelt the strip's way ("-" for a name that
+    // A name moved by a number of semitones and spelt the shown way ("-" for a name that
     // is not a chord).
     static QString shiftedName(const QString &name, int semitones);
 };

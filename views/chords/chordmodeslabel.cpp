@@ -1,6 +1,7 @@
 #include "views/chords/chordmodeslabel.h"
 
 #include "views/chords/chordmodeswidget.h"
+#include "views/chords/panerows.h"
 #include "views/playback/plusminusreadout.h"
 
 #include <QMouseEvent>
@@ -8,7 +9,7 @@
 #include <cmath>
 
 namespace {
-constexpr int rowHeight = 18;
+using PaneRows::rowHeight;
 constexpr int topMargin = 4;
 } // namespace
 
@@ -46,10 +47,10 @@ void ChordModesLabel::mouseMoveEvent(QMouseEvent *event)
 {
     const int y = int(std::lround(event->localPos().y()));
     const int top = m_row * rowHeight + topMargin;
-    const bool below = y >= top + rowHeight && y < ChordModesWidget::rowCount * rowHeight;
-    const bool above = y < top && y > 3;
+    const bool below = y >= top + rowHeight && y < ChordModesWidget::rowCount * rowHeight + topMargin;
+    const bool above = y < top && y >= topMargin;
     if (below || above)
-        placeHighlight(std::max(0, std::min(ChordModesWidget::rowCount - 1, y / rowHeight)));
+        placeHighlight(std::max(0, std::min(ChordModesWidget::rowCount - 1, PaneRows::rowAt(y, topMargin))));
 }
 
 void ChordModesLabel::mousePressEvent(QMouseEvent *event)
@@ -57,7 +58,7 @@ void ChordModesLabel::mousePressEvent(QMouseEvent *event)
     if (PlusMinusReadout::isResetPress(event))
         return;
     const int y = int(std::lround(event->localPos().y()));
-    const int row = std::max(0, (y + rowHeight) / rowHeight - 1);
+    const int row = std::max(0, PaneRows::rowAt(y, topMargin));
     hide();
     if (row < ChordModesWidget::rowCount) {
         emit setChordMode(row);

@@ -1,13 +1,14 @@
 #include "views/chords/keyslabel.h"
 
 #include "views/chords/keyswidget.h"
+#include "views/chords/panerows.h"
 
 #include <QMouseEvent>
 
 #include <cmath>
 
 namespace {
-constexpr int rowHeight = 18;
+using PaneRows::rowHeight;
 constexpr int topMargin = 6;
 } // namespace
 
@@ -44,10 +45,10 @@ void KeysLabel::mouseMoveEvent(QMouseEvent *event)
 {
     const int y = int(std::lround(event->localPos().y()));
     const int top = m_row * rowHeight + topMargin;
-    const bool below = y >= top + rowHeight && y < KeysWidget::rowCount * rowHeight;
-    const bool above = y < top && y > 6;
+    const bool below = y >= top + rowHeight && y < KeysWidget::rowCount * rowHeight + topMargin;
+    const bool above = y < top && y >= topMargin;
     if (below || above)
-        placeHighlight(std::max(0, std::min(KeysWidget::rowCount - 1, y / rowHeight)));
+        placeHighlight(std::max(0, std::min(KeysWidget::rowCount - 1, PaneRows::rowAt(y, topMargin))));
 }
 
 void KeysLabel::mousePressEvent(QMouseEvent *event)
@@ -58,7 +59,7 @@ void KeysLabel::mousePressEvent(QMouseEvent *event)
 void KeysLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const int y = int(std::lround(event->localPos().y()));
-    const int row = std::max(0, (y + rowHeight) / rowHeight - 1);
+    const int row = std::max(0, PaneRows::rowAt(y, topMargin));
     hide();
     if (row < KeysWidget::rowCount) {
         emit setKey(row);

@@ -1,4 +1,4 @@
-// KeysWidget: the roll that picks the root of the chord viewer's finder chord (A to G#). A
+// KeysWidget: the roll that picks the root of the chord viewer's finder chord (A to Ab). A
 // press opens its pane (KeysLabel); the wheel rolls one row per notch and redraws the
 // finder chord.
 #pragma once

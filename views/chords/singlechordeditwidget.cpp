@@ -1,5 +1,6 @@
 #include "views/chords/singlechordeditwidget.h"
 
+#include "metadata/chordspelling.h"
 #include "metadata/metadata.h"
 #include "views/chords/chordlabel.h"
 #include "views/chords/dot.h"
@@ -8,8 +9,6 @@
 #include <algorithm>
 
 namespace {
-const char *const rootNames[SingleChordEditWidget::rootCount] = {"A", "Bb", "B", "C", "C#", "D",
-                                                                "Eb", "E", "F", "F#", "G", "Ab"};
 const char *const qualitySuffixes[SingleChordEditWidget::qualityCount] = {"", "m", "sus2", "sus4", "7", "maj7", "m7"};
 } // namespace
 
@@ -17,7 +16,7 @@ QString SingleChordEditWidget::chordName(int column, int row)
 {
     if (column < 0 || column >= rootCount || row < 0 || row >= qualityCount)
         return QString();
-    return QString::fromLatin1(rootNames[column]) + QString::fromLatin1(qualitySuffixes[row]);
+    return QString::fromLatin1(ChordSpelling::rootFromA(column)) + QString::fromLatin1(qualitySuffixes[row]);
 }
 
 SingleChordEditWidget::SingleChordEditWidget(QWidget *parent)

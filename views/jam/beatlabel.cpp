@@ -1,5 +1,7 @@
 #include "views/jam/beatlabel.h"
 
+#include "views/playback/labelfont.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,9 +18,7 @@ BeatLabel::BeatLabel(int stepIndex, QWidget *parent) : QLabel(parent), m_stepInd
     m_numberLabel = new QLabel(this);
     m_numberLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_numberLabel->setAlignment(Qt::AlignCenter);
-    QFont font("Fantasy", 7);
-    font.setWeight(75);
-    m_numberLabel->setFont(font);
+    m_numberLabel->setFont(LabelFont::bold(7));
     m_numberLabel->setText(QString("<font color='#FFFFFF'>%1</font>").arg(stepIndex + 1));
     setCursor(Qt::OpenHandCursor);
     // Moves without a button go on to the strip, so that an armed step follows the
@@ -43,6 +43,7 @@ void BeatLabel::setLabelState(int state)
     switch (state) {
     case Unset:
         m_flashTimer.stop();
+        setAnimated(false);
         m_beat.store(0, std::memory_order_relaxed);
         m_startSample = m_endSample = 0;
         hide();
@@ -70,6 +71,7 @@ void BeatLabel::clearStep()
     m_opacity = 1.0f;
     m_flashDirection = false;
     m_flashTimer.stop();
+    setAnimated(false);
     hide();
 }
 

@@ -197,6 +197,11 @@ void BeatSelection::setArmedStep(int step, int beat)
 
 void BeatSelection::reArmStep(int step)
 {
+    // The first beat's "1" of an empty riff is armed as its first step.
+    if (step == 0 && lastStep() < 0) {
+        setArmedStep(0);
+        return;
+    }
     if (step < 0 || step > lastStep())
         return;
     if (m_armedStep >= 0 && m_armedStep != step) {
@@ -308,11 +313,12 @@ void BeatSelection::scrollBeatLabel(BeatLabel *beatLabel, int xMouse, bool ctrlC
 
 void BeatSelection::setAnimatedStep(int step)
 {
-    if (!isVisible())
-        return;
-    for (BeatLabel *label : qAsConst(m_labels))
-        label->setAnimated(false);
-    if (step >= 0 && step < stepCount)
+    // The play head leaves every step, shown or not; it runs only on a shown strip.
+    for (BeatLabel *label : qAsConst(m_labels)) {
+        if (label->isAnimated())
+            label->setAnimated(false);
+    }
+    if (isVisible() && step >= 0 && step < stepCount)
         m_labels.at(step)->setAnimated(true);
 }
 

@@ -262,6 +262,8 @@ void JamTab::reset()
         menu->pitchWidget()->reset();
     m_pitchLabel->setText(pitchLabelText("0"));
     setEnabled(false);
+    // The player and the waveform's riff strips follow the riff shown here.
+    emit setActiveRiff(0);
 }
 
 void JamTab::restoreSessionValues(const QString &powerButton, const QString &currentRiff, const QString &beatOffset,

@@ -80,6 +80,9 @@ void RiffStep::setArmedStep(int step)
 {
     if (step < 0 || step >= cellCount)
         return;
+    // The strip commits the step armed before where it stands: a new one joins the loop.
+    if (m_armedStep >= 0 && m_armedStep != step)
+        commitStep();
     m_armedStep = step;
     m_highlight->setArmedCell(step);
     emit showStepSelection(1);

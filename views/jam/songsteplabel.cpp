@@ -1,5 +1,7 @@
 #include "views/jam/songsteplabel.h"
 
+#include "views/playback/labelfont.h"
+
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -8,9 +10,7 @@ SongStepLabel::SongStepLabel(int step, QWidget *parent) : QLabel(parent), m_step
 {
     setFixedSize(18, 20);
     setAlignment(Qt::AlignCenter);
-    QFont font("Fantasy", 10);
-    font.setWeight(75);
-    setFont(font);
+    setFont(LabelFont::bold(10));
     setText(step == 0 ? "<font color='#929292'>-</font>" : "<font color='#505050'>-</font>");
 }
 

@@ -2,6 +2,7 @@
 
 #include "metadata/metadata.h"
 #include "views/chords/beatpixels.h"
+#include "views/playback/labelfont.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -37,8 +38,7 @@ int pointerX(const QMouseEvent *event)
 PlotSelection::PlotSelection(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    QFont labelFont(QStringLiteral("Fantasy"), 7);
-    labelFont.setWeight(75);
+    const QFont labelFont = LabelFont::bold(7);
     setFont(labelFont);
     for (QLabel **label : {&m_countLabel, &m_startLabel, &m_endLabel}) {
         *label = new QLabel(this);

@@ -3,6 +3,7 @@
 #include "metadata/metadata.h"
 #include "views/chords/capowidget.h"
 #include "views/chords/chordindex.h"
+#include "views/chords/chordmodeslabel.h"
 #include "views/chords/chordmodeswidget.h"
 #include "views/chords/chordscontainer.h"
 #include "views/chords/chordsscrollbutton.h"
@@ -11,6 +12,7 @@
 #include "views/chords/chordtypebutton.h"
 #include "views/chords/chordwidget.h"
 #include "views/chords/keyshiftwidget.h"
+#include "views/chords/keyslabel.h"
 #include "views/chords/keyswidget.h"
 #include "views/chords/necktypewidget.h"
 #include "views/chords/tempowidget.h"
@@ -360,4 +362,33 @@ void TestChordsTab::neckAndSessionValues()
     fill(meta, {"A", "C"}, detected);
     tab.initDetectedChords();
     QCOMPARE(tab.container()->openOffset(), -40);
+}
+
+void TestChordsTab::panesPickTheDrawnRow()
+{
+    // Each row of the keys and modes panes picks itself from its top to its bottom pixel,
+    // where the pane's image draws it, and the finder shows that chord.
+    ChordsTab tab;
+    tab.show();
+    KeysLabel *keys = tab.keysPane();
+    ChordModesLabel *modes = tab.modesPane();
+    for (int row = 0; row < KeysWidget::rowCount; ++row) {
+        for (int y : {6 + 18 * row, 6 + 18 * row + 17}) {
+            tab.keysRoll()->setKey(row == 0 ? 1 : 0);
+            keys->showKeysLabel(0);
+            QTest::mousePress(keys, Qt::LeftButton, Qt::NoModifier, QPoint(30, y));
+            QTest::mouseRelease(keys, Qt::LeftButton, Qt::NoModifier, QPoint(30, y));
+            QCOMPARE(tab.keysRoll()->key(), row);
+            QVERIFY(!keys->isVisible());
+        }
+    }
+    for (int row = 0; row < ChordModesWidget::rowCount; ++row) {
+        for (int y : {4 + 18 * row, 4 + 18 * row + 17}) {
+            tab.modesRoll()->setMode(row == 0 ? 1 : 0);
+            modes->showModeLabel(0);
+            QTest::mousePress(modes, Qt::LeftButton, Qt::NoModifier, QPoint(40, y));
+            QCOMPARE(tab.modesRoll()->getMode(), row);
+            QCOMPARE(tab.finderChord()->currentIndex(), tab.keysRoll()->key() + 12 * row);
+        }
+    }
 }

@@ -15,4 +15,5 @@ private slots:
     void keyShiftReadout();
     void capoAndTempoReadouts();
     void neckAndSessionValues();
+    void panesPickTheDrawnRow();
 };

@@ -5,6 +5,7 @@
 #include "jamfixture.h"
 
 #include "audio/songslots.h"
+#include "views/jam/beatlabel.h"
 #include "views/jam/contextpitchwidget.h"
 #include "views/jam/highlightsteps.h"
 #include "views/jam/jamtab.h"
@@ -17,8 +18,12 @@
 #include "views/jam/songstepselector.h"
 #include "views/jam/stepcontextmenu.h"
 #include "views/playback/knob.h"
+#include "views/playback/plotselection.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -324,4 +329,36 @@ void TestJamTab::resetAndAClampedRestore()
     QCOMPARE(pitches.last().at(0).toFloat(), 1.0f);
     emit t.metaData.gotMeta();
     QVERIFY(t.tab.isEnabled());
+}
+
+void TestJamTab::labelsDrawLettersAndDigits()
+{
+    // The step numbers, the song letters and the selection's beat read-out resolve, on
+    // this machine's fonts, to a text face that draws letters and digits (no symbol font
+    // standing in for a generic family), at their own sizes, bold.
+    Tab t;
+    PlotSelection selection;
+    BeatLabel step(0);
+    const struct {
+        QFont font;
+        int pointSize;
+    } labels[] = {{t.tab.songStep()->stepLabel(0)->font(), 10},
+                  {step.numberLabel()->font(), 7},
+                  {selection.beatCountLabel()->font(), 7},
+                  {selection.startBeatLabel()->font(), 7}};
+    QString text;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        text += QChar(c);
+    text += "0123456789";
+    for (const auto &label : labels) {
+        const QString family = QFontInfo(label.font).family();
+        const QList<QFontDatabase::WritingSystem> systems = QFontDatabase().writingSystems(family);
+        QVERIFY2(systems.contains(QFontDatabase::Latin), qPrintable(family));
+        QVERIFY2(!systems.contains(QFontDatabase::Symbol), qPrintable(family));
+        const QRawFont raw = QRawFont::fromFont(label.font);
+        for (const QChar c : text)
+            QVERIFY2(raw.supportsCharacter(c), qPrintable(family + ": " + c));
+        QCOMPARE(label.font.pointSize(), label.pointSize);
+        QCOMPARE(label.font.weight(), 75);
+    }
 }

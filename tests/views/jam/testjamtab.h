@@ -11,4 +11,5 @@ private slots:
     void riffChooserAndStepMenus();
     void pitchTexts();
     void resetAndAClampedRestore();
+    void labelsDrawLettersAndDigits();
 };
