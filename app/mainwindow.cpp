@@ -56,10 +56,11 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(QIcon(":/images/icon_64.png"));
     init();
     createConnections();
-    installEventFilter(this);
-    // Sees every key before the shortcuts do (see eventFilter).
+    // Sees every event of the application, the window's own included, once: the keys
+    // before the shortcuts do, and the desktop's file-open requests (see eventFilter).
     qApp->installEventFilter(this);
     enableAllShortcuts();
+    holdRiffsAndSong();
     show();
     statusBar()->hide();
 }
@@ -429,6 +430,10 @@ void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (isVisible() && !mayDiscardRiffsAndSong()) {
+        event->ignore();
+        return;
+    }
     if (isVisible()) {
         writeSettings();
         m_audioPlayer->stop(false);
@@ -440,7 +445,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // The desktop asks to open a file (sent to the application, which we watch too).
+    // The desktop asks to open a file (sent to the application, or to the window).
     if (event->type() == QEvent::FileOpen) {
         const QString file = static_cast<QFileOpenEvent *>(event)->file();
         if (!file.isEmpty())

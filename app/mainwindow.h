@@ -154,6 +154,12 @@ public:
     // Writes the current state to a session file, replacing it only once the whole text
     // is written. False (and the reason told to the user) when it could not be written.
     bool writeSessionFile(const QString &path);
+    // True when the riffs or the song differ from what the last session saved or loaded
+    // held (or, with no session, from the empty riffs a track starts with).
+    bool riffsAndSongUnsaved() const;
+    // Before the window closes: when the riffs or the song are unsaved, asks whether to save
+    // the session, discard them or cancel. True when the caller may go on.
+    bool mayDiscardRiffsAndSong();
     // The name "Save Session As..." proposes: the sessions folder and the audio file's
     // name without its folder and its audio extensions.
     static QString proposedSessionPath(const QString &sessionsFolder, const QString &audioPath);
@@ -276,6 +282,11 @@ private:
     // Opens the first of the dropped files that opens; tells when none of them is there.
     void openFirstDropped(const QStringList &files);
     void freeSampleBuffers();
+    // Whether the decoder can start on a file (a readable regular file it knows), checked
+    // before anything of the loaded track is let go: DecodeOk or the refusal's result.
+    int checkDecodable(const QString &path);
+    // The text that tells the user why a file did not open (a DecodeResult).
+    static QString decodeFailureText(int result);
     // Actions that need a loaded track follow its presence.
     void setTrackActionsEnabled(bool loaded);
     // Session load: reads and checks the file, opens its audio, then restores the views.
@@ -284,6 +295,9 @@ private:
     void restoreRiffs(const SessionDocument &session);
     // The session file the user last loaded or saved successfully.
     QString m_confirmedSessionFile;
+    // The riffs and the song as that session holds them, or as the loaded track began.
+    SessionDocument m_heldRiffsAndSong;
+    void holdRiffsAndSong() { m_heldRiffsAndSong = currentSession(); }
 
     QString m_title;
 

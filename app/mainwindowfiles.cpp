@@ -187,13 +187,17 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     }
 
     m_fileRelocated = false;
+    // The last file is the track loaded: it changes only once a file has opened. A file
+    // picked in the dialog only moves the dialog's next start there.
     const QString folder = m_pathsManager->openDialogFolder();
     QString name = fn;
-    if (name.isEmpty())
+    if (name.isEmpty()) {
         name = askOpenFileName(tr("Open Audio File"), folder, audioFileFilter());
+        if (!name.isEmpty())
+            m_pathsManager->setPreviousFolder(QFileInfo(name).absolutePath());
+    }
     if (name.isEmpty())
         return 1;
-    m_pathsManager->setLastFile(name);
 
     if (!QFileInfo::exists(name)) {
         const QMessageBox::StandardButton answer =
@@ -205,8 +209,16 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         name = askOpenFileName(tr("Open Audio File"), folder, audioFileFilter());
         if (name.isEmpty())
             return 1;
-        m_pathsManager->setLastFile(name);
+        m_pathsManager->setPreviousFolder(QFileInfo(name).absolutePath());
         m_fileRelocated = true;
+    }
+
+    // What the decoder cannot even start on is refused while the loaded track, its riffs,
+    // its song and its session stay as they are.
+    const int openable = checkDecodable(name);
+    if (openable != DecodeOk) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), decodeFailureText(openable));
+        return -1;
     }
 
     // The player reads the arrays and the beats: stop it before either is replaced.
@@ -229,24 +241,13 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         // The bar and the text of the decode go away with the track.
         m_waveBg->progressBar()->updatePercentage(ProgressBar::upperLimit);
         m_waveBg->clearProgressLabel();
-        QString text;
-        if (result == DecodeTooSmall)
-            text = tr("File too small!<br />Please choose another file.");
-        else if (result == DecodeTooLarge)
-            text = tr("File too large!<br />Please choose another file.");
-        else if (result == DecodeUnsupportedRate)
-            text = tr("The sample rate of this file is not supported!<br />"
-                      "Please choose a file recorded at %1 kHz to %2 kHz.")
-                       .arg(audiolayer::minimumSampleRate / 1000)
-                       .arg(audiolayer::maximumSampleRate / 1000);
-        else
-            text = tr("Please select a different audio file.");
         // The views let go of the freed arrays and show no track.
         plotter->setWaveform(nullptr, nullptr, 0, false);
         m_transportWidget->setDuration(0);
-        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), text);
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), decodeFailureText(result));
         return -1;
     }
+    m_pathsManager->setLastFile(name);
 
     const QString label = trackLabel(m_tags, name);
     m_waveBg->setProgressLabelText(tr("Drawing Waveform | %1").arg(label));
@@ -262,7 +263,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     // CD tracks have no file name of their own to key a cache file on.
     const bool cdTrack = isCDTrack || isCdTrackPath(name);
     const QString cachePath = cdTrack ? QString() : analysisCachePath(dataFolderPath, name);
-    m_metaDataThread->setFileNames(cachePath, m_pathsManager->lastFile());
+    m_metaDataThread->setFileNames(cachePath, name);
     AnalysisCacheContents cached;
     if (!cachePath.isEmpty() && QFileInfo::exists(cachePath) && readAnalysisCache(cachePath, name, m_frameCount, cached)) {
         m_metaDataThread->metaData()->loadFromSession(cached.beats, cached.chords, cached.detected, cached.tempo,
@@ -276,7 +277,9 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
     }
 
     setTrackActionsEnabled(true);
-    addRecentFile(m_pathsManager->lastFile());
+    addRecentFile(name);
+    // A new track starts with empty riffs and song: nothing of them is unsaved yet.
+    holdRiffsAndSong();
     checkSongLoopLength();
     m_audioPlayer->setFilterKnob(19);
     return 0;
@@ -329,6 +332,39 @@ QString MainWindow::removableMediaFolder()
 }
 
 // ---- Decoding ----------------------------------------------------------------------------
+
+int MainWindow::checkDecodable(const QString &path)
+{
+    // Reading a FIFO blocks, and a folder or a device is no sound file.
+    if (!QFileInfo(path).isFile())
+        return DecodeFailed;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DecodeFailed;
+    file.close();
+    const audiolayer::Handle probe = audiolayer::openFile(path.toUtf8().toStdString());
+    if (!probe) {
+        const int error = audiolayer::lastError();
+        printLayerError("file not loaded");
+        return error == audiolayer::ErrorSampleRate ? DecodeUnsupportedRate : DecodeFailed;
+    }
+    audiolayer::freeStream(probe);
+    return DecodeOk;
+}
+
+QString MainWindow::decodeFailureText(int result)
+{
+    if (result == DecodeTooSmall)
+        return tr("File too small!<br />Please choose another file.");
+    if (result == DecodeTooLarge)
+        return tr("File too large!<br />Please choose another file.");
+    if (result == DecodeUnsupportedRate)
+        return tr("The sample rate of this file is not supported!<br />"
+                  "Please choose a file recorded at %1 kHz to %2 kHz.")
+            .arg(audiolayer::minimumSampleRate / 1000)
+            .arg(audiolayer::maximumSampleRate / 1000);
+    return tr("Please select a different audio file.");
+}
 
 int MainWindow::decodeAudioFile(const QString &path)
 {

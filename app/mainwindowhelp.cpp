@@ -27,6 +27,8 @@ void MainWindow::connectPreferences()
     connect(devices, &DevicesTab::getDeviceList, m_audioPlayer, &AudioPlayer::getDeviceList, Qt::DirectConnection);
     connect(devices, &DevicesTab::getCurrentDevice, m_audioPlayer, &AudioPlayer::getAudioDevice,
             Qt::DirectConnection);
+    // A relaunch first asks about unsaved riffs: the new run must not start if this one stays.
+    prefs->languageTab()->setCloseCheck([this]() { return mayDiscardRiffsAndSong(); });
     connect(prefs->languageTab(), SIGNAL(closeMainwindow()), this, SLOT(close()));
     connect(prefs->languageTab(), SIGNAL(writeSettings()), this, SLOT(writeSettings()));
     connect(m_updateCheck, SIGNAL(showUpdateMessageBox(int, bool)), this, SLOT(showUpdateMessageBox(int, bool)));

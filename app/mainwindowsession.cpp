@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStackedWidget>
 
@@ -118,6 +119,7 @@ SessionDocument MainWindow::currentSession() const
         riff.length = QString::number(loop->value());
         riff.lengthMax = QString::number(loop->maxValue());
         BeatSelection *beats = plotter->beatSelection(r);
+        riff.hasSteps = beats->lastStep() >= 0;
         for (int k = 0; k < SessionDocument::stepCount; ++k) {
             const BeatLabel *label = beats->beatLabel(k);
             const ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
@@ -147,7 +149,8 @@ SessionDocument MainWindow::currentSession() const
 
 bool MainWindow::writeSessionFile(const QString &path)
 {
-    const QByteArray text = currentSession().toXml();
+    const SessionDocument session = currentSession();
+    const QByteArray text = session.toXml();
     // The old file stays whole until the new text is completely on disk.
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
@@ -161,8 +164,37 @@ bool MainWindow::writeSessionFile(const QString &path)
         return false;
     }
     m_confirmedSessionFile = path;
+    m_heldRiffsAndSong = session;
     m_saveSessionAct->setEnabled(true);
     return true;
+}
+
+bool MainWindow::riffsAndSongUnsaved() const
+{
+    return m_loaded && !currentSession().sameRiffsAndSong(m_heldRiffsAndSong);
+}
+
+bool MainWindow::mayDiscardRiffsAndSong()
+{
+    if (!riffsAndSongUnsaved())
+        return true;
+    const QMessageBox::StandardButton answer =
+        showMessageBox(QMessageBox::Question, tr("Unsaved riffs"),
+                       tr("The riffs or the song are not saved in a session.<br />Do you want to save the session?"),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard) {
+        // Asked once: what follows (the close after a relaunch) does not ask again.
+        holdRiffsAndSong();
+        return true;
+    }
+    if (answer != QMessageBox::Save)
+        return false;
+    // The session this track was saved in or loaded from, else a new one.
+    if (m_saveSessionAct->isEnabled())
+        saveSessionFile();
+    else
+        saveSessionFileAs();
+    return !riffsAndSongUnsaved();
 }
 
 void MainWindow::saveSessionFile()
@@ -249,7 +281,9 @@ void MainWindow::loadSession(bool loadRecentSession)
 
 bool MainWindow::loadSessionFile(const QString &path)
 {
-    if (path.isEmpty())
+    // Only a regular file: a FIFO would hold the window until someone writes to it, and a
+    // device may never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > SessionDocument::maximumFileBytes)
@@ -269,13 +303,8 @@ bool MainWindow::loadSessionFile(const QString &path)
         return false;
     const bool sameTrack = m_loaded && (!namesTrack || audio == m_pathsManager->lastFile());
     if (!sameTrack) {
-        const QString lastFile = m_pathsManager->lastFile();
-        if (open(audio, false) != 0) {
-            // A refused open leaves the loaded track: it stays the one a save names.
-            if (m_loaded)
-                m_pathsManager->setLastFile(lastFile);
+        if (open(audio, false) != 0)
             return false;
-        }
         // The session, not its audio file, goes on top of the recent files.
         setRecentFiles(recentFiles().mid(1));
     }
@@ -288,6 +317,7 @@ bool MainWindow::loadSessionFile(const QString &path)
     applySession(session);
     m_saveSessionAct->setEnabled(true);
     addRecentFile(path);
+    holdRiffsAndSong();
     m_audioPlayer->setPlayPosition(sessionInt(session.value("playbackPos"), 0, 0, std::max(0, m_frameCount)));
     checkEnableAudioExport();
     checkSongLoopLength();
@@ -299,10 +329,11 @@ bool MainWindow::loadSessionFile(const QString &path)
 
 // An empty riff shows its first-step marker (state 2 on beat 0), and sessions that save the
 // labels as they are hold it with a riff length of nothing. A one-step riff on the very first
-// beat reads the same; the empty riff, by far the common case, wins.
+// beat reads the same: our own files mark the riffs that hold steps, and in a file without
+// the mark the empty riff, by far the common case, wins.
 static bool isEmptyRiffMarker(const SessionDocument::Riff &riff)
 {
-    if (sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1) != 0)
+    if (riff.hasSteps || sessionInt(riff.lengthMax, 0, 0, SessionDocument::stepCount - 1) != 0)
         return false;
     const SessionDocument::Step &first = riff.steps[0];
     if (sessionInt(first.state, 0, 0, 3) != 2 || sessionInt(first.beat, -1, -1, INT_MAX) != 0)

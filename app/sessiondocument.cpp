@@ -1,9 +1,13 @@
 #include "app/sessiondocument.h"
 
 #include <QDomDocument>
-#include <functional>
 #include <QDomElement>
 #include <QSet>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -65,6 +69,27 @@ const QStringList &SessionDocument::valueKeys()
     return keys;
 }
 
+bool SessionDocument::sameRiffsAndSong(const SessionDocument &other) const
+{
+    for (int r = 0; r < riffCount; ++r) {
+        const Riff &a = riffs[r];
+        const Riff &b = other.riffs[r];
+        if (a.length != b.length || a.lengthMax != b.lengthMax || a.hasSteps != b.hasSteps)
+            return false;
+        for (int k = 0; k < stepCount; ++k) {
+            Step x = a.steps[k];
+            Step y = b.steps[k];
+            for (int i = 0; i < 6; ++i) {
+                if (*stepField(x, i) != *stepField(y, i))
+                    return false;
+            }
+        }
+    }
+    if (songLength != other.songLength || songLengthMax != other.songLengthMax)
+        return false;
+    return std::equal(std::begin(songSlots), std::end(songSlots), std::begin(other.songSlots));
+}
+
 QByteArray SessionDocument::toXml() const
 {
     QDomDocument doc("PQXML");
@@ -97,6 +122,8 @@ QByteArray SessionDocument::toXml() const
     for (int r = 0; r < riffCount; ++r) {
         QDomElement riff = doc.createElement("riff");
         riff.setAttribute("id", qlonglong(r));
+        if (riffs[r].hasSteps)
+            riff.setAttribute("hasSteps", qlonglong(1));
         riff.appendChild(textElement(doc, "riffLength", riffs[r].length));
         riff.appendChild(textElement(doc, "riffLengthMax", riffs[r].lengthMax));
         for (int k = 0; k < stepCount; ++k) {
@@ -147,11 +174,41 @@ void readRiff(const QDomElement &riffElement, SessionDocument::Riff &riff)
     }
 }
 
+// Reads the text once without building anything: a session is plain elements and text.
+// A document type with declarations, an entity other than the five of XML itself, or
+// nesting deeper than maximumDepth makes the text no session; the tree builder would
+// expand such entities without limit and recurse once per level.
+bool isPlainSessionText(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (reader.text().contains('[') || !reader.dtdPublicId().isEmpty() || !reader.dtdSystemId().isEmpty())
+                return false;
+            break;
+        case QXmlStreamReader::EntityReference:
+            return false;
+        case QXmlStreamReader::StartElement:
+            if (++depth > SessionDocument::maximumDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}
+
 } // namespace
 
 bool SessionDocument::parse(const QByteArray &xml)
 {
-    if (xml.size() > maximumFileBytes)
+    if (xml.size() > maximumFileBytes || !isPlainSessionText(xml))
         return false;
     QDomDocument doc;
     if (!doc.setContent(xml))
@@ -175,8 +232,10 @@ bool SessionDocument::parse(const QByteArray &xml)
                 int id = idText.trimmed().toInt(&ok);
                 if (!ok)
                     id = 0;
-                if (id >= 0 && id < riffCount)
+                if (id >= 0 && id < riffCount) {
                     readRiff(c, riffs[id]);
+                    riffs[id].hasSteps = c.attribute("hasSteps").trimmed() == QLatin1String("1");
+                }
             } else if (key == "riffsTab/song") {
                 int slot = 0;
                 for (QDomElement s = c.firstChildElement(); !s.isNull(); s = s.nextSiblingElement()) {

@@ -21,6 +21,10 @@ public:
     static constexpr int songSlotCount = 16;
     // A real session is some 40 kB; larger files are not sessions and are not parsed.
     static constexpr qint64 maximumFileBytes = 4 * 1024 * 1024;
+    // A session nests five levels deep (pqxml, riffsTab, riff, step, beat). Unknown
+    // elements may nest deeper, up to this: far beyond any session, and well inside what
+    // the tree builder, which recurses once per level, survives.
+    static constexpr int maximumDepth = 4096;
 
     struct Step {
         QString beat;
@@ -34,6 +38,10 @@ public:
         QString length;
         QString lengthMax;
         Step steps[stepCount];
+        // Written as the attribute hasSteps="1" on a riff that holds at least one step.
+        // Older files lack it; their empty riffs may carry a first-step marker that reads
+        // like a one-step riff on the first beat, and only this tells the two apart.
+        bool hasSteps = false;
     };
 
     // The plain values, keyed by their place in the file: "looped", "toolsTab/tempo/bpm",
@@ -51,11 +59,16 @@ public:
     QString songLengthMax;
     QString songSlots[songSlotCount];
 
+    // True when both hold the same six riffs (steps, pitches, lengths) and the same song.
+    bool sameRiffsAndSong(const SessionDocument &other) const;
+
     // The file's text, exactly as it is written to disk.
     QByteArray toXml() const;
-    // Reads a session's text. False (and nothing read) when it is not well-formed XML or
-    // its root is not "pqxml". Unknown elements are skipped; riffs whose id lies outside
-    // 0..5 and steps or song slots beyond the sixteenth are dropped.
+    // Reads a session's text. False (and nothing read) when it is not well-formed XML, its
+    // root is not "pqxml", or it holds what no session needs: a document type with
+    // declarations, entities, or nesting deeper than maximumDepth. Unknown elements are
+    // skipped; riffs whose id lies outside 0..5 and steps or song slots beyond the
+    // sixteenth are dropped.
     bool parse(const QByteArray &xml);
 
 private:

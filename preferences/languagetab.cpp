@@ -82,6 +82,8 @@ void LanguageTab::setLanguage()
     m_changed = false;
     if (box.clickedButton() != relaunch)
         return;
+    if (m_closeCheck && !m_closeCheck())
+        return;
 
     QSettings settings("Quillfen", "Plectronome");
     settings.beginGroup("Language");

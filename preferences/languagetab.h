@@ -25,6 +25,10 @@ public:
     // arguments. Tests put their own in, so that no process starts.
     using Launcher = std::function<bool(const QString &program)>;
     void setLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
+    // Asked after "Relaunch Now", before anything is stored or started: false keeps this
+    // run as it is, as Cancel does. Without one the relaunch goes on.
+    using CloseCheck = std::function<bool()>;
+    void setCloseCheck(CloseCheck check) { m_closeCheck = std::move(check); }
 
     bool isChanged() const { return m_changed; }
     QString checkedCode() const;
@@ -47,4 +51,5 @@ private:
     QPushButton *m_apply;
     QString m_language;
     Launcher m_launcher;
+    CloseCheck m_closeCheck;
 };

@@ -2,7 +2,8 @@
 // the same home: "save FOLDER" opens a generated track, sets tempo, pitch and a loop,
 // builds riffs A and C and a song, saves the session and grabs the window's tabs;
 // "load FOLDER" starts afresh, loads that session as "Load Session..." does and grabs
-// the tabs again. The pictures land in FOLDER (save-*.png, load-*.png).
+// the tabs again. The pictures land in FOLDER (save-*.png, load-*.png; save-quit-question.png
+// is the question a quit asks about a song step made after the save).
 #include "app/datafolder.h"
 #include "bench/app/beattrack.h"
 #include "app/mainwindow.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -111,6 +113,18 @@ int main(int argc, char **argv)
         window.saveSessionFileAs();
         std::fprintf(stderr, "saved: %s\n", qPrintable(window.pathsManager()->sessionFile()));
         grabTabs(window, folder, "save");
+        // A song step no session holds yet: the quit question, as the user sees it.
+        jam->songStep()->setRiffFromMenu(2, 3);
+        window.setMessageBoxHook(nullptr);
+        QTimer::singleShot(500, [&folder]() {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                box->grab().save(QDir(folder).filePath("save-quit-question.png"));
+                box->close();
+            }
+        });
+        std::fprintf(stderr, "closed after the question: %d\n", int(window.close()));
+        window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) { return QMessageBox::Discard; });
     } else {
         window.setFileDialogHook([&](const QString &, const QString &, const QString &) { return session; });
         window.grab().save(QDir(folder).filePath("load-before.png"));

@@ -85,7 +85,8 @@ int main(int argc, char **argv)
     const QString folder = lookFolder(argc, argv);
     MainWindow window;
     answerEveryMessage(window);
-    if (!openAndAnalyse(window, writeTrack(folder)))
+    const QString track = writeTrack(folder);
+    if (!openAndAnalyse(window, track))
         return 1;
 
     JamTab *jam = window.tabWidget()->jamTab();

@@ -327,7 +327,9 @@ private slots:
         QVERIFY(!window.fileRelocated());
     }
 
-    void corruptFileDropsThePreviousTrack()
+    // A file that fails once decoding has begun (here too short) drops the previous track;
+    // one the decoder cannot even start on (corrupt, empty) is refused and keeps it.
+    void failedDecodeDropsThePreviousTrack()
     {
         const QString corrupt = path("corrupt.mp3");
         {
@@ -358,6 +360,14 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].title, QString("Cannot load file"));
         QCOMPARE(m_messages[0].text, QString("Please select a different audio file."));
+        QVERIFY(window.isTrackLoaded());
+        QCOMPARE(window.frameCount(), MainWindow::minimumFrames);
+        QVERIFY(saveAudio->isEnabled());
+
+        m_messages.clear();
+        QCOMPARE(openAndSettle(window, m_short), -1);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QString("File too small!<br />Please choose another file."));
         QVERIFY(!window.isTrackLoaded());
         QVERIFY(window.leftSamples() == nullptr && window.rightSamples() == nullptr);
         QCOMPARE(window.frameCount(), 0);
@@ -368,12 +378,14 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Plectronome"));
         QCOMPARE(window.recentFiles(), QStringList() << m_minimum);
 
-        // An empty file is refused the same way.
+        // An empty file is refused like the corrupt one.
         const QString empty = path("empty.wav");
         QFile(empty).open(QIODevice::WriteOnly);
         m_messages.clear();
+        QCOMPARE(openAndSettle(window, m_minimum), 0);
         QCOMPARE(openAndSettle(window, empty), -1);
         QCOMPARE(m_messages.value(0).text, QString("Please select a different audio file."));
+        QVERIFY(window.isTrackLoaded());
     }
 
     // What is no sound file of a rate we play is refused at once with a message that

@@ -17,16 +17,21 @@
 #include "views/jam/stepcontextmenu.h"
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
+#include "preferences/languagetab.h"
+#include "preferences/preferencesmenu.h"
 #include "../pcmwav.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -70,11 +75,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // A window that answers every dialog itself: open and save dialogs with the paths
-// given, message boxes with Cancel, each one recorded.
+// given, message boxes with `answer` (Cancel unless told), each one recorded.
 struct Window {
     MainWindow w;
     QString openAnswer;
     QString saveAnswer;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
     QStringList messages;
     Window()
     {
@@ -85,7 +91,7 @@ struct Window {
         w.setMessageBoxHook([this](QMessageBox::Icon, const QString &title, const QString &text,
                                    QMessageBox::StandardButtons, QMessageBox::StandardButton) {
             messages << title + ": " + text;
-            return QMessageBox::Cancel;
+            return answer;
         });
     }
     ~Window() { w.close(); }
@@ -110,6 +116,24 @@ void buildRiff(JamTab *jam, int steps)
         QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
         QTest::mouseClick(jam->riffStep(jam->currentRiff()), Qt::LeftButton, Qt::NoModifier, cell);
     }
+}
+
+// Picks another language on the language page and presses "Relaunch Now" in its question.
+void relaunchInAnotherLanguage(MainWindow &w)
+{
+    LanguageTab *page = w.preferencesMenu()->languageTab();
+    for (QRadioButton *button : page->languageButtons()) {
+        if (!page->isChanged() && button->objectName() != page->checkedCode())
+            button->click();
+    }
+    QTimer::singleShot(0, []() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
+            if (button->text() == "Relaunch Now")
+                button->click();
+        }
+    });
+    page->setLanguage();
 }
 
 void chooseRiff(JamTab *jam, int riff)
@@ -431,6 +455,16 @@ private slots:
         QTest::newRow("deep nesting") << head + QByteArray(3000, '<').replace("<", "<a>") +
                                                QByteArray(3000, '<').replace("<", "</a>") + tail
                                       << true;
+        // What no session holds is refused at once, in little memory: thirty thousand
+        // levels, one large entity used two thousand times, a FIFO that nobody writes.
+        QTest::newRow("30000 levels") << head + QByteArray(30000, '<').replace("<", "<a>") +
+                                               QByteArray(30000, '<').replace("<", "</a>") + tail
+                                      << false;
+        QTest::newRow("large entity used 2000 times")
+            << "<!DOCTYPE PQXML [<!ENTITY big \"" + QByteArray(100 * 1024, 'x') + "\">]>\n<pqxml><fileName>" +
+                   QByteArray("&big;").repeated(2000) + "</fileName></pqxml>\n"
+            << false;
+        QTest::newRow("FIFO") << QByteArray("@FIFO@") << false;
         // Every number of a full session replaced by texts that read as floats but not
         // as sane values.
         for (const char *number : {"nan", "inf", "-inf", "1e300", "-1e300", "2147483648", "-2147483649", "0x10"})
@@ -451,7 +485,11 @@ private slots:
             text = full.toUtf8();
         }
         const QString hostile = m_dir.path() + "/hostile.pq";
-        QVERIFY(writeFile(hostile, text));
+        QFile::remove(hostile);
+        if (text == "@FIFO@")
+            QCOMPARE(mkfifo(QFile::encodeName(hostile).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(hostile, text));
         win.w.pathsManager()->setSessionFile(hostile);
         win.w.loadSession(true);
         QCOMPARE(win.w.pathsManager()->sessionFile(), accepted ? hostile : m_dir.path() + "/good.pq");
@@ -472,6 +510,8 @@ private slots:
         QVERIFY(std::isfinite(zoom) && zoom > 0.0f && zoom <= 1.0f);
         QVERIFY(win.w.audioPlayer()->playPosition() >= 0 && win.w.audioPlayer()->playPosition() <= trackFrames);
         QVERIFY(win.w.tabWidget()->stack()->currentIndex() >= 0);
+        QVERIFY(win.w.isTrackLoaded());
+        QCOMPARE(win.w.pathsManager()->lastFile(), m_track);
         if (QByteArray(QTest::currentDataTag()) == "20 steps") {
             QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 15);
             QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(15), 15);
@@ -486,6 +526,88 @@ private slots:
         win.w.saveSessionFile();
         SessionDocument again;
         QVERIFY(again.parse(readAll(win.w.pathsManager()->sessionFile())));
+    }
+
+    // What the user made is never lost on the way: a one-step riff on the first beat comes
+    // back from its file (while an old file's marker of an empty riff still reads empty).
+    void oneStepRiffOnTheFirstBeatComesBack()
+    {
+        const QString session = m_dir.path() + "/first-beat.pq";
+        {
+            Window win;
+            QCOMPARE(win.w.open(m_track), 0);
+            buildRiff(win.jam(), 1);
+            win.saveAnswer = session;
+            win.w.saveSessionFileAs();
+        }
+        Window win;
+        win.openAnswer = session;
+        win.w.loadSession();
+        QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 0);
+        QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
+    }
+
+    // A file the decoder cannot even start on (missing, no regular file, no sound) is
+    // refused, and the loaded track, its riffs, its song and its session stay as they were.
+    void refusedFilesKeepTheLoadedTrack()
+    {
+        Window win;
+        QCOMPARE(win.w.open(m_track), 0);
+        buildRiff(win.jam(), 2);
+        win.jam()->songStep()->setRiffFromMenu(0, 0);
+        win.saveAnswer = m_dir.path() + "/kept-track.pq";
+        win.w.saveSessionFileAs();
+        const QByteArray before = win.w.currentSession().toXml();
+        const QString fifo = m_dir.path() + "/pipe.wav";
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QDir().mkpath(m_dir.path() + "/folder.wav"));
+        QVERIFY(writeFile(m_dir.path() + "/junk.mp3", QByteArray(40000, '\x5a')));
+        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3"}) {
+            QVERIFY(win.w.open(m_dir.path() + name) != 0);
+            QVERIFY(win.w.isTrackLoaded() && !win.plotter()->isHidden());
+            QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
+            QCOMPARE(win.w.currentSession().toXml(), before);
+        }
+        QCOMPARE(win.messages.size(), 4);
+    }
+
+    // Quitting, or relaunching for another language, asks before riffs or a song that no
+    // session holds are lost (Cancel stays, Save saves, Discard goes); nothing else asks.
+    void quitAsksBeforeUnsavedRiffsAreLost()
+    {
+        const QString session = m_dir.path() + "/on-quit.pq";
+        {
+            Window win;
+            QStringList launched;
+            win.w.preferencesMenu()->languageTab()->setLauncher([&launched](const QString &program) {
+                launched << program;
+                return true;
+            });
+            QCOMPARE(win.w.open(m_track), 0);
+            QVERIFY(!win.w.riffsAndSongUnsaved());
+            buildRiff(win.jam(), 2);
+            relaunchInAnotherLanguage(win.w);
+            QCOMPARE(win.messages.size(), 1);
+            QVERIFY(win.messages[0].startsWith("Unsaved riffs: "));
+            QVERIFY(launched.isEmpty() && win.w.isVisible());
+            // No session yet: Save asks for a name, then the relaunch goes on.
+            win.answer = QMessageBox::Save;
+            win.saveAnswer = session;
+            relaunchInAnotherLanguage(win.w);
+            QCOMPARE(launched.size(), 1);
+            QVERIFY(!win.w.isVisible());
+            QCOMPARE(win.messages.size(), 2);
+        }
+        Window win;
+        win.openAnswer = session;
+        win.w.loadSession();
+        QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 1);
+        QVERIFY(!win.w.riffsAndSongUnsaved());
+        win.jam()->songStep()->setRiffFromMenu(0, 3);
+        QVERIFY(!win.w.close());
+        win.answer = QMessageBox::Discard;
+        QVERIFY(win.w.close());
+        QCOMPARE(win.messages.size(), 2);
     }
 };
 

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileOpenEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QStackedWidget>
 #include <QSettings>
@@ -240,6 +241,48 @@ private slots:
         settle(window);
         QCOMPARE(window.pathsManager()->lastFile(), track);
         QVERIFY(window.isTrackLoaded());
+    }
+
+    // A way in that names a missing file changes nothing: the track loaded stays the one a
+    // session save names, so "Save Session" after the refusal writes what it wrote before.
+    void aMissingFileLeavesTheLastFileAndTheSession()
+    {
+        const QString track = path("kept.wav");
+        QVERIFY(writeTrack(track));
+        MainWindow window;
+        attach(window);
+        window.setSaveDialogHook([this](const QString &, const QString &, const QStringList &filters) {
+            return MainWindow::SaveFileChoice{path("kept.pq"), filters.value(0)};
+        });
+        QVERIFY(window.openPath(track, true));
+        settle(window);
+        window.saveSessionFileAs();
+        const QByteArray saved = readAll(path("kept.pq"));
+        const QString gone = path("gone/missing.wav");
+        window.setCommandLine({"plectronome", gone});
+        QMetaObject::invokeMethod(&window, "delayedLoad");
+        window.setRecentFiles({gone});
+        window.loadRecent(window.recentFilesMenu()->actions().value(0));
+        QFileOpenEvent event(gone);
+        QCoreApplication::sendEvent(qApp, &event);
+        settle(window);
+        QCOMPARE(m_messages.size(), 3); // "File not found!" each time
+        QCOMPARE(window.pathsManager()->lastFile(), track);
+        window.saveSessionFile();
+        QCOMPARE(readAll(path("kept.pq")), saved);
+    }
+
+    // The window watches the whole application once: a file-open event sent to the window
+    // itself opens its file once.
+    void aFileOpenEventToTheWindowOpensOnce()
+    {
+        MainWindow window;
+        attach(window);
+        QFileOpenEvent event(path("nowhere/missing.wav"));
+        QCoreApplication::sendEvent(&window, &event);
+        settle(window);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].startsWith("File not found!"));
     }
 
     void oldCachesAreEncipheredOnce()
