@@ -9,6 +9,7 @@
 #include "audio/exportwriter.h"
 #include "views/playback/wavebg.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -173,27 +174,22 @@ void MainWindow::exportAudioMP3(bool selection)
         reportExportError(writer);
         return;
     }
-    m_audioPlayer->startExportRender(start);
+    // An encoder that is slow to take the audio leaves the window painted, not frozen.
+    writer.setWaitHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    m_audioPlayer->startExportRender(start, end);
     bool wroteAudio = false;
     {
         ExportProgress progress(m_waveBg, tr("Saving Audio | %1").arg(base));
-        for (;;) {
-            const bool done = m_audioPlayer->renderExportBlock() != 0;
-            if (done)
-                break; // the last call gives silence past the end
+        while (m_audioPlayer->renderExportBlock() == 0) {
             const QVector<float> &left = m_audioPlayer->exportBlockLeft();
             const QVector<float> &right = m_audioPlayer->exportBlockRight();
             if (!writer.write(left.constData(), right.constData(), std::min(left.size(), right.size())))
                 break;
             wroteAudio = true;
-            const int position = m_audioPlayer->playPosition();
-            // A selection ends with the block that passes its end.
-            if (selection && position > end)
-                break;
-            progress.update(position - start, end - start);
+            progress.update(m_audioPlayer->playPosition() - start, end - start);
         }
         m_audioPlayer->endExportRender();
-        // A range that lies wholly in the track's last moments renders nothing: no file for it.
+        // An empty range renders nothing: no file for it.
         if (wroteAudio)
             writer.finish();
         else

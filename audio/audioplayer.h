@@ -96,12 +96,15 @@ public:
     const QVector<float> &riffRenderRight() const { return m_riffR; }
     const QVector<float> &songRenderLeft() const { return m_songL; }
     const QVector<float> &songRenderRight() const { return m_songR; }
-    // The processed track from the play position, one block per call, with the metronome
-    // mixed in (without the output volume): fills exportBlockLeft()/Right() with 1024
-    // frames, advances the play position and returns 0; at the end of the track (or
-    // without one) fills them with silence, puts the position back to the start and
-    // returns 1. The caller starts with startExportRender and ends with endExportRender.
-    void startExportRender(int start);
+    // The processed track from frame start to frame end (the track's end for -1), one
+    // block per call, with the metronome mixed in (without the output volume): fills
+    // exportBlockLeft()/Right() with the next 1024 frames, fewer for the range's last ones,
+    // and returns 0; once the range is complete (or without a track) empties them, puts
+    // the position back to the start and returns 1. The range lasts (end - start) / tempo
+    // frames, from its first frame at full level. The caller starts with startExportRender
+    // (without it a render runs from the play position to the track's end) and ends with
+    // endExportRender.
+    void startExportRender(int start, int end = -1);
     int renderExportBlock();
     void endExportRender();
     const QVector<float> &exportBlockLeft() const { return m_exportL; }
@@ -252,7 +255,15 @@ private:
     bool readyToStartSteps(bool song);
     void startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats);
     qint64 renderFrameCap(const RiffSource *source, const QVector<float> &beats) const;
+    // Output frames that input frames from..to (excluded) last at the present tempo.
+    int outputFrames(qint64 from, qint64 to) const;
     void renderBlockInto(QVector<float> &left, QVector<float> &right);
+    // Starts a riff or song render on its first step.
+    void startStepRender(int start, float pitch);
+    // After the last block of a riff or song render, which sounded from frame `from` on:
+    // drops what the render sounded from frame `end` on (where the last step's window
+    // ends, and the next beat's begins).
+    void trimRenderTail(QVector<float> &left, QVector<float> &right, int from, int end);
     void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
@@ -306,6 +317,8 @@ private:
     std::atomic<bool> m_userPitchOff{true};
     std::atomic<bool> m_stepPitchApplied{false};
     QVector<float> m_exportL, m_exportR, m_riffL, m_riffR, m_songL, m_songR;
+    bool m_exportStarted = false;
+    qint64 m_exportFramesLeft = 0; // output frames the export render still owes
 
     QTimer *m_displayTimer = nullptr;
     float m_displayPosition = 0;

@@ -338,6 +338,12 @@ qint64 AudioPlayer::renderFrameCap(const RiffSource *source, const QVector<float
     return frames * 5 + 8 * blockFrames;
 }
 
+int AudioPlayer::outputFrames(qint64 from, qint64 to) const
+{
+    const qint64 advance = std::max(1, m_engine.blockAdvance());
+    return int(std::max<qint64>(0, ((to - from) * blockFrames + advance - 1) / advance));
+}
+
 void AudioPlayer::renderBlockInto(QVector<float> &left, QVector<float> &right)
 {
     m_engine.processBlock(m_blockL, m_blockR, nullptr);
@@ -346,6 +352,16 @@ void AudioPlayer::renderBlockInto(QVector<float> &left, QVector<float> &right)
     right.resize(at + blockFrames);
     std::copy(m_blockL, m_blockL + blockFrames, left.begin() + at);
     std::copy(m_blockR, m_blockR + blockFrames, right.begin() + at);
+}
+
+void AudioPlayer::trimRenderTail(QVector<float> &left, QVector<float> &right, int from, int end)
+{
+    // Steps end by where blocks read, which may lie behind what they sound: the sound may
+    // have passed the end a block before the last one.
+    const int excess = std::min(2 * blockFrames, outputFrames(end, qint64(from) + m_engine.blockAdvance()));
+    const int size = std::max(0, int(left.size()) - excess);
+    left.resize(size);
+    right.resize(size);
 }
 
 void AudioPlayer::finishRender()
@@ -370,15 +386,17 @@ int AudioPlayer::renderRiff()
         return 0;
     const qint64 cap = std::min(renderFrameCap(source, beats), qint64(m_sampleRate) * maximumRenderSeconds);
     m_riffStep = first;
-    m_engine.clearProcessingBuffers();
-    setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
-    applyStepPitch(source->stepPitch(first), false);
+    startStepRender(stepWindow(beats, source->stepBeat(first)).start, source->stepPitch(first));
     // One pass of the riff: until its steps wrap round to the first.
     while (m_riffL.size() < cap) {
+        const int from = playPosition() + m_engine.soundLead();
+        const int last = stepWindow(beats, source->stepBeat(m_riffStep.load())).end;
         renderBlockInto(m_riffL, m_riffR);
         const StepResult step = nextRiffStep(false);
-        if (step.ended || step.wrapped)
+        if (step.ended || step.wrapped) {
+            trimRenderTail(m_riffL, m_riffR, from, last);
             break;
+        }
     }
     finishRender();
     return m_riffL.size();
@@ -410,14 +428,20 @@ int AudioPlayer::renderSong()
     m_songStep = slot;
     m_riffStep = first;
     m_currentRiff = riff;
-    m_engine.clearProcessingBuffers();
-    setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
-    applyStepPitch(source->stepPitch(first), false);
+    startStepRender(stepWindow(beats, source->stepBeat(first)).start, source->stepPitch(first));
     // One pass of the song: until its slots wrap round.
+    int from = 0;
+    int last = -1;
     while (m_songL.size() < cap) {
         const StepResult step = nextSongStep(false);
-        if (step.ended || step.wrapped)
+        if (step.ended || step.wrapped) {
+            if (last >= 0)
+                trimRenderTail(m_songL, m_songR, from, last);
             break;
+        }
+        from = playPosition() + m_engine.soundLead();
+        const RiffSource *playing = riffSource(m_currentRiff.load());
+        last = playing ? stepWindow(beats, playing->stepBeat(m_riffStep.load())).end : -1;
         renderBlockInto(m_songL, m_songR);
     }
     m_currentRiff = shownRiff;
@@ -425,46 +449,62 @@ int AudioPlayer::renderSong()
     return m_songL.size();
 }
 
+void AudioPlayer::startStepRender(int start, float pitch)
+{
+    setPlayPosition(start);
+    applyStepPitch(pitch, false);
+    // A riff or song starts whole, sounding from its first step's first frame; at most one
+    // block early, so that the first block still reads inside that step.
+    m_engine.primeRender(start, std::min(m_engine.soundLead(), m_engine.blockAdvance()));
+}
+
 // A processed render starts and ends with clean processing buffers: nothing of an earlier
-// render or of playback sounds at its start, and nothing of it at the next one's.
-void AudioPlayer::startExportRender(int start)
+// render or of playback sounds at its start, and nothing of it at the next one's. Its
+// first block sounds the range's first frame at full level, and its last the range's last.
+void AudioPlayer::startExportRender(int start, int end)
 {
     stop(false);
     QMutexLocker lock(&m_passMutex);
-    m_engine.clearProcessingBuffers();
-    setPlayPosition(start);
+    start = std::max(0, std::min(start, m_length));
+    end = end < 0 ? m_length : std::max(start, std::min(end, m_length));
+    m_engine.primeRender(start, m_engine.soundLead());
+    m_exportFramesLeft = outputFrames(start, end);
+    m_exportStarted = true;
 }
 
 void AudioPlayer::endExportRender()
 {
     QMutexLocker lock(&m_passMutex);
     m_engine.clearProcessingBuffers();
+    m_exportStarted = false;
 }
 
 int AudioPlayer::renderExportBlock()
 {
     QMutexLocker lock(&m_passMutex);
-    m_exportL.resize(blockFrames);
-    m_exportR.resize(blockFrames);
+    if (!m_exportStarted)
+        startExportRender(playPosition());
+    const int frames = int(std::min<qint64>(blockFrames, m_exportFramesLeft));
+    if (!hasTrack() || frames <= 0) {
+        m_exportL.clear();
+        m_exportR.clear();
+        m_exportStarted = false;
+        setPlayPosition(0);
+        return 1;
+    }
+    m_exportL.resize(frames);
+    m_exportR.resize(frames);
     bool click = false;
     followBeats(click, false);
-    // A block reads a whole analysis frame ahead, stretched by the pitch factor: the
-    // render ends before that would reach past the track.
-    const float interp = std::max(1.0f, m_engine.interpFactor());
-    const int needed = int(std::ceil(RealTimeEngine::frameSize * interp)) + blockFrames;
-    if (hasTrack() && m_length - playPosition() > needed) {
-        m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        const float metroGain = m_metroGain.load();
-        const bool withClick = click && m_metronomeLoaded;
-        for (int i = 0; i < blockFrames; ++i) {
-            const float c = withClick && i < m_clickLength ? metroGain * m_click[i] : 0.0f;
-            m_exportL[i] = m_blockL[i] + c;
-            m_exportR[i] = m_blockR[i] + c;
-        }
-        return 0;
+    // Frames past the track's end read as silence.
+    m_engine.processBlock(m_blockL, m_blockR, nullptr);
+    const float metroGain = m_metroGain.load();
+    const bool withClick = click && m_metronomeLoaded;
+    for (int i = 0; i < frames; ++i) {
+        const float c = withClick && i < m_clickLength ? metroGain * m_click[i] : 0.0f;
+        m_exportL[i] = m_blockL[i] + c;
+        m_exportR[i] = m_blockR[i] + c;
     }
-    std::fill(m_exportL.begin(), m_exportL.end(), 0.0f);
-    std::fill(m_exportR.begin(), m_exportR.end(), 0.0f);
-    setPlayPosition(0);
-    return 1;
+    m_exportFramesLeft -= frames;
+    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "audio/layer/wavencoder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -18,9 +19,11 @@
 #include <unistd.h>
 
 namespace {
-// How long lame may take to finish the last frames and close its file.
-constexpr int kEncoderFinishMs = 120000;
 constexpr int kEncoderStartMs = 10000;
+// While lame is waited for, the wait handler runs this often.
+constexpr int kWaitSliceMs = 20;
+// The lowest bit rate an MP3 may have: lame's file holds at least half of that much.
+constexpr int kLeastMp3BytesPerSecond = 32000 / 8;
 // The pipe to lame: about six seconds of CD audio.
 constexpr int kPipeBytes = 1 << 20;
 
@@ -178,7 +181,18 @@ QString ExportWriter::encoderMessage()
     const QByteArray said = m_process->readAllStandardError();
     if (!said.trimmed().isEmpty())
         return QString::fromLocal8Bit(said.right(400));
-    return m_process->errorString();
+    if (m_process->state() == QProcess::NotRunning) {
+        if (m_process->exitStatus() == QProcess::CrashExit)
+            return tr("lame crashed.");
+        if (m_process->exitCode() != 0)
+            return tr("lame ended with exit code %1.").arg(m_process->exitCode());
+    }
+    return QString();
+}
+
+QString ExportWriter::stallMessage() const
+{
+    return tr("lame took no audio for %1 seconds.").arg((m_stallLimitMs + 999) / 1000);
 }
 
 bool ExportWriter::write(const float *left, const float *right, int frames)
@@ -187,6 +201,7 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
         return false;
     if (frames <= 0)
         return true;
+    m_frames += frames;
     m_interleaved.resize(size_t(frames) * 2);
     for (int i = 0; i < frames; ++i) {
         m_interleaved[2 * size_t(i)] = left[i];
@@ -213,14 +228,21 @@ bool ExportWriter::sendBatch()
     PipeSignalGuard guard;
     const char *data = m_pcm.constData();
     qint64 left = m_pcm.size();
+    // An encoder that stops reading without ending would hold the window for good.
+    QElapsedTimer stalled;
+    stalled.start();
     while (left > 0) {
-        // An encoder that stops reading without ending would hold the window for good.
         pollfd ready{m_pipe, POLLOUT, 0};
-        const int polled = ::poll(&ready, 1, kEncoderFinishMs);
+        const int polled = ::poll(&ready, 1, kWaitSliceMs);
         if (polled < 0 && errno == EINTR)
             continue;
-        if (polled == 0)
-            return fail(EncoderFailed, QStringLiteral("lame took no audio for two minutes"));
+        if (polled == 0) {
+            if (stalled.hasExpired(m_stallLimitMs))
+                return fail(EncoderFailed, stallMessage());
+            if (m_waitHandler)
+                m_waitHandler();
+            continue;
+        }
         const ssize_t written = ::write(m_pipe, data, size_t(left));
         if (written < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
@@ -228,9 +250,44 @@ bool ExportWriter::sendBatch()
             return fail(EncoderFailed, encoderMessage());
         data += written;
         left -= written;
+        stalled.restart();
     }
     m_pcm.resize(0);
     return true;
+}
+
+bool ExportWriter::waitForEncoderEnd()
+{
+    // lame finishes the last frames and closes its file; as long as the file grows it is
+    // still at work.
+    QElapsedTimer stalled;
+    stalled.start();
+    qint64 size = -1;
+    while (!m_process->waitForFinished(kWaitSliceMs)) {
+        if (m_process->state() == QProcess::NotRunning)
+            break;
+        const qint64 now = QFileInfo(m_temporary).size();
+        if (now != size) {
+            size = now;
+            stalled.restart();
+        } else if (stalled.hasExpired(m_stallLimitMs)) {
+            return fail(EncoderFailed, stallMessage());
+        }
+        if (m_waitHandler)
+            m_waitHandler();
+    }
+    if (m_process->exitStatus() != QProcess::NormalExit || m_process->exitCode() != 0)
+        return fail(EncoderFailed, encoderMessage());
+    return true;
+}
+
+bool ExportWriter::outputHoldsTheAudio() const
+{
+    const qint64 size = QFileInfo(m_temporary).size();
+    if (m_format == Wav)
+        return size >= qint64(WavEncoder::headerBytes) + 4 * m_frames;
+    // Half of what the lowest MP3 bit rate takes, and never an empty file.
+    return size > 0 && size >= m_frames * kLeastMp3BytesPerSecond / (2 * qint64(m_rate));
 }
 
 bool ExportWriter::finish()
@@ -252,12 +309,12 @@ bool ExportWriter::finish()
         complete = sendBatch();
         ::close(m_pipe);
         m_pipe = -1;
-        if (complete) {
-            if (!m_process->waitForFinished(kEncoderFinishMs))
-                complete = fail(EncoderFailed, encoderMessage());
-            else if (m_process->exitStatus() != QProcess::NormalExit || m_process->exitCode() != 0)
-                complete = fail(EncoderFailed, encoderMessage());
-        }
+        if (complete)
+            complete = waitForEncoderEnd();
+    }
+    // An encoder that ends well without having written the audio has not saved it.
+    if (complete && !outputHoldsTheAudio()) {
+        complete = fail(m_format == Mp3 ? EncoderFailed : WriteFailed, tr("The file holds no audio, or too little."));
     }
     if (!complete) {
         discard();

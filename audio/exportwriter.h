@@ -6,10 +6,12 @@
 // Used by MainWindow's export slots; one writer per export.
 #pragma once
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,18 +19,28 @@
 
 class ExportWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportWriter)
+
 public:
     enum Format { Wav, Mp3 };
     enum Error {
         NoError,
         CannotCreate,   // the temporary file cannot be made in the target folder
         EncoderMissing, // no "lame" on the PATH, or it did not start
-        EncoderFailed,  // lame stopped early or ended with an error
+        EncoderFailed,  // lame stopped early, ended with an error, stopped taking audio
+                        // or ended without writing the audio
         WriteFailed,    // writing the WAV file failed (a full disk, say)
         RenameFailed    // the finished file could not take its name
     };
 
     ExportWriter(const QString &path, Format format, int sampleRate);
+    // While lame is waited for (it has not taken the next audio yet, or is finishing the
+    // file), the handler runs every few milliseconds: the caller keeps its window painted.
+    void setWaitHandler(std::function<void()> handler) { m_waitHandler = std::move(handler); }
+    // lame fails the export once it has taken no audio, or written nothing, for this long.
+    void setStallLimitMs(int ms) { m_stallLimitMs = ms; }
+    static constexpr int defaultStallLimitMs = 10000;
+
     // Discards the output unless finish() succeeded; ends the encoder program.
     ~ExportWriter();
     ExportWriter(const ExportWriter &) = delete;
@@ -60,7 +72,10 @@ private:
     bool fail(Error error, const QString &detail);
     bool createTemporaryFile();
     bool sendBatch();
+    bool waitForEncoderEnd();
     QString encoderMessage();
+    QString stallMessage() const;
+    bool outputHoldsTheAudio() const;
     void removeTemporary();
 
     QString m_path;
@@ -74,6 +89,9 @@ private:
     audiolayer::Handle m_source = 0;
     std::unique_ptr<QProcess> m_process;
     int m_pipe = -1; // the encoder's standard input
+    std::function<void()> m_waitHandler;
+    int m_stallLimitMs = defaultStallLimitMs;
+    qint64 m_frames = 0; // frames handed over so far
     std::vector<float> m_interleaved;
     QByteArray m_pcm; // converted audio not yet handed to the encoder
 };

@@ -176,6 +176,30 @@ int RealTimeEngine::blockAdvance() const
     return hopSize;
 }
 
+int RealTimeEngine::soundLead() const
+{
+    if (!m_vocoderActive.load(std::memory_order_relaxed))
+        return 0;
+    // The frames overlap-add with the window weighing their middles: frame k's middle,
+    // read N/2 x pitch after its start, sounds N/2 output frames after the block's start,
+    // which the tempo maps back to N/2 x tempo input frames.
+    const float interp = usableInterp(m_interpFactor.load(std::memory_order_relaxed));
+    const float hop = usableHop(m_hopFactor.load(std::memory_order_relaxed));
+    return static_cast<int>(std::lround(HALF * (interp - hop)));
+}
+
+void RealTimeEngine::primeRender(int position, int lead)
+{
+    constexpr int primingBlocks = N / H - 1;
+    clearProcessingBuffers();
+    const int start = position - lead - primingBlocks * blockAdvance();
+    m_playPosition.store(start, std::memory_order_relaxed);
+    float left[H];
+    float right[H];
+    for (int b = 0; b < primingBlocks; ++b)
+        processBlock(left, right, nullptr);
+}
+
 // ---------------------------------------------------------------------------------------
 // Parameter mappings
 

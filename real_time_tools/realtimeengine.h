@@ -72,6 +72,18 @@ public:
     // Input frames the next block will consume.
     int blockAdvance() const;
 
+    // For offline renders, which must hold their range from its first frame: a block's
+    // output overlaps the frames of the three blocks before it, so a render that starts
+    // with cleared buffers fades in over its first blocks. This clears the buffers, runs
+    // those three blocks (frames before the track read as silence; their output is
+    // dropped) and leaves the next block's output whole.
+    // The next block reads from position - lead: pass soundLead() for the block to sound
+    // from `position`. The position may then lie below hopSize, or below 0.
+    void primeRender(int position, int lead);
+    // Frames between where a block reads and what it sounds: 2048 x (pitch - tempo) with
+    // the vocoder on, else 0.
+    int soundLead() const;
+
     // --- Isolate parameters (values as the tools tab's controls send them, 0..99) ---
     void setWidth(int w);            // width = (w + 0.001) / 100
     void setSeparation(int s);       // keep = 100 - s

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame 崩溃了。</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame 以退出代码 %1 结束。</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame 在 %1 秒内没有接收任何音频。</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>文件中没有音频，或音频太少。</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame wurde mit dem Exit-Code %1 beendet.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame hat %1 Sekunden lang keine Audiodaten angenommen.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>Die Datei enthält kein Audio oder zu wenig.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

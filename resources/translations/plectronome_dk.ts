@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame gik ned.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame sluttede med afslutningskode %1.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame modtog ingen lyd i %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>Filen indeholder ingen lyd, eller for lidt.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

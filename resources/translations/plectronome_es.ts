@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame se bloqueó.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame terminó con el código de salida %1.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame no recibió audio durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>El archivo no contiene audio, o muy poco.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame kaatui.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame päättyi paluukoodilla %1.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame ei ottanut ääntä vastaan %1 sekuntiin.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>Tiedostossa ei ole ääntä tai sitä on liian vähän.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

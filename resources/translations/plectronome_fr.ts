@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame a planté.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame s&apos;est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame n&apos;a reçu aucun son pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>Le fichier ne contient pas d&apos;audio, ou trop peu.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

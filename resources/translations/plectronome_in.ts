@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame क्रैश हो गया।</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame निकास कोड %1 के साथ समाप्त हुआ।</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame ने %1 सेकंड तक कोई ऑडियो नहीं लिया।</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>फ़ाइल में कोई ऑडियो नहीं है, या बहुत कम है।</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

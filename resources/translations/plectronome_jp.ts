@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>lame がクラッシュしました。</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>lame は終了コード %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>lame が %1 秒間オーディオを受け取りませんでした。</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>ファイルにオーディオがないか、少なすぎます。</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

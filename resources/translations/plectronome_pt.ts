@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ExportWriter</name>
+    <message>
+        <source>lame crashed.</source>
+        <translation>O lame falhou.</translation>
+    </message>
+    <message>
+        <source>lame ended with exit code %1.</source>
+        <translation>O lame terminou com o código de saída %1.</translation>
+    </message>
+    <message>
+        <source>lame took no audio for %1 seconds.</source>
+        <translation>O lame não recebeu áudio durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The file holds no audio, or too little.</source>
+        <translation>O ficheiro não contém áudio, ou contém muito pouco.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageTab</name>
     <message>
         <source>Apply</source>

@@ -101,7 +101,7 @@ private slots:
         win.click(0);
         QVERIFY(win.jam->riffStep(0)->isFirstStepSet());
         QCOMPARE(win.plotter->beatSelection(0)->lastBeatIndex(), 0);
-        QCOMPARE(win.w.audioPlayer()->renderRiff(), 22528); // one beat in whole blocks
+        QCOMPARE(win.w.audioPlayer()->renderRiff(), 22050); // one beat, to its last frame
     }
 
     void loopBarCountsANewStepLeftForAnother()

@@ -39,6 +39,33 @@ void load(AudioPlayer &player, const Track &t)
     player.setAudioData(t.left.data(), t.right.data(), 2, t.frames(), t.rate);
 }
 
+// Stops the player's thread when a test leaves, after a failed check too, before the
+// track and the selection it reads go away. Declared after them.
+class StopsPlayer
+{
+public:
+    explicit StopsPlayer(AudioPlayer &player) : m_player(player) {}
+    ~StopsPlayer()
+    {
+        m_player.shutdown();
+        m_player.clearAudioData();
+    }
+
+private:
+    AudioPlayer &m_player;
+};
+
+// Pauses the player and waits for the pass under way: the position then tells what was
+// pushed.
+void pauseAndSettle(AudioPlayer &player)
+{
+    if (player.isPlaying())
+        player.pause();
+    QVERIFY(!player.isPlaying());
+}
+
+constexpr int kPatientMs = 60000; // a busy machine may be slow; a wait ends as soon as it can
+
 } // namespace
 
 class TestAudioPlayer : public QObject
@@ -51,34 +78,32 @@ private slots:
             QSKIP("the disk-driver run only checks the captured output");
     }
 
-    void playsInRealTimeWithABoundedQueue()
+    void playsBlockByBlockWithABoundedQueue()
     {
         AudioPlayer player;
         QVERIFY(player.isOutputReady());
         const Track t = makeTrack(10, 44100);
         load(player, t);
+        StopsPlayer stops(player);
         QVERIFY(!player.isPlaying());
         const int start = player.playPosition();
-        QElapsedTimer clock;
-        clock.start();
         player.play();
         QVERIFY(player.isPlaying());
         int maxQueued = 0;
-        while (clock.elapsed() < 1500) {
+        QElapsedTimer clock;
+        clock.start();
+        while (player.blocksPushed() < 40 && clock.elapsed() < kPatientMs) {
             QTest::qWait(5);
             maxQueued = std::max(maxQueued, player.queuedBytes());
         }
-        const double seconds = clock.elapsed() / 1000.0;
-        const double advanced = player.playPosition() - start;
-        // The engine reads one analysis frame ahead and about 32 KB sit in the queue.
-        const double expected = seconds * t.rate;
-        QVERIFY2(advanced > 0.8 * expected && advanced < expected + 4096 + 8 * 1024,
-                 qPrintable(QString("advanced %1 frames in %2 s").arg(advanced).arg(seconds)));
+        pauseAndSettle(player);
+        // Each pushed block is the next 1024 frames of the track.
+        QVERIFY(player.blocksPushed() >= 40);
+        QCOMPARE(qint64(player.playPosition() - start), player.blocksPushed() * AudioPlayer::blockFrames);
         QVERIFY2(maxQueued <= AudioPlayer::queueLimitBytes + AudioPlayer::pushBytes, qPrintable(QString::number(maxQueued)));
         QVERIFY(maxQueued > 0);
-        QCOMPARE(player.starvedPasses(), qint64(0));
-        // The display position follows within a few blocks.
-        QVERIFY(std::abs(*player.timeBuffer() - player.playPosition()) <= 4096 + 2048);
+        // The display position catches up with the paused position.
+        QTRY_VERIFY_WITH_TIMEOUT(std::abs(*player.timeBuffer() - player.playPosition()) <= 4096, kPatientMs);
         player.stop();
         QVERIFY(!player.isPlaying());
         player.shutdown();
@@ -89,10 +114,11 @@ private slots:
         AudioPlayer player;
         const Track t = makeTrack(1.0, 44100);
         load(player, t);
+        StopsPlayer stops(player);
         QSignalSpy unlatch(&player, SIGNAL(unlatchMainPlay()));
         QSignalSpy greyed(&player, SIGNAL(setGreyedButtonsHidden(bool)));
         player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 4000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kPatientMs);
         QTRY_COMPARE(unlatch.count(), 1);
         QVERIFY(greyed.count() >= 1);
         // Stopped at the end, the position went back to the (empty) selection's start.
@@ -107,13 +133,14 @@ private slots:
         int selStart = 44100, selEnd = 66150;
         player.setSelectionPointers(&selStart, &selEnd);
         load(player, t);
+        StopsPlayer stops(player);
         player.loop(true);
         player.play();
         QCOMPARE(player.playPosition(), selStart);
         QElapsedTimer clock;
         clock.start();
         int wraps = 0, last = player.playPosition();
-        while (clock.elapsed() < 2000) {
+        while (wraps < 2 && clock.elapsed() < kPatientMs) {
             QTest::qWait(3);
             const int p = player.playPosition();
             QVERIFY2(p >= selStart && p <= selEnd + 2 * RealTimeEngine::hopSize, qPrintable(QString::number(p)));
@@ -133,6 +160,7 @@ private slots:
         int selStart = 0, selEnd = 0;
         player.setSelectionPointers(&selStart, &selEnd);
         load(player, t);
+        StopsPlayer stops(player);
         player.loop(true);
         player.play();
         QElapsedTimer clock;
@@ -150,6 +178,7 @@ private slots:
         AudioPlayer player;
         const Track t = makeTrack(8, 44100);
         load(player, t);
+        StopsPlayer stops(player);
         // No seeking beyond the ends, track or not.
         player.seekB();
         QCOMPARE(player.playPosition(), RealTimeEngine::hopSize);
@@ -174,7 +203,7 @@ private slots:
         QCOMPARE(player.playPosition(), frozen);
         player.pause();
         QVERIFY(player.isPlaying());
-        QTRY_VERIFY(player.playPosition() > frozen);
+        QTRY_VERIFY_WITH_TIMEOUT(player.playPosition() > frozen, kPatientMs);
 
         // Seeking forward near the end stops playback.
         player.setPlayPosition(t.frames() - 1000);
@@ -191,39 +220,47 @@ private slots:
         AudioPlayer player;
         MetaData meta;
         player.initMetaData(&meta);
-        const Track t = makeTrack(6, 44100);
+        // Long enough that a slow check still finds it playing.
+        const Track t = makeTrack(30, 44100);
         QStringList beats, chords;
-        for (int i = 0; i < 24; ++i) {
+        for (int i = 0; i < 120; ++i) {
             beats << QString::number(11025 * i);
             chords << "C";
         }
-        meta.loadFromSession(beats, chords.mid(0, 23), {"C"}, "240", "x");
+        meta.loadFromSession(beats, chords.mid(0, 119), {"C"}, "240", "x");
         QVERIFY(meta.hasData());
         load(player, t);
+        StopsPlayer stops(player);
         player.setMetroVolume(50);
         QSignalSpy beat(&player, SIGNAL(changeBeat()));
         QSignalSpy metro(&player, SIGNAL(flashMetro()));
         QSignalSpy relayed(&meta, SIGNAL(changeBeat()));
         player.play();
-        QTest::qWait(2100);
-        player.stop();
-        // 240 BPM for about two seconds, give or take the queue.
-        QVERIFY2(beat.count() >= 6 && beat.count() <= 10, qPrintable(QString::number(beat.count())));
+        QTRY_VERIFY_WITH_TIMEOUT(player.playPosition() > 8 * 11025, kPatientMs);
+        pauseAndSettle(player);
+        // One beat signal for each beat the played blocks reached, give or take the one
+        // under way (beats count from 2048 frames before their position).
+        const int reached = (player.playPosition() + 2048) / 11025;
+        QVERIFY2(std::abs(beat.count() - reached) <= 1,
+                 qPrintable(QString("%1 beat signals, %2 beats reached").arg(beat.count()).arg(reached)));
         QVERIFY(std::abs(metro.count() - beat.count()) <= 1);
         QTRY_COMPARE(relayed.count(), beat.count());
         player.shutdown();
     }
 
-    void highRateTrackDoesNotRunDry()
+    // Whether the output ever runs dry is measured by bench/player/playerprobe (at 96 kHz:
+    // playerprobe 20 96000), never here: it depends on the machine's load.
+    void highRateTrackPlaysThrough()
     {
         AudioPlayer player;
         const Track t = makeTrack(5, 96000);
         load(player, t);
+        StopsPlayer stops(player);
         player.play();
-        QTest::qWait(2000);
+        QTRY_VERIFY_WITH_TIMEOUT(player.playPosition() > 96000 * 1.5, kPatientMs);
         QVERIFY(player.isPlaying());
-        QCOMPARE(player.starvedPasses(), qint64(0));
-        QVERIFY(player.playPosition() > 96000 * 1.5);
+        pauseAndSettle(player);
+        QCOMPARE(qint64(player.playPosition() - RealTimeEngine::hopSize), player.blocksPushed() * AudioPlayer::blockFrames);
         player.shutdown();
     }
 
@@ -232,6 +269,7 @@ private slots:
         AudioPlayer player;
         const Track t = makeTrack(6, 44100);
         load(player, t);
+        StopsPlayer stops(player);
         // The pitch set last is the one play and stop restore, whether the tool was on or off.
         player.setInterp(1.1f);
         player.activatePitch(false);
@@ -244,13 +282,13 @@ private slots:
         player.activatePitch(true);
         player.setHop(1.5f);
         player.activateTempo(false);
-        const int start = player.playPosition();
-        QElapsedTimer clock;
-        clock.start();
+        const qint64 pushedBefore = player.blocksPushed();
         player.play();
-        QTest::qWait(1500);
-        const double ratio = (player.playPosition() - start) / (clock.elapsed() / 1000.0 * t.rate);
-        QVERIFY2(ratio > 1.2 && ratio < 1.9, qPrintable(QString::number(ratio)));
+        const int start = RealTimeEngine::hopSize; // play() starts at the (empty) selection
+        QTRY_VERIFY_WITH_TIMEOUT(player.blocksPushed() - pushedBefore >= 20, kPatientMs);
+        pauseAndSettle(player);
+        // Every block played took one and a half blocks of the track.
+        QCOMPARE(qint64(player.playPosition() - start), (player.blocksPushed() - pushedBefore) * 1536);
         player.shutdown();
     }
 
@@ -262,18 +300,18 @@ private slots:
         int selStart = 200000, selEnd = 300000; // left over from a longer track
         player.setSelectionPointers(&selStart, &selEnd);
         load(player, t);
+        StopsPlayer stops(player);
         player.setInterp(0.3f);
         player.activatePitch(false);
         player.loop(true);
         player.play();
         // The stale selection counts as none: playback runs from the start and loops the track.
         QVERIFY(player.playPosition() < t.frames());
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(player.blocksPushed() > 20, kPatientMs);
         QVERIFY(player.isPlaying());
         QVERIFY(player.playPosition() >= 0 && player.playPosition() <= t.frames());
-        QVERIFY(player.blocksPushed() > 20);
         player.loop(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kPatientMs);
 
         // The transport's small moves.
         selStart = 20000;

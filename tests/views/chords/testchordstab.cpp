@@ -31,11 +31,18 @@ void fill(MetaData &meta, const QStringList &chords, const QStringList &detected
     meta.loadFromSession(beats, chords, detected, "120", QString());
 }
 
+// Moves playback to a beat: the current diagram then stands for that beat's chord (the
+// root alone for power chords), and for none outside the track's beats.
 void setBeat(ChordsTab &tab, MetaData &meta, int beat)
 {
     meta.currentBeat.store(beat);
     emit meta.changeBeat();
-    QCOMPARE(tab.currentChord()->currentIndex() >= -1, true);
+    const ChordNameList &names = *meta.currentChords;
+    QString name;
+    if (beat >= 0 && beat < names.size())
+        name = tab.chordType() == 1 ? ChordIndex::rootPart(names.at(beat)) : names.at(beat);
+    QCOMPARE(tab.currentChord()->baseIndex(), ChordIndex::indexOf(name));
+    QCOMPARE(tab.currentChord()->showsChord(), tab.currentChord()->currentIndex() >= 0);
 }
 
 void press(QWidget *widget, int x, Qt::MouseButton button = Qt::LeftButton)
