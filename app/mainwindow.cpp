@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/checkedtranslator.h"
 #include "app/datafolder.h"
 #include "app/metronomeclick.h"
 #include "app/pathsmanager.h"
@@ -135,6 +136,16 @@ void MainWindow::init()
     checkSongLoopLength();
     m_audioPlayer->setMetronomeClick(metronomeClickSamples, metronomeClickSamples, metronomeClickLength);
     readSettings();
+    // One notice when start-up refused the translation file of the chosen language.
+    const QString refusedTranslation = CheckedTranslator::takeRefusedFile();
+    if (!refusedTranslation.isEmpty()) {
+        QTimer::singleShot(0, this, [this, refusedTranslation] {
+            showMessageBox(QMessageBox::Warning, tr("Cannot load file"),
+                           tr("The translation file<br />%1<br />is damaged or is not the one installed with "
+                              "Plectronome, so Plectronome is shown in English.")
+                               .arg(refusedTranslation.toHtmlEscaped()));
+        });
+    }
     scanMetadataFolder();
 }
 

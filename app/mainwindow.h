@@ -279,6 +279,8 @@ private:
     void loadSessionPath(const QString &path);
     // Opens a name later, from the event loop: drops and file-open events end first.
     void openPathLater(const QString &path, bool tellUnsupported);
+    // Opens the first of the dropped files that opens; tells when none of them is there.
+    void openFirstDropped(const QStringList &files);
     void freeSampleBuffers();
     // Whether the decoder can start on a file (a readable regular file it knows), checked
     // before anything of the loaded track is let go: DecodeOk or the refusal's result.

@@ -400,6 +400,9 @@ int MainWindow::decodeAudioFile(const QString &path)
         m_stereo = false;
     const int channels = info.channels == 1 ? 1 : 2;
     const qint64 expected = audiolayer::lengthFrames(stream);
+    // A length the file states beyond what a track may hold is refused before decoding.
+    if (audiolayer::announcedFrames(stream) > maximumFrames)
+        return DecodeTooLarge;
 
     TagLib::FileRef ref(QFile::encodeName(path).constData(), true, TagLib::AudioProperties::Average);
     if (!ref.isNull() && ref.tag()) {
@@ -703,15 +706,40 @@ void MainWindow::dragLeaveEvent(QDragLeaveEvent *event)
 void MainWindow::dropEvent(QDropEvent *event)
 {
     // One track is loaded at a time (and a second open would wait for the analysis):
-    // the first file of the drop that can be opened is.
+    // the first file of the drop that opens is, once the drop has ended.
+    QStringList files;
     for (const QString &file : draggedFiles(event->mimeData())) {
-        if (fileKind(file) != UnsupportedFile) {
-            event->acceptProposedAction();
-            openPathLater(file, false);
-            break;
-        }
+        if (fileKind(file) != UnsupportedFile)
+            files << file;
+    }
+    if (!files.isEmpty()) {
+        event->acceptProposedAction();
+        QTimer::singleShot(0, this, [this, files] { openFirstDropped(files); });
     }
     unsetCursor();
+}
+
+void MainWindow::openFirstDropped(const QStringList &files)
+{
+    QStringList missing;
+    for (const QString &file : files) {
+        // A name that is no file (any more) is passed over for the next one.
+        if (!QFileInfo(file).isFile()) {
+            missing << file.toHtmlEscaped();
+            continue;
+        }
+        if (fileKind(file) == SessionFile) {
+            loadSessionPath(file);
+            return;
+        }
+        // A track that does not decode has been told about: the next one is tried. One
+        // that loaded, or an open refused while an analysis runs, ends the drop.
+        if (open(file, false) != -1)
+            return;
+    }
+    if (missing.size() == files.size())
+        showMessageBox(QMessageBox::Warning, tr("File not found!"),
+                       tr("None of the dropped files could be found:<br />%1").arg(missing.mid(0, 5).join("<br />")));
 }
 
 void MainWindow::scanMetadataFolder()

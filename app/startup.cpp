@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/checkedtranslator.h"
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/storedsettings.h"
@@ -25,22 +26,30 @@ QString translationCodeForLanguage(QLocale::Language language)
 
 QStringList translationFileCandidates(const QString &code)
 {
+    // Only the program's own folders: never the working folder, where anyone's files lie.
     const QString name = "/translations/plectronome_" + code;
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + name, dir + "/../share/plectronome" + name, QString("./") + name};
+    return {dir + name, dir + "/../share/plectronome" + name};
 }
 
 QTranslator *installTranslation(const QString &code)
 {
     if (code.isEmpty() || code == "en")
         return nullptr;
-    auto *translator = new QTranslator;
+    auto *translator = new CheckedTranslator;
+    bool loaded = false;
     for (const QString &file : translationFileCandidates(code)) {
-        if (translator->load(file))
+        if (translator->loadChecked(file, code) == CheckedTranslator::Loaded) {
+            loaded = true;
+            // A damaged copy in the other folder does not matter then.
+            CheckedTranslator::takeRefusedFile();
             break;
+        }
     }
     // Installed even when no file loaded: the program then stays in English.
     QCoreApplication::installTranslator(translator);
+    if (!loaded)
+        return translator;
     // Qt's own texts (the standard buttons "OK", "Cancel", "Yes"...) from Qt's translations,
     // when installed; it goes with the program's translator.
     for (const LanguageEntry &entry : programLanguages) {

@@ -10,12 +10,13 @@ class QTranslator;
 // The two-letter translation code for a system language; empty means English.
 QString translationCodeForLanguage(QLocale::Language language);
 
-// The translation files tried for a code, in order: beside the program, in the
-// installed share folder, then relative to the working folder.
+// The translation files tried for a code, in order: beside the program, then in the
+// installed share folder.
 QStringList translationFileCandidates(const QString &code);
 
 // Loads and installs the translation for a code; null (nothing installed) for English.
-// The caller owns the translator.
+// A file that is not the one built with the program is refused (CheckedTranslator), and
+// the program stays in English. The caller owns the translator.
 QTranslator *installTranslation(const QString &code);
 
 int runApplication(int argc, char **argv);

@@ -1,5 +1,7 @@
 #include "app/storedsettings.h"
 
+#include "app/settingsfilecheck.h"
+
 #include <QFile>
 
 #include <exception>
@@ -12,10 +14,15 @@ StoredSettings::StoredSettings(const QString &group)
     : m_settings("Quillfen", "Plectronome")
 {
     m_settings.beginGroup(group);
+    // A value that cannot be read may sit in any group, and writing the store back parses
+    // every group: the whole file is checked before anything of it is read.
+    m_damaged = !SettingsFileCheck::fileIsSound(m_settings.fileName());
 }
 
 QVariant StoredSettings::value(const QString &key, const QVariant &defaultValue)
 {
+    if (m_damaged)
+        return defaultValue;
     try {
         return m_settings.value(key, defaultValue);
     } catch (const std::exception &) {
@@ -28,6 +35,8 @@ QVariant StoredSettings::value(const QString &key, const QVariant &defaultValue)
 
 bool StoredSettings::contains(const QString &key)
 {
+    if (m_damaged)
+        return false;
     try {
         return m_settings.contains(key);
     } catch (const std::exception &) {

@@ -1,8 +1,9 @@
 // StoredSettings: reads one group of the program's settings store without trusting it.
-// A value whose stored form cannot be read (for example a serialised list that claims
-// billions of entries) gives the caller's default instead of ending the program, and
-// marks the store damaged; setDamagedFileAside then keeps the bad file for the user under
-// another name, so the next start is clean. Used by the start-up code (language) and by
+// A store holding a value whose stored form cannot be read (for example a serialised list
+// that claims billions of entries), in whatever group, is damaged: every value then gives
+// the caller's default instead of ending the program, and setDamagedFileAside keeps the
+// bad file for the user under another name, so that the store written at close and the
+// next start are clean. Used by the start-up code (language) and by
 // MainWindow::readSettings, which tells the user once.
 #pragma once
 #include <QSettings>

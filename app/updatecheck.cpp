@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
+
 UpdateCheck::UpdateCheck(QWidget *window)
     : QObject(nullptr)
     , m_network(new QNetworkAccessManager(this))
@@ -62,25 +64,40 @@ void UpdateCheck::checkForUpdates(bool startupCheck)
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/octet-stream");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = m_network->get(request);
+    // The answer is read as it comes, and no further than a version text can be long.
+    reply->setReadBufferSize(longestAnswer);
+    auto answer = std::make_shared<QByteArray>();
+    connect(reply, &QNetworkReply::readyRead, this, [reply, answer] { readAnswer(reply, *answer); });
     // Each reply carries its own request's flag, and a server that accepts and never
     // answers is given up on.
-    connect(reply, &QNetworkReply::finished, this, [this, reply, startupCheck] { gotReply(reply, startupCheck); });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, startupCheck, answer] { gotReply(reply, *answer, startupCheck); });
     QTimer::singleShot(m_timeoutMs, reply, [reply] {
         if (reply->isRunning())
             reply->abort();
     });
 }
 
-void UpdateCheck::gotReply(QNetworkReply *reply, bool startupCheck)
+void UpdateCheck::readAnswer(QNetworkReply *reply, QByteArray &answer)
+{
+    answer += reply->read(longestAnswer + 1 - answer.size());
+    // Longer than any version text: nothing more is read, and the answer is no version.
+    if (answer.size() > longestAnswer && reply->isRunning())
+        reply->abort();
+}
+
+void UpdateCheck::gotReply(QNetworkReply *reply, QByteArray &answer, bool startupCheck)
 {
     reply->deleteLater();
     Result result = CannotConnect;
     if (reply->error() == QNetworkReply::NoError) {
-        QByteArray data = reply->readAll();
-        const int zero = data.indexOf('\0');
-        if (zero >= 0)
-            data.truncate(zero);
-        result = compareWithRunning(QString::fromLatin1(data), QString::fromLatin1(plectronomeVersion));
+        readAnswer(reply, answer);
+        if (answer.size() <= longestAnswer) {
+            const int zero = answer.indexOf('\0');
+            if (zero >= 0)
+                answer.truncate(zero);
+            result = compareWithRunning(QString::fromLatin1(answer), QString::fromLatin1(plectronomeVersion));
+        }
     }
     emit showUpdateMessageBox(result, startupCheck);
 }

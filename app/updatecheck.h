@@ -3,7 +3,8 @@
 // exists (0), this is the newest (1), or the answer could not be had (2). The main
 // window makes one, without a parent, and the "Check For Updates" action reaches
 // checkForUpdates. Each request is answered once, with its own start-up flag; a
-// server that does not answer within the timeout counts as not reached.
+// server that does not answer within the timeout counts as not reached, and an answer
+// longer than a version text is not read to its end.
 #pragma once
 #include <QObject>
 #include <QString>
@@ -35,6 +36,8 @@ public:
     // as numbers and a missing field counts as 0. Both must be valid version texts.
     static int compareVersions(const QString &a, const QString &b);
     static bool isVersionText(const QString &text);
+    // The longest answer read: a version text is a few bytes, and anything longer is none.
+    static constexpr int longestAnswer = 1024;
 
 signals:
     void showUpdateMessageBox(int type, bool startupCheck);
@@ -43,7 +46,8 @@ public slots:
     void checkForUpdates(bool startupCheck = false);
 
 private:
-    void gotReply(QNetworkReply *reply, bool startupCheck);
+    static void readAnswer(QNetworkReply *reply, QByteArray &answer);
+    void gotReply(QNetworkReply *reply, QByteArray &answer, bool startupCheck);
 
     QNetworkAccessManager *m_network;
     QUrl m_versionUrl;

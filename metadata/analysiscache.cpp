@@ -2,6 +2,7 @@
 
 #include "metadata/cipher.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -125,6 +126,11 @@ bool readAnalysisCache(const QString &path, const QString &audioPath, qint64 tra
     // Only a plain file of a sane size: a FIFO would block, a huge file would be read whole.
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > maximumCacheFileBytes)
+        return false;
+    // A cache older than its audio file describes what stood there before (a new take
+    // saved under the same name): the file is analysed again, which replaces the cache.
+    const QFileInfo audio(audioPath);
+    if (audio.exists() && info.lastModified() < audio.lastModified())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

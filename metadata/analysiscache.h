@@ -51,7 +51,8 @@ bool analysisCacheDescribes(const AnalysisCacheContents &contents, const QString
 
 // Reads, deciphers (or, for an old plain file, takes as it is), parses and checks a
 // cache file for the audio file at audioPath. False when there is none, it is too large,
-// not usable, or another file's: then analyse afresh (which replaces it).
+// older than the audio file, not usable, or another file's: then analyse afresh (which
+// replaces it).
 bool readAnalysisCache(const QString &path, const QString &audioPath, qint64 trackFrames,
                        AnalysisCacheContents &contents);
 // The same for the bytes of a cache file already read.

@@ -466,7 +466,9 @@ Handle openFile(const std::string &utf8Path)
     return addStream(s, std::move(st));
 }
 
-std::int64_t lengthFrames(Handle decoder)
+namespace {
+// The decoder's expected length; with announcedOnly, -1 unless the file states it.
+std::int64_t decoderLength(Handle decoder, bool announcedOnly)
 {
     LayerState &s = layer();
     std::lock_guard<std::mutex> lock(s.mutex);
@@ -474,7 +476,18 @@ std::int64_t lengthFrames(Handle decoder)
     if (!st)
         return failWith<std::int64_t>(ErrorHandle, -1);
     t_lastError = ErrorNone;
-    return st->decoder->estimatedFrames();
+    return !announcedOnly || st->decoder->lengthAnnounced() ? st->decoder->estimatedFrames() : -1;
+}
+} // namespace
+
+std::int64_t lengthFrames(Handle decoder)
+{
+    return decoderLength(decoder, false);
+}
+
+std::int64_t announcedFrames(Handle decoder)
+{
+    return decoderLength(decoder, true);
 }
 
 int readFloats(Handle decoder, float *buffer, int maxBytes)

@@ -117,6 +117,10 @@ constexpr int maximumSampleRate = 768000;
 // Frames the file is expected to hold, -1 when unknown. Only an estimate: the stream
 // delivers every frame it decodes, which may be a few thousand more or fewer.
 std::int64_t lengthFrames(Handle decoder);
+// The same when the file states its length (a WAV header's data size, a FLAC stream's
+// sample count...), -1 when the length is only guessed from the bit rate or unknown.
+// Known before anything is decoded.
+std::int64_t announcedFrames(Handle decoder);
 // Copies up to maxBytes (rounded down to whole frames) of interleaved float samples into
 // buffer and returns the bytes written. Returns 0 once the stream has ended (activity()
 // is then Stopped) and -1 on a bad handle. A read or decode error that cannot be skipped

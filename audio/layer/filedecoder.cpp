@@ -123,6 +123,8 @@ int FileDecoder::open(const std::string &utf8Path)
         m_estimatedFrames = av_rescale_q(m_format->duration, AV_TIME_BASE_Q, AVRational{1, m_rate});
     else
         m_estimatedFrames = -1;
+    // Read from the file's header or its timestamps, not guessed from the bit rate.
+    m_lengthAnnounced = m_estimatedFrames > 0 && m_format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE;
     return ErrorNone;
 }
 

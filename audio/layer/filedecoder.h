@@ -31,6 +31,8 @@ public:
     int sourceChannels() const { return m_sourceChannels; }
     // Frames expected from the container's duration, -1 when it gives none.
     std::int64_t estimatedFrames() const { return m_estimatedFrames; }
+    // True when that length is the one the file states, not a guess from its bit rate.
+    bool lengthAnnounced() const { return m_lengthAnnounced; }
 
     // Copies up to maxFrames interleaved frames into out; returns the frames copied,
     // 0 once everything has been delivered.
@@ -63,6 +65,7 @@ private:
     int m_channels = 0;
     int m_sourceChannels = 0;
     std::int64_t m_estimatedFrames = -1;
+    bool m_lengthAnnounced = false;
 
     std::vector<float> m_pending; // converted frames not yet handed out
     std::size_t m_pendingPos = 0; // in floats

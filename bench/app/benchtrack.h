@@ -9,6 +9,19 @@
 #include <QString>
 #include <QStringList>
 
+// Points the process at a home of its own (so no user settings or folders are touched),
+// offscreen and on SDL's dummy driver unless the environment says otherwise.
+inline void useBenchHome(const QString &home)
+{
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + "/data").toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
 // A value in kB from /proc/self/status ("VmRSS:", "VmHWM:").
 inline long statusKb(const char *key)
 {

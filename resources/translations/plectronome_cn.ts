@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>乐句或歌曲尚未保存在会话中。&lt;br /&gt;是否保存会话？</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>翻译文件&lt;br /&gt;%1&lt;br /&gt;已损坏或不是随 Plectronome 安装的文件，因此 Plectronome 以英文显示。</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>找不到任何拖放的文件：&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Die Riffs oder der Song sind in keiner Sitzung gespeichert.&lt;br /&gt;Möchten Sie die Sitzung speichern?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Die Übersetzungsdatei&lt;br /&gt;%1&lt;br /&gt;ist beschädigt oder nicht die mit Plectronome installierte, daher wird Plectronome auf Englisch angezeigt.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Keine der abgelegten Dateien wurde gefunden:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Riffene eller sangen er ikke gemt i en session.&lt;br /&gt;Vil du gemme sessionen?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Oversættelsesfilen&lt;br /&gt;%1&lt;br /&gt;er beskadiget eller er ikke den, der blev installeret med Plectronome, så Plectronome vises på engelsk.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ingen af de slupne filer blev fundet:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

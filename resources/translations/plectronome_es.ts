@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Los riffs o la canción no están guardados en una sesión.&lt;br /&gt;¿Desea guardar la sesión?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>El archivo de traducción&lt;br /&gt;%1&lt;br /&gt;está dañado o no es el instalado con Plectronome, por lo que Plectronome se muestra en inglés.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>No se encontró ninguno de los archivos soltados:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

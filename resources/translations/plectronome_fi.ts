@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Riffejä tai kappaletta ei ole tallennettu istuntoon.&lt;br /&gt;Haluatko tallentaa istunnon?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Käännöstiedosto&lt;br /&gt;%1&lt;br /&gt;on vioittunut tai se ei ole Plectronomen mukana asennettu tiedosto, joten Plectronome näytetään englanniksi.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Yhtäkään pudotetuista tiedostoista ei löytynyt:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

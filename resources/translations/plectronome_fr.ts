@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Les riffs ou le morceau ne sont enregistrés dans aucune session.&lt;br /&gt;Voulez-vous enregistrer la session ?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Le fichier de traduction&lt;br /&gt;%1&lt;br /&gt;est endommagé ou n&apos;est pas celui installé avec Plectronome, Plectronome s&apos;affiche donc en anglais.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Aucun des fichiers déposés n&apos;a été trouvé :&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>रिफ़ या गीत किसी सत्र में सहेजे नहीं गए हैं।&lt;br /&gt;क्या आप सत्र सहेजना चाहते हैं?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>अनुवाद फ़ाइल&lt;br /&gt;%1&lt;br /&gt;क्षतिग्रस्त है या Plectronome के साथ स्थापित फ़ाइल नहीं है, इसलिए Plectronome अंग्रेज़ी में दिखाया जा रहा है।</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>छोड़ी गई फ़ाइलों में से कोई भी नहीं मिली:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>I riff o il brano non sono salvati in una sessione.&lt;br /&gt;Vuoi salvare la sessione?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Il file di traduzione&lt;br /&gt;%1&lt;br /&gt;è danneggiato o non è quello installato con Plectronome, quindi Plectronome viene mostrato in inglese.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Nessuno dei file trascinati è stato trovato:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

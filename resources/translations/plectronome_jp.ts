@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>リフまたはソングがセッションに保存されていません。&lt;br /&gt;セッションを保存しますか？</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>翻訳ファイル&lt;br /&gt;%1&lt;br /&gt;が壊れているか、Plectronome と一緒にインストールされたものではないため、Plectronome は英語で表示されます。</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>ドロップされたファイルがどれも見つかりませんでした:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

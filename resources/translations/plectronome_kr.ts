@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>리프 또는 곡이 세션에 저장되지 않았습니다.&lt;br /&gt;세션을 저장하시겠습니까?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>번역 파일&lt;br /&gt;%1&lt;br /&gt;이(가) 손상되었거나 Plectronome과 함께 설치된 파일이 아니므로 Plectronome이 영어로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>끌어다 놓은 파일을 하나도 찾을 수 없습니다:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

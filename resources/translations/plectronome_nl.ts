@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>De riffs of het nummer zijn niet in een sessie opgeslagen.&lt;br /&gt;Wilt u de sessie opslaan?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Het vertaalbestand&lt;br /&gt;%1&lt;br /&gt;is beschadigd of is niet het bestand dat met Plectronome is geïnstalleerd, daarom wordt Plectronome in het Engels weergegeven.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Geen van de neergezette bestanden is gevonden:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Riffene eller sangen er ikke lagret i en økt.&lt;br /&gt;Vil du lagre økten?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Oversettelsesfilen&lt;br /&gt;%1&lt;br /&gt;er skadet eller er ikke den som ble installert med Plectronome, så Plectronome vises på engelsk.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ingen av de slupne filene ble funnet:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

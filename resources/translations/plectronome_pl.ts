@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Riffy lub utwór nie są zapisane w sesji.&lt;br /&gt;Czy chcesz zapisać sesję?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Plik tłumaczenia&lt;br /&gt;%1&lt;br /&gt;jest uszkodzony lub nie jest tym zainstalowanym z Plectronome, dlatego Plectronome jest wyświetlany po angielsku.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Nie znaleziono żadnego z upuszczonych plików:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

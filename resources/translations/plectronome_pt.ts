@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Os riffs ou a música não estão guardados numa sessão.&lt;br /&gt;Deseja guardar a sessão?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>O ficheiro de tradução&lt;br /&gt;%1&lt;br /&gt;está danificado ou não é o instalado com o Plectronome, por isso o Plectronome é mostrado em inglês.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Nenhum dos ficheiros largados foi encontrado:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

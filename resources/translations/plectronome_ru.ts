@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Риффы или песня не сохранены в сеансе.&lt;br /&gt;Сохранить сеанс?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Файл перевода&lt;br /&gt;%1&lt;br /&gt;повреждён или не является файлом, установленным вместе с Plectronome, поэтому Plectronome отображается на английском языке.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ни один из перетащенных файлов не найден:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -348,6 +348,14 @@
         <source>The riffs or the song are not saved in a session.&lt;br /&gt;Do you want to save the session?</source>
         <translation>Riffen eller låten är inte sparade i en session.&lt;br /&gt;Vill du spara sessionen?</translation>
     </message>
+    <message>
+        <source>The translation file&lt;br /&gt;%1&lt;br /&gt;is damaged or is not the one installed with Plectronome, so Plectronome is shown in English.</source>
+        <translation>Översättningsfilen&lt;br /&gt;%1&lt;br /&gt;är skadad eller är inte den som installerades med Plectronome, så Plectronome visas på engelska.</translation>
+    </message>
+    <message>
+        <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
+        <translation>Ingen av de släppta filerna hittades:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

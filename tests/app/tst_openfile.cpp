@@ -4,6 +4,8 @@
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
 #include "app/tabwidget.h"
+#include "metadata/analysiscache.h"
+#include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
 #include "audio/audioplayer.h"
 #include "views/playback/custombutton.h"
@@ -12,6 +14,8 @@
 #include "views/playback/transportwidget.h"
 #include "views/playback/wavebg.h"
 #include "freshhome.h"
+#include "../analysis/clicktrack.h"
+#include "../pcmwav.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -87,6 +91,31 @@ bool writeWav(const QString &path, int frames, int channels, quint32 rate = 4410
     out += data;
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
+// A mono click track at bpm, of the given length, as 16-bit WAV.
+bool writeClickWav(const QString &path, double bpm, double seconds)
+{
+    testsignal::ClickOptions options;
+    options.bpm = bpm;
+    options.seconds = seconds;
+    QByteArray pcm;
+    for (float sample : testsignal::makeClickTrack(options).samples)
+        putLe16(pcm, quint16(qint16(std::lround(std::max(-1.0f, std::min(1.0f, sample)) * 32767.0f))));
+    return writePcm16Wav(path, pcm, 1);
+}
+
+// A value of /proc/self/status, in kB.
+long statusKb(const char *key)
+{
+    QFile file("/proc/self/status");
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
 }
 
 bool tagFile(const QString &path, const QString &title, const QString &artist, const QString &album)
@@ -419,6 +448,68 @@ private slots:
         }
         QFile::remove(file);
         QDir().rmdir(file);
+    }
+
+    // A WAV whose header announces 4 GB (a sparse file) is refused from its header:
+    // nothing is decoded, so the process needs next to no memory for it.
+    void aHugeAnnouncedLengthIsRefusedBeforeDecoding()
+    {
+        const QString file = path("huge.wav");
+        const quint32 dataBytes = 0xFFFFFF00u;
+        QByteArray header("RIFF");
+        putLe32(header, 36 + dataBytes);
+        header += "WAVEfmt ";
+        putLe32(header, 16);
+        putLe16(header, 1);
+        putLe16(header, 2);
+        putLe32(header, 44100);
+        putLe32(header, 44100 * 4);
+        putLe16(header, 4);
+        putLe16(header, 16);
+        header += "data";
+        putLe32(header, dataBytes);
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(header) == header.size());
+        QVERIFY(out.resize(header.size() + qint64(dataBytes)));
+        out.close();
+
+        MainWindow window;
+        attach(window);
+        QFile clearPeak("/proc/self/clear_refs");
+        QVERIFY(clearPeak.open(QIODevice::WriteOnly) && clearPeak.write("5") == 1);
+        clearPeak.close();
+        const long before = statusKb("VmRSS:");
+        QCOMPARE(openAndSettle(window, file), -1);
+        const long grown = statusKb("VmHWM:") - before;
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text, QString("File too large!<br />Please choose another file."));
+        QVERIFY2(grown < 128 * 1024, qPrintable(QString::number(grown) + " kB"));
+        QFile::remove(file);
+    }
+
+    // A new take saved under the name of a file analysed before (so newer than its cache)
+    // is analysed again: its own tempo shows, not the old file's.
+    void aReplacedFileIsAnalysedAgain()
+    {
+        const QString take = path("take.wav");
+        QVERIFY(writeClickWav(take, 120.0, 20.0));
+        MainWindow window;
+        attach(window);
+        QCOMPARE(openAndSettle(window, take), 0);
+        MetaData *metaData = window.metaDataThread()->metaData();
+        QVERIFY2(std::abs(metaData->tempo - 120.0f) < 2.0f, qPrintable(QString::number(metaData->tempo)));
+        const QString cache = analysisCachePath(dataFolderPath, take);
+        QVERIFY(QFileInfo(cache).isFile());
+
+        QVERIFY(writeClickWav(take, 90.0, 30.0));
+        QFile replaced(take);
+        QVERIFY(replaced.open(QIODevice::ReadWrite));
+        // Written after the cache, whatever the grain of the file system's clock.
+        QVERIFY(replaced.setFileTime(QFileInfo(cache).lastModified().addSecs(2), QFileDevice::FileModificationTime));
+        replaced.close();
+        QCOMPARE(openAndSettle(window, take), 0);
+        QVERIFY2(std::abs(metaData->tempo - 90.0f) < 2.0f, qPrintable(QString::number(metaData->tempo)));
+        QVERIFY(m_messages.isEmpty());
     }
 
     // After a failed open the overview shows no track and no play line, and the play

@@ -160,6 +160,19 @@ private slots:
             << false;
         QTest::newRow("save location is a FIFO") << QByteArray("[MainWindow]\nsave%20location=FIFO\n") << false;
         QTest::newRow("not an ini file at all") << QByteArray::fromHex("00fffe5b5b5b3d0a013d020a") << false;
+        // Damage outside the groups the window reads: writing the store back parses every group.
+        QTest::newRow("a bomb in [General]") << QByteArray("foo=" + bomb + "\n[MainWindow]\nneck%20type=2\n") << true;
+        QTest::newRow("a bomb in another group, quoted, behind spaces")
+            << QByteArray("[MainWindow]\nneck%20type=2\n[Other]\nx=  \"" + bomb + "\"  \n") << true;
+        QTest::newRow("a bomb spelled with escapes, as a list's item")
+            << QByteArray("[Other]\nx=a, \\x40Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n") << true;
+        QTest::newRow("lists nested 200000 deep")
+            << QByteArray("[Other]\nx=@Variant(" + QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(200000) + ")\n")
+            << true;
+        QTest::newRow("stored objects that read cleanly")
+            << QByteArray("[Other]\nvolume=@Variant(\\0\\0\\0\\x87?}p\\xa4)\nlist=@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1"
+                          "\\0\\0\\0\\n\\0\\0\\0\\x2\\0x)\n")
+            << false;
     }
 
     void hostileSettingsNeverStopTheStart()

@@ -113,6 +113,9 @@ private slots:
                                  << int(UpdateCheck::CannotConnect);
         QTest::newRow("empty") << QByteArray() << 200 << int(UpdateCheck::CannotConnect);
         QTest::newRow("error page") << QByteArray("2.0.0.0") << 404 << int(UpdateCheck::CannotConnect);
+        // Read no further than a version text can be long: such an answer is none.
+        QTest::newRow("8 MB after a version") << QByteArray("1.7.0.0" + QByteArray(8 << 20, ' ')) << 200
+                                              << int(UpdateCheck::CannotConnect);
     }
 
     void serverAnswers()

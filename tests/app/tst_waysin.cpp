@@ -200,6 +200,31 @@ private slots:
         QCOMPARE(window.tabWidget()->stack()->currentIndex(), 2);
     }
 
+    // Names that are not there (any more) are passed over for the next one that opens;
+    // a drop where none is there says so.
+    void aDropOpensTheFirstFileThatIsThere()
+    {
+        const QString song = path("dropped song.wav");
+        QVERIFY(writeTrack(song));
+        MainWindow window;
+        attach(window);
+        const QUrl missingSession = QUrl::fromLocalFile(path("missing.pq"));
+        const QUrl missingTrack = QUrl::fromLocalFile(path("gone.wav"));
+        drop(window, {QUrl::fromLocalFile(path("ok.txt")), missingSession, QUrl::fromLocalFile(song)});
+        settle(window);
+        QVERIFY(window.isTrackLoaded());
+        QCOMPARE(window.pathsManager()->lastFile(), song);
+        QVERIFY(m_messages.isEmpty());
+
+        drop(window, {missingSession, missingTrack});
+        settle(window);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0], "File not found! | None of the dropped files could be found:<br />" + path("missing.pq")
+                                    + "<br />" + path("gone.wav"));
+        QCOMPARE(window.pathsManager()->lastFile(), song);
+        QVERIFY(window.isTrackLoaded());
+    }
+
     void fileOpenEvents()
     {
         const QString track = path("opened.flac.wav");
