@@ -283,14 +283,17 @@ bool MainWindow::loadSessionFile(const QString &path)
 {
     // Only a regular file: a FIFO would hold the window until someone writes to it, and a
     // device may never end.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > SessionDocument::maximumFileBytes)
+    if (path.isEmpty())
         return false;
     SessionDocument session;
-    if (!session.parse(file.read(SessionDocument::maximumFileBytes + 1)))
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
+        file.size() > SessionDocument::maximumFileBytes ||
+        !session.parse(file.read(SessionDocument::maximumFileBytes + 1))) {
+        showMessageBox(QMessageBox::Warning, tr("Cannot load session"),
+                       tr("This is not a session file that can be loaded:<br />%1").arg(path.toHtmlEscaped()));
         return false;
+    }
     file.close();
 
     // The session's track: the one loaded stays as it is; another one is opened, and

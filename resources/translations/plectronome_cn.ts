@@ -356,6 +356,14 @@
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>找不到任何拖放的文件：&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>无法加载会话</translation>
+    </message>
+    <message>
+        <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
+        <translation>这不是可以加载的会话文件：&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -356,6 +356,14 @@
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Keine der abgelegten Dateien wurde gefunden:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Sitzung kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
+        <translation>Dies ist keine Sitzungsdatei, die geladen werden kann:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -356,6 +356,14 @@
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Ingen af de slupne filer blev fundet:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Sessionen kan ikke indlæses</translation>
+    </message>
+    <message>
+        <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
+        <translation>Dette er ikke en sessionsfil, der kan indlæses:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -356,6 +356,14 @@
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>No se encontró ninguno de los archivos soltados:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>No se puede cargar la sesión</translation>
+    </message>
+    <message>
+        <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
+        <translation>Este no es un archivo de sesión que se pueda cargar:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

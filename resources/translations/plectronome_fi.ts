@@ -356,6 +356,14 @@
         <source>None of the dropped files could be found:&lt;br /&gt;%1</source>
         <translation>Yhtäkään pudotetuista tiedostoista ei löytynyt:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Cannot load session</source>
+        <translation>Istuntoa ei voi ladata</translation>
+    </message>
+    <message>
+        <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
+        <translation>Tämä ei ole istuntotiedosto, jonka voi ladata:&lt;br /&gt;%1</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

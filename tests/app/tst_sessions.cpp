@@ -493,6 +493,8 @@ private slots:
         win.w.pathsManager()->setSessionFile(hostile);
         win.w.loadSession(true);
         QCOMPARE(win.w.pathsManager()->sessionFile(), accepted ? hostile : m_dir.path() + "/good.pq");
+        // A refused file is told, once.
+        QCOMPARE(win.messages.filter(QStringLiteral("Cannot load session: ")).size(), accepted ? 0 : 1);
 
         // Whatever the file said, the window holds what it can hold.
         for (int r = 0; r < JamTab::riffCount; ++r) {
