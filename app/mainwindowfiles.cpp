@@ -348,8 +348,10 @@ int MainWindow::checkDecodable(const QString &path)
         printLayerError("file not loaded");
         return error == audiolayer::ErrorSampleRate ? DecodeUnsupportedRate : DecodeFailed;
     }
+    // A length the file states beyond what a track may hold is known before decoding.
+    const bool tooLarge = audiolayer::announcedFrames(probe) > maximumFrames;
     audiolayer::freeStream(probe);
-    return DecodeOk;
+    return tooLarge ? DecodeTooLarge : DecodeOk;
 }
 
 QString MainWindow::decodeFailureText(int result)

@@ -564,13 +564,20 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QDir().mkpath(m_dir.path() + "/folder.wav"));
         QVERIFY(writeFile(m_dir.path() + "/junk.mp3", QByteArray(40000, '\x5a')));
-        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3"}) {
+        // A header that announces 4 GB of audio, over a sparse file.
+        QByteArray huge("RIFF\xff\xff\xff\xffWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0\x10\xb1\x02\0\x04\0\x10\0"
+                        "data\0\xff\xff\xff", 44);
+        QFile hugeFile(m_dir.path() + "/huge.wav");
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.write(huge) == 44 && hugeFile.resize(0xFFFFFF2Cll));
+        hugeFile.close();
+        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav"}) {
             QVERIFY(win.w.open(m_dir.path() + name) != 0);
             QVERIFY(win.w.isTrackLoaded() && !win.plotter()->isHidden());
             QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
             QCOMPARE(win.w.currentSession().toXml(), before);
         }
-        QCOMPARE(win.messages.size(), 4);
+        QCOMPARE(win.messages.size(), 5);
+        QVERIFY(win.messages.last().contains("File too large!"));
     }
 
     // Quitting, or relaunching for another language, asks before riffs or a song that no
