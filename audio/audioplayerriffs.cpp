@@ -461,20 +461,19 @@ int AudioPlayer::renderSong()
     m_riffStep = first;
     m_currentRiff = riff;
     startStepRender(stepWindow(beats, source->stepBeat(first)).start, source->stepPitch(first));
-    // One pass of the song: until its slots wrap round.
-    int from = 0;
-    int last = -1;
+    // One pass of the song: until its slots wrap round. Each block is rendered before the
+    // song steps on, as for a riff: the first block may start a little before its step.
     while (m_songL.size() < cap) {
+        const int from = playPosition() + m_engine.soundLead();
+        const RiffSource *playing = riffSource(m_currentRiff.load());
+        const int last = playing ? stepWindow(beats, playing->stepBeat(m_riffStep.load())).end : -1;
+        renderBlockInto(m_songL, m_songR);
         const StepResult step = nextSongStep(false);
         if (step.ended || step.wrapped) {
             if (last >= 0)
                 trimRenderTail(m_songL, m_songR, from, last);
             break;
         }
-        from = playPosition() + m_engine.soundLead();
-        const RiffSource *playing = riffSource(m_currentRiff.load());
-        last = playing ? stepWindow(beats, playing->stepBeat(m_riffStep.load())).end : -1;
-        renderBlockInto(m_songL, m_songR);
     }
     m_currentRiff = shownRiff;
     finishRender();

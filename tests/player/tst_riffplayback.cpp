@@ -227,6 +227,21 @@ private slots:
         QCOMPARE(f.player->currentRiff(), 4);
     }
 
+    // Slower than the track, a song's first block sounds from a little before its first
+    // step: the song still renders every step, from the first.
+    void slowSongRenderKeepsEveryStep()
+    {
+        Fixture f;
+        f.build(0, {5, 6, 7});
+        f.song.set(0, 0);
+        f.player->setHop(0.8f);
+        f.player->activateTempo(false);
+        const int n = f.player->renderSong();
+        const double stretched = 3.0 * beatFrames * AudioPlayer::blockFrames / f.player->engine().blockAdvance();
+        QVERIFY2(std::abs(n - stretched) <= 2 * AudioPlayer::blockFrames, qPrintable(frames(n)));
+        QCOMPARE(Fixture::beatOf(f.player->songRenderLeft(), 4096, 8192), 5);
+    }
+
     void rendersAlwaysEnd()
     {
         Fixture f;
