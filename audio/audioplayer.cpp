@@ -621,6 +621,8 @@ bool AudioPlayer::onePass()
         setPlayPosition(selectionEmpty() ? 0 : selectionStart());
         if (!selectionEmpty())
             m_engine.resetPhaseBuffers();
+        else
+            m_clicks.dropWaiting();
         // The position moved: what is left of the track is counted again.
         remaining = m_length - playPosition();
     } else {

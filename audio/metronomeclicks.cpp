@@ -35,6 +35,12 @@ void MetronomeClicks::restart(int position, int frame)
     m_coveredUntil = frame;
 }
 
+void MetronomeClicks::dropWaiting()
+{
+    m_onsets.erase(std::remove_if(m_onsets.begin(), m_onsets.end(), [](long long onset) { return onset >= 0; }),
+                   m_onsets.end());
+}
+
 void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const float *beats, int beatCount,
                                int limit)
 {

@@ -34,6 +34,9 @@ public:
     // For a render primed to sound the track's `frame` first: forgets every click, and
     // the block that reads from `position` takes the beats from `frame` on.
     void restart(int position, int frame);
+    // For a jump that keeps the engine's buffers: the clicks still to come belong to
+    // audio that will not be played; a click already sounding ends as it would.
+    void dropWaiting();
 
 private:
     std::unique_ptr<float[]> m_click;
