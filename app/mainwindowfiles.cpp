@@ -402,9 +402,6 @@ int MainWindow::decodeAudioFile(const QString &path)
         m_stereo = false;
     const int channels = info.channels == 1 ? 1 : 2;
     const qint64 expected = audiolayer::lengthFrames(stream);
-    // A length the file states beyond what a track may hold is refused before decoding.
-    if (audiolayer::announcedFrames(stream) > maximumFrames)
-        return DecodeTooLarge;
 
     TagLib::FileRef ref(QFile::encodeName(path).constData(), true, TagLib::AudioProperties::Average);
     if (!ref.isNull() && ref.tag()) {
