@@ -1,10 +1,12 @@
 // Corrects a chord and filters the chords as a new user would, and saves pictures of it:
-// opens a generated track of C, G, Am and F (one bar each), grabs the window while the
-// analysis runs ("Calculating chords"), opens the chord editor on the second chord, picks
-// E minor and replaces it, opens the track again to see the edit kept, then shows the
-// chord filter page preset to the detected chords and runs the analysis again with only
-// C and G allowed. Pictures go to the folder given as the first argument (default: the
-// temporary folder); what it found is printed.
+// opens a generated song of ten chords (one bar each, some of them sevenths and minors the
+// analysis misnames), grabs the window while the analysis runs ("Calculating chords"),
+// opens the chord editor on the first chord, picks E minor and replaces it, opens the
+// track again to see the edit kept, places a riff, then opens the chord filter from the
+// chord viewer's button, marks the song's own ten chords and finds them again (answering
+// the question about the corrected chord). Pictures go to the folder given as the first
+// argument (default: the temporary folder), each question box among them; what it found
+// (the chords, the cache, the riff's beats) is printed.
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
