@@ -411,6 +411,15 @@ void MainWindow::recalculateChords(QVector<QVector<int> > chordList)
 {
     if (!m_loaded || !m_leftSamples || m_frameCount <= 0 || m_metaDataThread->isRunning())
         return;
+    // The analysis names every chord anew: chords that may have been corrected by hand are
+    // replaced only when the user agrees.
+    if (!m_metaDataThread->chordsAsAnalysed()
+        && showMessageBox(QMessageBox::Question, tr("Find chords again"),
+                          tr("Chords corrected by hand are found again too.<br />"
+                             "Find the chords again from the marked chords only?"),
+                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+               != QMessageBox::Ok)
+        return;
     Plotter *plotter = m_waveBg->plotter();
     // The results are about to be replaced: an open edit goes without writing.
     if (!plotter->chordEditor()->isHidden())

@@ -188,7 +188,7 @@ public slots:
     void initShortcuts();
     void checkEnableAudioExport();
     // Runs the analysis again with the chord filter's marks; nothing while no track is
-    // loaded or an analysis runs.
+    // loaded or an analysis runs. Asks first when the chords may hold hand corrections.
     void recalculateChords(QVector<QVector<int> > chordList);
     void enableSelectionExport(bool enable);
     void checkSongLoopLength();

@@ -92,14 +92,17 @@ void MetaDataThread::run()
         result = TrackAnalysis();
     }
     freeSamples();
+    m_analysedChords.clear();
     if (m_cancel.load())
         return;
     try {
         m_metaData->setFromAnalysis(result);
+        m_analysedChords = m_metaData->chordVec;
         if (m_metaData->hasData())
             savePQM();
     } catch (const std::bad_alloc &) {
         m_metaData->clear();
+        m_analysedChords.clear();
     }
     emit setBPM(m_metaData->tempo);
     emit setChordFilterSelection(m_metaData->chordVecDetected);

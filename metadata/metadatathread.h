@@ -32,6 +32,10 @@ public:
 
     void initChordFilter();
     bool setChordFilter(const ChordFilterGrid &grid);
+    // True while the track's chords are those the last analysis named: none corrected by
+    // hand since, and not read from a cache that may hold corrections. Asked before the
+    // chord filter runs the analysis again, which would replace corrections.
+    bool chordsAsAnalysed() const { return !m_analysedChords.isEmpty() && m_metaData->chordVec == m_analysedChords; }
     const ChordFilterGrid &chordFilter() const { return m_chordFilter; }
     bool chordFilterActive() const { return m_filterActive; }
 
@@ -59,5 +63,6 @@ private:
     bool m_samplesSet = false;
     ChordFilterGrid m_chordFilter;
     bool m_filterActive = false;
+    ChordNameList m_analysedChords;  // the chords of the last analysis, as it named them
     std::atomic<bool> m_cancel{false};
 };

@@ -1,16 +1,20 @@
 // Corrects a chord and filters the chords as a new user would, and saves pictures of it:
-// opens a generated track of C, G, Am and F (one bar each), grabs the window while the
-// analysis runs ("Calculating chords"), opens the chord editor on the second chord, picks
-// E minor and replaces it, opens the track again to see the edit kept, then shows the
-// chord filter page preset to the detected chords and runs the analysis again with only
-// C and G allowed. Pictures go to the folder given as the first argument (default: the
-// temporary folder); what it found is printed.
+// opens a generated song of ten chords (one bar each, some of them sevenths and minors the
+// analysis misnames), grabs the window while the analysis runs ("Calculating chords"),
+// opens the chord editor on the first chord, picks E minor and replaces it, opens the
+// track again to see the edit kept, places a riff, then opens the chord filter from the
+// chord viewer's button, marks the song's own ten chords and finds them again (answering
+// the question about the corrected chord). Pictures go to the folder given as the first
+// argument (default: the temporary folder), each question box among them; what it found
+// (the chords, the cache, the riff's beats) is printed.
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -26,35 +30,35 @@
 #include "views/chords/chordstab.h"
 #include "views/chords/dot.h"
 #include "views/chords/singlechordeditwidget.h"
+#include "views/jam/beatselection.h"
+#include "views/jam/jamtab.h"
+#include "views/jam/riffstep.h"
 #include "views/playback/custombutton.h"
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
+#include "tests/analysis/chordsynth.h"
 #include "tests/pcmwav.h"
 
 namespace {
 
-// 32 s at 120 BPM: C, G, Am, F, a bar each, as plucked triads re-struck on every beat.
+// Ten chords a bar each at 120 BPM, twice (42 s): C, G, Am, F, Dm, Em, A7, D, E7, Bb, as
+// triads (sevenths) over a bass root, struck on every beat.
 QString writeTrack(const QString &folder)
 {
-    const int rate = 44100;
-    const int frames = rate * 32;
-    const int chords[4][3] = {{60, 64, 67}, {55, 59, 62}, {57, 60, 64}, {53, 57, 60}};
+    using namespace chordsynth;
+    Options options;
+    options.repeats = 2;
+    options.level = 0.2;
+    const Track t = progression({major(0), major(7), minor(9), major(5), minor(2), minor(4), seventh(9), major(2),
+                                 seventh(4), major(10)},
+                                options);
     QByteArray pcm;
-    pcm.reserve(frames * 4);
+    pcm.reserve(int(t.samples.size()) * 4);
     QDataStream out(&pcm, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    for (int i = 0; i < frames; ++i) {
-        const int beat = i / 22050;
-        const double t = double(i) / rate;
-        const double decay = std::exp(-(i % 22050) / 9000.0);
-        double v = 0;
-        for (int note : chords[(beat / 4) % 4]) {
-            const double f = 440.0 * std::pow(2.0, (note - 69) / 12.0);
-            for (int h = 1; h <= 4; ++h)
-                v += std::sin(2 * M_PI * f * h * t) / (h * h);
-        }
-        v *= 0.12 * decay;
-        out << qint16(v * 30000) << qint16(v * 30000);
+    for (float s : t.samples) {
+        const qint16 v = qint16(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f));
+        out << v << v;
     }
     const QString path = QDir(folder).filePath("chord-look.wav");
     writePcm16Wav(path, pcm, 2);
@@ -80,6 +84,30 @@ QString chordsOf(const MetaData *metaData)
     return runs.join(" ");
 }
 
+void moveOver(QWidget *widget, const QPoint &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Places one step of riff A on the beat at `seconds` from the step row: arm the cell,
+// move over the beat on the waveform, click the cell again.
+void placeStep(JamTab *jam, BeatSelection *strip, int cell, double seconds)
+{
+    const QPoint cellPoint(30 * cell + 15, 15);
+    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, cellPoint);
+    moveOver(strip, QPoint(int(std::lround(seconds * 44100.0 / strip->samplesPerPixel())), 20));
+    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, cellPoint);
+}
+
+QString stepBeats(const BeatSelection *strip)
+{
+    QStringList beats;
+    for (int k = 0; k <= strip->lastStep(); ++k)
+        beats << QString::number(strip->stepBeat(k));
+    return beats.join(" ");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -88,8 +116,16 @@ int main(int argc, char **argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     QDir().mkpath(folder);
     MainWindow window;
-    window.setMessageBoxHook([](QMessageBox::Icon, const QString &, const QString &, QMessageBox::StandardButtons,
-                                QMessageBox::StandardButton) { return QMessageBox::Ok; });
+    // Every question is answered "OK"; a picture of each is kept.
+    QStringList asked;
+    window.setMessageBoxHook([&](QMessageBox::Icon icon, const QString &title, const QString &text,
+                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+        QMessageBox box(icon, title, text, buttons, &window);
+        box.setDefaultButton(defaultButton);
+        box.grab().save(QDir(folder).filePath(QString("chords-question-%1.png").arg(asked.size())));
+        asked << title;
+        return QMessageBox::Ok;
+    });
     const QString track = writeTrack(folder);
     // A first opening analyses the track.
     QFile::remove(analysisCachePath(dataFolderPath, track));
@@ -125,22 +161,49 @@ int main(int argc, char **argv)
                 window.metaDataThread()->isRunning() ? "yes" : "no");
     window.grab().save(QDir(folder).filePath("chords-3-reopened.png"));
 
-    // The chord filter page, preset to the detected chords; then only C and G.
+    // Riff A on four beats of the second bar, to see it kept when the chords are found again.
+    JamTab *jam = window.tabWidget()->jamTab();
+    BeatSelection *riffA = plotter->beatSelection(0);
+    window.tabWidget()->tabButtons()->showRiffBuilder();
+    for (int k = 0; k < 4; ++k)
+        placeStep(jam, riffA, k, 2.75 + 0.5 * k);
+    std::printf("riff A:    beats %s\n", qPrintable(stepBeats(riffA)));
+
+    // The chord viewer offers the chord filter once the chords are known; its button opens
+    // the page, preset to the detected chords. Then the song's own chords, found again.
     window.tabWidget()->tabButtons()->showChordViewer();
     ChordsTab *chordsTab = window.tabWidget()->chordsTab();
-    chordsTab->openFilterWidget();
     QTest::qWait(50);
-    window.grab().save(QDir(folder).filePath("chords-4-filter.png"));
-    ChordFilterWidget *filter = chordsTab->chordFilterWidget();
-    filter->grab().save(QDir(folder).filePath("chords-4-filter-close.png"));
-    QTest::mouseClick(filter->noneButton(), Qt::LeftButton);
-    QTest::mouseClick(filter->dot(3, 0), Qt::LeftButton);
-    QTest::mouseClick(filter->dot(10, 0), Qt::LeftButton);
-    QTest::mouseClick(filter->findButton(), Qt::LeftButton);
-    if (!waitForResults(window))
+    window.grab().save(QDir(folder).filePath("chords-4-viewer.png"));
+    if (chordsTab->chordFilterButton()->isHidden())
         return 5;
+    QTest::mouseClick(chordsTab->chordFilterButton(), Qt::LeftButton);
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("chords-5-filter.png"));
+    ChordFilterWidget *filter = chordsTab->chordFilterWidget();
+    filter->grab().save(QDir(folder).filePath("chords-5-filter-close.png"));
+    // Only the song's own chords: C, G, Am, F, Dm, Em, A7, D, E7, Bb (rows are roots from A,
+    // columns major, m, sus2, sus4, 7, maj7, m7).
+    QTest::mouseClick(filter->noneButton(), Qt::LeftButton);
+    const int marks[10][2] = {{3, 0}, {10, 0}, {0, 1}, {8, 0}, {5, 1}, {7, 1}, {0, 4}, {5, 0}, {7, 4}, {1, 0}};
+    for (const auto &mark : marks)
+        QTest::mouseClick(filter->dot(mark[0], mark[1]), Qt::LeftButton);
+    QTest::mouseClick(filter->findButton(), Qt::LeftButton);
+    QTest::qWait(20);
+    window.grab().save(QDir(folder).filePath("chords-6-finding.png"));
+    if (!waitForResults(window))
+        return 6;
+    std::printf("asked:     %s\n", qPrintable(asked.join(", ")));
     std::printf("filtered:  %s\n", qPrintable(chordsOf(metaData)));
-    window.grab().save(QDir(folder).filePath("chords-5-filtered.png"));
+    AnalysisCacheContents cached;
+    const bool read = readAnalysisCache(analysisCachePath(dataFolderPath, track), track, window.frameCount(), cached);
+    std::printf("cache:     %s\n", read && cached.chords == QStringList(metaData->chordVec.toList()) ? "holds them"
+                                                                                                     : "differs");
+    window.grab().save(QDir(folder).filePath("chords-7-filtered.png"));
+    std::printf("riff A:    beats %s\n", qPrintable(stepBeats(riffA)));
+    window.tabWidget()->tabButtons()->showRiffBuilder();
+    QTest::qWait(50);
+    window.grab().save(QDir(folder).filePath("chords-8-riffs.png"));
     window.close();
     return 0;
 }

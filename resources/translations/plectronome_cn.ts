@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>这不是可以加载的会话文件：&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>重新识别和弦</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>手动修改过的和弦也会被重新识别。&lt;br /&gt;是否仅从已勾选的和弦中重新识别和弦？</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dies ist keine Sitzungsdatei, die geladen werden kann:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Akkorde neu bestimmen</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Von Hand korrigierte Akkorde werden ebenfalls neu bestimmt.&lt;br /&gt;Die Akkorde nur aus den markierten neu bestimmen?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dette er ikke en sessionsfil, der kan indlæses:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Find akkorder igen</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Akkorder, der er rettet manuelt, findes også igen.&lt;br /&gt;Find akkorderne igen kun blandt de markerede akkorder?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Este no es un archivo de sesión que se pueda cargar:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Buscar de nuevo los acordes</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Los acordes corregidos a mano también se buscarán de nuevo.&lt;br /&gt;¿Buscar de nuevo los acordes solo entre los marcados?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Tämä ei ole istuntotiedosto, jonka voi ladata:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Etsi soinnut uudelleen</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Myös käsin korjatut soinnut etsitään uudelleen.&lt;br /&gt;Etsitäänkö soinnut uudelleen vain merkityistä soinnuista?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Ce n&apos;est pas un fichier de session qui peut être chargé :&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Rechercher à nouveau les accords</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Les accords corrigés à la main seront eux aussi recherchés à nouveau.&lt;br /&gt;Rechercher les accords uniquement parmi les accords cochés ?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>यह ऐसी सत्र फ़ाइल नहीं है जिसे लोड किया जा सके:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>कॉर्ड फिर से खोजें</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>हाथ से सुधारे गए कॉर्ड भी फिर से खोजे जाएँगे।&lt;br /&gt;क्या केवल चिह्नित कॉर्ड में से कॉर्ड फिर से खोजे जाएँ?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Questo non è un file di sessione che si possa caricare:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Cerca di nuovo gli accordi</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Anche gli accordi corretti a mano verranno cercati di nuovo.&lt;br /&gt;Cercare di nuovo gli accordi solo tra quelli contrassegnati?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

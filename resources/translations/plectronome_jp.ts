@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>読み込めるセッションファイルではありません：&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>コードを再検出</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>手で修正したコードも再検出されます。&lt;br /&gt;チェックしたコードだけからコードを再検出しますか？</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>불러올 수 있는 세션 파일이 아닙니다:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>코드 다시 찾기</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>직접 수정한 코드도 다시 찾습니다.&lt;br /&gt;표시한 코드만으로 코드를 다시 찾을까요?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dit is geen sessiebestand dat geladen kan worden:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Akkoorden opnieuw zoeken</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Met de hand gecorrigeerde akkoorden worden ook opnieuw gezocht.&lt;br /&gt;De akkoorden opnieuw zoeken, alleen uit de gemarkeerde akkoorden?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dette er ikke en øktfil som kan lastes:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Finn akkorder på nytt</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Akkorder som er rettet for hånd, blir også funnet på nytt.&lt;br /&gt;Finne akkordene på nytt bare blant de merkede akkordene?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>To nie jest plik sesji, który można wczytać:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Znajdź akordy ponownie</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Akordy poprawione ręcznie również zostaną wyznaczone ponownie.&lt;br /&gt;Znaleźć akordy ponownie tylko spośród zaznaczonych?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

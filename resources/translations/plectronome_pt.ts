@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Este não é um ficheiro de sessão que possa ser carregado:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Procurar os acordes de novo</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Os acordes corrigidos à mão também serão procurados de novo.&lt;br /&gt;Procurar os acordes de novo apenas entre os marcados?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Это не файл сеанса, который можно загрузить:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Найти аккорды заново</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Аккорды, исправленные вручную, тоже будут найдены заново.&lt;br /&gt;Найти аккорды заново только среди отмеченных?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Det här är inte en sessionsfil som kan läsas in:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Find chords again</source>
+        <translation>Hitta ackord igen</translation>
+    </message>
+    <message>
+        <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
+        <translation>Ackord som rättats för hand hittas också på nytt.&lt;br /&gt;Hitta ackorden på nytt enbart bland de markerade ackorden?</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -1,6 +1,7 @@
 // A chord track opened in the real window: the "calculating" notice while the analysis
 // runs, a chord corrected in the editor and still there when the track is opened again
-// (read back from the analysis cache), and the chord filter running the analysis again
+// (read back from the analysis cache), and the chord filter, opened from the chord
+// viewer, running the analysis again (after asking, since a correction would be lost)
 // so that it names only the chords the filter allows.
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
@@ -20,6 +21,7 @@
 #include "../pcmwav.h"
 #include "freshhome.h"
 
+#include <QMessageBox>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -133,11 +135,29 @@ private slots:
         QCOMPARE(meta->chordVec, edited);
         QTRY_COMPARE(strip->labels().first()->analysisText(), QString("Eb"));
 
-        // Only C and G allowed: the analysis runs again and names nothing else.
-        filter->clearSelection();
+        // The chord viewer offers the filter for the track's chords: only C and G allowed.
+        ChordsTab *chordsTab = window.tabWidget()->chordsTab();
+        QVERIFY(!chordsTab->chordFilterButton()->isHidden());
+        QTest::mouseClick(chordsTab->chordFilterButton(), Qt::LeftButton);
+        QTest::mouseClick(filter->noneButton(), Qt::LeftButton);
         QTest::mouseClick(filter->dot(3, 0), Qt::LeftButton);  // C
         QTest::mouseClick(filter->dot(10, 0), Qt::LeftButton); // G
+        // The corrected chord would be found again: asked first, "Cancel" keeps it.
+        int questions = 0;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        window.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &,
+                                     QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            ++questions;
+            return answer;
+        });
         QTest::mouseClick(filter->findButton(), Qt::LeftButton);
+        QCOMPARE(questions, 1);
+        QVERIFY(!window.metaDataThread()->isRunning());
+        QCOMPARE(meta->chordVec, edited);
+        // "OK": the analysis runs again and names nothing but C and G.
+        answer = QMessageBox::Ok;
+        QTest::mouseClick(filter->findButton(), Qt::LeftButton);
+        QCOMPARE(questions, 2);
         QVERIFY(window.metaDataThread()->isRunning());
         QVERIFY(!notice->isHidden());
         QVERIFY(notice->dotTimer()->isActive());

@@ -73,12 +73,13 @@ ChordsTab::ChordsTab(QWidget *parent)
     m_modesPane->move(792, 77);
     m_pages->setGeometry(79, 66, 222, 210);
     m_scrollUp->setGeometry(157, 58, 61, 12);
-    m_scrollDown->setGeometry(157, 305, 61, 12);
+    // The down arrow sits over the chord filter's button, clear of it.
+    m_scrollDown->setGeometry(157, 290, 61, 12);
     m_scrollUp->hide();
     m_scrollDown->hide();
-    // Nothing shows the chord filter's button: the filter is not offered for now.
+    // The chord filter's button shows once the track's analysis has named chords.
     m_filterButton->setFixedSize(89, 18);
-    m_filterButton->move(143, 308);
+    m_filterButton->move(143, 304);
     m_filterButton->hide();
     m_filter->setFixedSize(265, 329);
     m_pages->addWidget(m_container);
@@ -301,6 +302,7 @@ void ChordsTab::closeFilterWidget()
     const bool scroll = m_metaData && m_metaData->hasData() && m_container->openChords().size() > visibleDiagrams;
     m_scrollUp->setVisible(scroll);
     m_scrollDown->setVisible(scroll);
+    m_filterButton->setVisible(m_metaData && m_metaData->hasData() && !m_container->openChords().isEmpty());
 }
 
 void ChordsTab::hideFinderLabels()
@@ -319,6 +321,9 @@ void ChordsTab::reset()
 {
     m_keyShiftValue = 0.0f;
     m_capoValue = 0.0f;
+    // A new track starts on the (empty) diagram page, not on an open chord filter.
+    m_pages->setGeometry(79, 78, 222, 210);
+    m_pages->setCurrentIndex(0);
     m_container->hide();
     m_scrollUp->hide();
     m_scrollDown->hide();

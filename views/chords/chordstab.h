@@ -3,9 +3,10 @@
 // diagram of the chord being played and a smaller one of the next chord with the beats
 // until it, and a finder diagram for any chord picked by key and mode. Diagrams lie on the
 // neck wood of the user's choice and follow the key shift and the capo; the chord strip
-// over the waveform is told the same shift, so both name the same chord. The tab container
-// creates it; the main window hands it the analysis results and wires the key shift to the
-// pitch sync and the tempo to the tools tab.
+// over the waveform is told the same shift, so both name the same chord. Once the track's
+// chords are known, a button opens the chord filter page in place of the diagram list.
+// The tab container creates it; the main window hands it the analysis results and wires
+// the key shift to the pitch sync and the tempo to the tools tab.
 #pragma once
 #include <QLabel>
 #include <QList>

@@ -2,6 +2,7 @@
 
 #include "metadata/metadata.h"
 #include "views/chords/capowidget.h"
+#include "views/chords/chordfilterwidget.h"
 #include "views/chords/chordindex.h"
 #include "views/chords/chordmodeslabel.h"
 #include "views/chords/chordmodeswidget.h"
@@ -19,6 +20,7 @@
 #include "views/playback/custombutton.h"
 
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
@@ -136,8 +138,29 @@ void TestChordsTab::scrollArrowsForMoreThanEight()
     for (int i = 0; i < 30; ++i)
         tab.scrollUpButton()->pressed();
     QCOMPARE(container->openOffset(), 0);
-    // The chord filter's button stays hidden.
-    QVERIFY(tab.chordFilterButton()->isHidden());
+}
+
+void TestChordsTab::filterButtonOnceChordsAreKnown()
+{
+    MetaData meta;
+    ChordsTab tab;
+    tab.setMetaData(&meta);
+    tab.show();
+    CustomButton *button = tab.chordFilterButton();
+    tab.initDetectedChords();
+    QVERIFY(!button->isVisible());
+    // Nine chords: the button shows beside both arrows, clear of them.
+    fill(meta, {"A", "C"}, {"A", "Bm", "C", "D7", "E", "F#m", "G", "Asus4", "Cmaj7"});
+    tab.initDetectedChords();
+    QVERIFY(button->isVisible() && tab.scrollDownButton()->isVisible());
+    QVERIFY(!button->geometry().intersects(tab.scrollDownButton()->geometry()));
+    // It opens the page; a new track, even then, starts on the diagram page without it.
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(tab.pageStack()->currentWidget(), static_cast<QWidget *>(tab.chordFilterWidget()));
+    meta.clear();
+    tab.reset();
+    QCOMPARE(tab.pageStack()->currentIndex(), 0);
+    QVERIFY(!button->isVisible());
 }
 
 void TestChordsTab::currentAndNextChord()

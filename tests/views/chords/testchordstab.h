@@ -1,5 +1,6 @@
-// The chord viewer over real analysis results: the diagram lists, the current and next
-// chord, key shift and capo against the chord strip, the read-outs and session values.
+// The chord viewer over real analysis results: the diagram lists, the chord filter's
+// button, the current and next chord, key shift and capo against the chord strip, the
+// read-outs and session values.
 #pragma once
 #include <QObject>
 
@@ -9,6 +10,7 @@ class TestChordsTab : public QObject
 private slots:
     void detectedChordsMakeDiagrams();
     void scrollArrowsForMoreThanEight();
+    void filterButtonOnceChordsAreKnown();
     void currentAndNextChord();
     void powerChordsCompareRoots();
     void shiftAndCapoMatchTheStrip();
