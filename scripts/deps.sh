@@ -12,6 +12,7 @@ packages=(
   lame ffmpeg
   fonts-liberation2 fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva
   xvfb xauth
+  desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   ccache
   clang libclang-rt-14-dev
 )

@@ -14,6 +14,8 @@ void addChordDiagramArt(std::vector<ArtEntry> &book);// chord diagrams and neck 
 void addJamArt(std::vector<ArtEntry> &book);        // riff builder
 void addFlagArt(std::vector<ArtEntry> &book);       // language flags
 
+// The program's icon, a plectrum, at size x size: the window's icon and the desktop's.
+QImage programIcon(int size);
 // Knob strips shared by the tools tab, the riff builder and the transport bar.
 // angleOf(n) gives the pointer angle of frame n in degrees, 0 = up, clockwise;
 // the lit arc runs from `arcOrigin` to the pointer.

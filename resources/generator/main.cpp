@@ -1,7 +1,9 @@
 // imagegen: draws every compiled-in image of the program into a folder and writes
 // the images.qrc that lists them. Run by the build; takes the output folder.
 // With "--sheet FOLDER" it also writes contact sheets and window mock-ups for review;
-// "--times" prints how long each drawing took.
+// "--times" prints how long each drawing took. "--desktop-icons FOLDER" draws only the
+// program's icon for the desktop, as FOLDER/<N>x<N>/apps/plectronome.png in the sizes of
+// the hicolor theme (the install puts that folder under share/icons/hicolor).
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "artbook.h"
+#include "artfamilies.h"
 #include "artsizes.h"
 #include "contactsheet.h"
 
@@ -33,12 +36,29 @@ QSize promisedSize(const QString &name)
     return QSize();
 }
 
+// The sizes desktops ask an application icon for, from menus and panels to launchers.
+constexpr int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int writeDesktopIcons(const QString &folder)
+{
+    for (int size : kDesktopIconSizes) {
+        const QString dir = QString("%1/%2x%2/apps").arg(folder).arg(size);
+        const QImage image = programIcon(size);
+        if (image.size() != QSize(size, size) || !QDir().mkpath(dir)
+            || !image.save(dir + "/plectronome.png", "PNG")) {
+            std::fprintf(stderr, "imagegen: failed to write the %dx%d desktop icon\n", size, size);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    QString out, sheetDir;
+    QString out, sheetDir, desktopIcons;
     bool times = false;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
@@ -46,11 +66,16 @@ int main(int argc, char **argv)
             times = true;
         else if (arg == "--sheet" && i + 1 < argc)
             sheetDir = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == "--desktop-icons" && i + 1 < argc)
+            desktopIcons = QString::fromLocal8Bit(argv[++i]);
         else
             out = arg;
     }
+    if (!desktopIcons.isEmpty())
+        return writeDesktopIcons(desktopIcons);
     if (out.isEmpty()) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER [--sheet SHEET_FOLDER] [--times]\n");
+        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER [--sheet SHEET_FOLDER] [--times]\n"
+                             "       imagegen --desktop-icons FOLDER\n");
         return 2;
     }
     QElapsedTimer clock;

@@ -107,14 +107,6 @@ QImage splash()
     });
 }
 
-QImage icon(int size)
-{
-    return supersampled(size, size, 4, [size](QPainter &p) {
-        const double s = size / 64.0;
-        drawPick(p, QRectF(6 * s, 3 * s, 52 * s, 58 * s));
-    });
-}
-
 // Tolex-like covering behind the tab faceplates.
 QImage tabsBackground()
 {
@@ -319,11 +311,19 @@ QImage tabButtons(int selected)
 
 } // namespace
 
+QImage programIcon(int size)
+{
+    return supersampled(size, size, 4, [size](QPainter &p) {
+        const double s = size / 64.0;
+        drawPick(p, QRectF(6 * s, 3 * s, 52 * s, 58 * s));
+    });
+}
+
 void addWindowArt(std::vector<ArtEntry> &book)
 {
     using namespace ArtSizes;
     book.push_back({kSplash.name, splash});
-    book.push_back({kIcon.name, [] { return icon(64); }});
+    book.push_back({kIcon.name, [] { return programIcon(64); }});
     book.push_back({kWaveFrame.name, waveFrame});
     book.push_back({kTabsBackground.name, tabsBackground});
     book.push_back({kTransportBackground.name, transportBackground});
