@@ -6,6 +6,7 @@
 #include "metadata/metadatathread.h"
 #include "tests/analysis/clicktrack.h"
 #include "tests/metadata/hostilecache.h"
+#include "tests/pcmwav.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,11 +36,12 @@ TrackAnalysis makeResult(int beatCount, float spacing = 22050.0f)
     return r;
 }
 
-// A click every half second with a decaying tone between, as a stand-in song.
-std::vector<float> clickTrack(int seconds, int rate)
+// A click on every beat (twice a second by default) with a decaying tone between, as a
+// stand-in song.
+std::vector<float> clickTrack(int seconds, int rate, double bpm = 120.0)
 {
     std::vector<float> s(size_t(seconds) * rate, 0.0f);
-    const int period = rate / 2;
+    const int period = int(rate * 60.0 / bpm);
     for (size_t i = 0; i < s.size(); ++i) {
         const int k = int(i % size_t(period));
         const double t = double(i) / rate;
@@ -557,6 +559,54 @@ private slots:
         QVERIFY(thread.wait(5000));
         QVERIFY(!thread.metaData()->hasData());
         QVERIFY(!QFile::exists(quietCache));
+    }
+
+    // A new recording copied over the analysed one keeping the old file's time (cp -p,
+    // rsync -a, unzip), as long as it: its cache is refused, and the analysis of the new
+    // recording replaces it.
+    void aRecordingCopiedOverTheAnalysedOneIsAnalysedAfresh()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/metadata");
+        const QString audio = dir.path() + "/take.wav";
+        const QString cache = analysisCachePath(dir.path(), audio);
+        auto writeTake = [&](const std::vector<float> &song) {
+            QByteArray pcm(int(song.size()) * 2, Qt::Uninitialized);
+            for (size_t i = 0; i < song.size(); ++i)
+                qToLittleEndian(qint16(song[i] * 32000.0f), pcm.data() + 2 * i);
+            return writePcm16Wav(audio, pcm, 1);
+        };
+        auto analyse = [&](MetaDataThread &thread, const std::vector<float> &song) {
+            QSignalSpy got(&thread, SIGNAL(gotMetaData()));
+            thread.setSamples(song.data(), nullptr, int(song.size()), false, 44100);
+            thread.setFileNames(cache, audio);
+            thread.start();
+            QVERIFY(thread.wait(120000));
+            QTRY_COMPARE_WITH_TIMEOUT(got.count(), 2, 30000);
+        };
+        const std::vector<float> first = clickTrack(20, 44100, 120.0);
+        const std::vector<float> second = clickTrack(20, 44100, 90.0);
+        QVERIFY(writeTake(first));
+        const QDateTime recorded = QFileInfo(audio).lastModified().addSecs(-3600);
+        MetaDataThread thread;
+        analyse(thread, first);
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(cache, audio, qint64(first.size()), contents));
+
+        // The same size, the same path, older than the cache.
+        QVERIFY(writeTake(second));
+        QFile copied(audio);
+        QVERIFY(copied.open(QIODevice::ReadWrite));
+        QVERIFY(copied.setFileTime(recorded, QFileDevice::FileModificationTime));
+        copied.close();
+        QVERIFY(QFileInfo(cache).lastModified() > QFileInfo(audio).lastModified());
+        QVERIFY(!readAnalysisCache(cache, audio, qint64(second.size()), contents));
+
+        MetaDataThread again;
+        analyse(again, second);
+        QVERIFY(readAnalysisCache(cache, audio, qint64(second.size()), contents));
+        QCOMPARE(contents.tempo.toFloat(), again.metaData()->tempo);
+        QVERIFY(std::abs(again.metaData()->tempo - thread.metaData()->tempo) > 10.0f);
     }
 };
 
