@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>这不是可以加载的会话文件：&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 受写保护，未被替换。&lt;br /&gt;未保存任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dies ist keine Sitzungsdatei, die geladen werden kann:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 ist schreibgeschützt und wurde nicht ersetzt.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dette er ikke en sessionsfil, der kan indlæses:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 er skrivebeskyttet og blev ikke erstattet.&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

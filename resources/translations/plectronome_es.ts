@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Este no es un archivo de sesión que se pueda cargar:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 está protegido contra escritura y no se ha reemplazado.&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

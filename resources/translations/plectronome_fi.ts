@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Tämä ei ole istuntotiedosto, jonka voi ladata:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 on kirjoitussuojattu, eikä sitä korvattu.&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Ce n&apos;est pas un fichier de session qui peut être chargé :&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 est protégé en écriture et n&apos;a pas été remplacé.&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>यह ऐसी सत्र फ़ाइल नहीं है जिसे लोड किया जा सके:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 लेखन-सुरक्षित है और उसे बदला नहीं गया।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Questo non è un file di sessione che si possa caricare:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 è protetto da scrittura e non è stato sostituito.&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>読み込めるセッションファイルではありません：&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 は書き込み禁止のため、置き換えられませんでした。&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>불러올 수 있는 세션 파일이 아닙니다:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1은(는) 쓰기 금지되어 있어 바꾸지 않았습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dit is geen sessiebestand dat geladen kan worden:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 is tegen schrijven beveiligd en is niet vervangen.&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dette er ikke en øktfil som kan lastes:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 er skrivebeskyttet og ble ikke erstattet.&lt;br /&gt;Ingenting ble lagret.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

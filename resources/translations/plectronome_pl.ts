@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>To nie jest plik sesji, który można wczytać:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Plik %1 jest chroniony przed zapisem i nie został zastąpiony.&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

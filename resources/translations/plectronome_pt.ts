@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Este não é um ficheiro de sessão que possa ser carregado:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 está protegido contra escrita e não foi substituído.&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Это не файл сеанса, который можно загрузить:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Файл %1 защищён от записи и не был заменён.&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

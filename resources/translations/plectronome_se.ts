@@ -364,6 +364,10 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Det här är inte en sessionsfil som kan läsas in:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 är skrivskyddad och ersattes inte.&lt;br /&gt;Inget sparades.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
