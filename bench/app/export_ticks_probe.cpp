@@ -3,7 +3,8 @@
 // A 5 ms timer ticks during the export; the probe prints the export's time, the ticks that
 // ran, the longest gap between two of them and when that gap ended.
 // The window runs offscreen in a temporary home; the track is made once with ffmpeg.
-// Usage: export_ticks_probe [--runs=N]
+// Usage: export_ticks_probe [--runs=N] [--shot=PNG]   (--shot: a picture of the window
+// taken one second into the first MP3 export; run under Xvfb)
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "audio/audioplayer.h"
@@ -27,9 +28,12 @@ int main(int argc, char **argv)
     useBenchHome(home.path());
     QApplication app(argc, argv);
     int runs = 2;
+    QString shot;
     for (const QString &arg : app.arguments().mid(1)) {
         if (arg.startsWith("--runs="))
             runs = std::max(1, arg.mid(7).toInt());
+        else if (arg.startsWith("--shot="))
+            shot = arg.mid(7);
     }
     dataFolderPath = home.filePath("data/Plectronome");
     const QString track = home.filePath("four minutes.wav");
@@ -85,6 +89,8 @@ int main(int argc, char **argv)
             ticker.start();
             sinceTick.start();
             sinceStart.start();
+            if (!shot.isEmpty() && mp3 && run == 0)
+                QTimer::singleShot(1000, &window, [&] { window.grab().save(shot); });
             QElapsedTimer clock;
             clock.start();
             window.exportAudioMP3(false);
