@@ -102,6 +102,24 @@ QStringList leftovers(const QString &folder, const QStringList &expected)
     return names;
 }
 
+// A window that answers for the user: its messages are recorded (and answered No),
+// its save dialog answers `answer`.
+struct AnsweringWindow {
+    MainWindow window;
+    QStringList messages;
+    MainWindow::SaveFileChoice answer;
+    AnsweringWindow()
+    {
+        window.startTimer()->stop();
+        window.setMessageBoxHook([this](QMessageBox::Icon, const QString &, const QString &text,
+                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            messages << text;
+            return QMessageBox::No;
+        });
+        window.setSaveDialogHook([this](const QString &, const QString &, const QStringList &) { return answer; });
+    }
+};
+
 } // namespace
 
 class TestExport : public QObject
@@ -450,16 +468,10 @@ private slots:
         }
         const QString track = folder + "/clicks.wav";
         QVERIFY(writePcm16Wav(track, pcm, 2));
-        MainWindow window;
-        window.startTimer()->stop();
-        QStringList messages;
-        window.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &text,
-                                     QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-            messages << text;
-            return QMessageBox::No;
-        });
-        MainWindow::SaveFileChoice answer;
-        window.setSaveDialogHook([&](const QString &, const QString &, const QStringList &) { return answer; });
+        AnsweringWindow answering;
+        MainWindow &window = answering.window;
+        QStringList &messages = answering.messages;
+        MainWindow::SaveFileChoice &answer = answering.answer;
         QCOMPARE(window.open(track), 0);
         window.metaDataThread()->wait();
         QCoreApplication::processEvents();
@@ -593,17 +605,9 @@ private slots:
         const QString other = folder + "/other.wav";
         QVERIFY(writePcm16Wav(track, QByteArray(200000 * 4, '\x08'), 2));
         QVERIFY(writePcm16Wav(other, QByteArray(200000 * 4, '\x10'), 2));
-        MainWindow window;
-        window.startTimer()->stop();
-        QStringList messages;
-        window.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &text,
-                                     QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-            messages << text;
-            return QMessageBox::No;
-        });
-        window.setSaveDialogHook([&](const QString &, const QString &, const QStringList &) {
-            return MainWindow::SaveFileChoice{folder + "/held.mp3", "MP3 (*.mp3)"};
-        });
+        AnsweringWindow answering;
+        MainWindow &window = answering.window;
+        answering.answer = {folder + "/held.mp3", "MP3 (*.mp3)"};
         QCOMPARE(window.open(track), 0);
         window.show();
         bool closedDuringTheExport = true;
@@ -619,7 +623,7 @@ private slots:
         QCOMPARE(QFileInfo(folder + "/held.mp3").size(), qint64(44 + 200000 * 4));
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(window.pathsManager()->lastFile(), track);
-        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QVERIFY2(answering.messages.isEmpty(), qPrintable(answering.messages.join('\n')));
     }
 
     void realEncoderDecodesBack()
