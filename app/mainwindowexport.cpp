@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileOpenEvent>
 
 #include <algorithm>
 
@@ -65,6 +66,51 @@ public:
 private:
     WaveBg *m_waveBg;
     int m_shown = 0;
+};
+
+// While a track export paints the window between its blocks, nothing may open a file
+// or close the window under the render: for as long as it lives, drops are refused, and
+// a request to open a file or to close the window waits until the export is done.
+class ExportEventHold : public QObject
+{
+public:
+    explicit ExportEventHold(QWidget *window) : m_window(window) { QCoreApplication::instance()->installEventFilter(this); }
+    ~ExportEventHold() override
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        for (const QString &file : m_filesToOpen)
+            QCoreApplication::postEvent(QCoreApplication::instance(), new QFileOpenEvent(file));
+        if (m_closeAsked)
+            QMetaObject::invokeMethod(m_window, "close", Qt::QueuedConnection);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            event->ignore();
+            return true;
+        case QEvent::FileOpen:
+            m_filesToOpen << static_cast<QFileOpenEvent *>(event)->file();
+            return true;
+        case QEvent::Close:
+            if (watched != m_window)
+                return false;
+            m_closeAsked = true;
+            event->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget *m_window;
+    QStringList m_filesToOpen;
+    bool m_closeAsked = false;
 };
 
 } // namespace
@@ -130,6 +176,9 @@ void MainWindow::reportExportError(const ExportWriter &writer)
     case ExportWriter::RenameFailed:
         text = tr("The finished audio could not be saved as %1:<br />%2<br />Nothing was saved.").arg(name, detail);
         break;
+    case ExportWriter::ReadOnlyTarget:
+        text = tr("%1 is write-protected and was not replaced.<br />Nothing was saved.").arg(name);
+        break;
     }
     showMessageBox(QMessageBox::Warning, tr("Cannot save audio"), text);
 }
@@ -174,11 +223,13 @@ void MainWindow::exportAudioMP3(bool selection)
         reportExportError(writer);
         return;
     }
-    // An encoder that is slow to take the audio leaves the window painted, not frozen.
+    // The window stays painted, its progress bar moving, while the export renders and
+    // while an encoder is slow to take the audio.
     writer.setWaitHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_audioPlayer->startExportRender(start, end);
     bool wroteAudio = false;
     {
+        ExportEventHold hold(this);
         ExportProgress progress(m_waveBg, tr("Saving Audio | %1").arg(base));
         while (m_audioPlayer->renderExportBlock() == 0) {
             const QVector<float> &left = m_audioPlayer->exportBlockLeft();

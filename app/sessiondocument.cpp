@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <iterator>
 
@@ -174,12 +175,92 @@ void readRiff(const QDomElement &riffElement, SessionDocument::Riff &riff)
     }
 }
 
+// The tag that starts at `p` (just after its "<") ends at the first ">" outside a quoted
+// value. Counts on the way the "=" outside quotes, which every attribute and namespace
+// declaration has one of, and the "[" that opens a document type's declarations. Returns
+// the end, or `end` when the tag does not close.
+const char *tagEnd(const char *p, const char *end, int &equals, int &brackets)
+{
+    char quote = 0;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return p;
+        } else if (c == '=') {
+            ++equals;
+        } else if (c == '[') {
+            ++brackets;
+        }
+    }
+    return end;
+}
+
+bool startsWith(const char *p, const char *end, const char *text)
+{
+    const size_t n = std::strlen(text);
+    return size_t(end - p) >= n && std::memcmp(p, text, n) == 0;
+}
+
+// The position just past `marker` at or after p, or `end`.
+const char *pastMarker(const char *p, const char *end, const char *marker)
+{
+    const int at = QByteArray::fromRawData(p, int(end - p)).indexOf(marker);
+    return at < 0 ? end : p + at + std::strlen(marker);
+}
+
+// Walks the bytes once before any XML reader sees them, and stops at the first thing
+// beyond the limits: the readers take the square of an element's attributes in time
+// (minutes for the 200,000 a file of the size cap may hold on one element) before they
+// report the element at all, and seconds over a million nodes. Comments, instructions and
+// character data sections are stepped over, as their text may hold anything.
+bool markupWithinLimits(const QByteArray &xml)
+{
+    const char *p = xml.constData();
+    const char *const end = p + xml.size();
+    int nodes = 0;
+    while ((p = static_cast<const char *>(std::memchr(p, '<', size_t(end - p)))) != nullptr) {
+        ++p;
+        if (p < end && *p == '/') {
+            p = static_cast<const char *>(std::memchr(p, '>', size_t(end - p)));
+            if (!p)
+                break;
+            continue;
+        }
+        if (++nodes > SessionDocument::maximumNodes)
+            return false;
+        if (startsWith(p, end, "!--")) {
+            p = pastMarker(p + 3, end, "-->");
+        } else if (startsWith(p, end, "![CDATA[")) {
+            p = pastMarker(p + 8, end, "]]>");
+        } else if (startsWith(p, end, "?")) {
+            p = pastMarker(p + 1, end, "?>");
+        } else {
+            // A document type's own declarations are refused here too: the readers take
+            // the square of the attribute defaults they declare in time.
+            int equals = 0;
+            int brackets = 0;
+            const bool declaration = *p == '!';
+            p = tagEnd(p, end, equals, brackets);
+            if (equals > SessionDocument::maximumAttributes || (declaration && brackets > 0))
+                return false;
+        }
+    }
+    return true;
+}
+
 // Reads the text once without building anything: a session is plain elements and text.
 // A document type with declarations, an entity other than the five of XML itself, or
-// nesting deeper than maximumDepth makes the text no session; the tree builder would
-// expand such entities without limit and recurse once per level.
+// deeper nesting than a session may hold makes the text no session; the tree builder
+// would expand such entities without limit and recurse once per level.
 bool isPlainSessionText(const QByteArray &xml)
 {
+    if (!markupWithinLimits(xml))
+        return false;
     QXmlStreamReader reader(xml);
     int depth = 0;
     while (!reader.atEnd()) {

@@ -21,10 +21,15 @@ public:
     static constexpr int songSlotCount = 16;
     // A real session is some 40 kB; larger files are not sessions and are not parsed.
     static constexpr qint64 maximumFileBytes = 4 * 1024 * 1024;
-    // A session nests five levels deep (pqxml, riffsTab, riff, step, beat). Unknown
-    // elements may nest deeper, up to this: far beyond any session, and well inside what
-    // the tree builder, which recurses once per level, survives.
-    static constexpr int maximumDepth = 4096;
+    // What a session file may hold. Our writer nests five levels deep (pqxml, riffsTab,
+    // riff, step, beat), puts at most two attributes on an element, writes some 750
+    // elements and no comments or instructions. The limits leave room for unknown elements
+    // and values added later, and keep the XML readers quick: both slow down with the
+    // square of the attributes on one element, and a file of the size cap may otherwise
+    // hold a million nodes or thousands of levels.
+    static constexpr int maximumDepth = 32;
+    static constexpr int maximumAttributes = 8;  // on one element, namespace declarations included
+    static constexpr int maximumNodes = 4096;    // elements, comments, instructions, character data sections
 
     struct Step {
         QString beat;
@@ -66,7 +71,8 @@ public:
     QByteArray toXml() const;
     // Reads a session's text. False (and nothing read) when it is not well-formed XML, its
     // root is not "pqxml", or it holds what no session needs: a document type with
-    // declarations, entities, or nesting deeper than maximumDepth. Unknown elements are
+    // declarations, entities, or more depth, attributes or nodes than the limits above;
+    // these are refused after one quick walk over the bytes. Unknown elements are
     // skipped; riffs whose id lies outside 0..5 and steps or song slots beyond the
     // sixteenth are dropped.
     bool parse(const QByteArray &xml);

@@ -2,20 +2,24 @@
 
 #include "audio/layer/wavencoder.h"
 
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +30,10 @@ constexpr int kWaitSliceMs = 20;
 constexpr int kLeastMp3BytesPerSecond = 32000 / 8;
 // The pipe to lame: about six seconds of CD audio.
 constexpr int kPipeBytes = 1 << 20;
+// Symbolic links followed to the file written, as many as the system follows.
+constexpr int kMostLinks = 40;
+// A part of an export still at work is written to every few seconds (and locked).
+constexpr int kStalePartSeconds = 60;
 
 // Keeps a broken pipe (the encoder stopped reading) from raising SIGPIPE in this process:
 // the signal is blocked in this thread while writing, and one raised by the write is
@@ -67,6 +75,55 @@ QString systemError()
 {
     return errno ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
 }
+
+// The temporary name of an export: ".<name>.wav.<base-36 number>.part" (or .mp3).
+const QRegularExpression &partName()
+{
+    static const QRegularExpression name(QStringLiteral("^\\..+\\.(?i:wav|mp3)\\.[0-9a-z]{1,7}\\.part$"));
+    return name;
+}
+
+// What a part holds from its first write on: a WAV header, an MP3 frame or ID3 tag, or
+// nothing yet.
+bool holdsOurAudio(int fd)
+{
+    unsigned char head[12];
+    const ssize_t n = ::pread(fd, head, sizeof head, 0);
+    if (n == 0)
+        return true;
+    if (n == ssize_t(sizeof head) && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0)
+        return true;
+    if (n >= 3 && std::memcmp(head, "ID3", 3) == 0)
+        return true;
+    return n >= 2 && head[0] == 0xff && (head[1] & 0xe0) == 0xe0;
+}
+
+// Removes the parts that exports killed half-way left in the folder. Only ours: a regular
+// file of this user under our temporary name holding the start of our audio, untouched
+// for a minute, and not locked by an export still at work (here or in another run).
+void clearStaleParts(const QString &folder)
+{
+    const QStringList names =
+        QDir(folder).entryList(QStringList() << QStringLiteral(".*.part"), QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (!partName().match(name).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder + '/' + name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat part;
+        const bool stale = ::fstat(fd, &part) == 0 && S_ISREG(part.st_mode) && part.st_uid == ::geteuid()
+                           && std::time(nullptr) - part.st_mtime >= kStalePartSeconds
+                           && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && holdsOurAudio(fd);
+        // Only while the name still leads to the file that was checked.
+        struct stat named;
+        if (stale && ::lstat(path.constData(), &named) == 0 && named.st_dev == part.st_dev
+            && named.st_ino == part.st_ino)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
 } // namespace
 
 ExportWriter::ExportWriter(const QString &path, Format format, int sampleRate)
@@ -99,22 +156,49 @@ bool ExportWriter::fail(Error error, const QString &detail)
     return false;
 }
 
+bool ExportWriter::resolveTarget()
+{
+    // "Replace" means the file the name leads to: a link stays a link.
+    m_target = QFileInfo(m_path).absoluteFilePath();
+    for (int links = 0; QFileInfo(m_target).isSymLink(); ++links) {
+        if (links == kMostLinks)
+            return fail(CannotCreate, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        m_target = QFileInfo(m_target).symLinkTarget();
+    }
+    // A file replaced keeps its permissions; one that nobody may write (or this user may
+    // not) is not replaced.
+    struct stat existing;
+    if (::stat(QFile::encodeName(m_target).constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        if ((existing.st_mode & 0222) == 0 || ::access(QFile::encodeName(m_target).constData(), W_OK) != 0)
+            return fail(ReadOnlyTarget, QString());
+        m_targetMode = int(existing.st_mode & 0777);
+    }
+    return true;
+}
+
 bool ExportWriter::createTemporaryFile()
 {
     // Made here with the usual permissions (the umask applies), hidden, in the target
     // folder so that the final rename stays on one file system.
-    const QFileInfo target(m_path);
+    const QFileInfo target(m_target);
     const QString folder = target.absolutePath();
-    // A long name is shortened, so that the temporary one still fits the file system.
-    QString name = target.fileName();
-    while (QFile::encodeName(name).size() > 120)
-        name.chop(1);
+    clearStaleParts(folder);
+    // A long name is shortened before its extension, so that the temporary one still fits
+    // the file system and is still known for ours.
+    QString base = target.completeBaseName();
+    const QString suffix = target.suffix().isEmpty() ? QString() : "." + target.suffix();
+    while (!base.isEmpty() && QFile::encodeName(base + suffix).size() > 120)
+        base.chop(1);
+    const QString name = base + suffix;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString candidate = folder + "/." + name + "."
                                   + QString::number(QRandomGenerator::global()->generate(), 36) + ".part";
         const int fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            ::close(fd);
+            // Held until the file has its name or is removed: the next export into this
+            // folder, in this run or another, leaves it alone.
+            ::flock(fd, LOCK_EX | LOCK_NB);
+            m_partLock = fd;
             m_temporary = candidate;
             return true;
         }
@@ -130,8 +214,9 @@ bool ExportWriter::start()
         return fail(CannotCreate, QString());
     if (m_format == Mp3 && encoderProgram().isEmpty())
         return fail(EncoderMissing, QString());
-    if (!createTemporaryFile())
+    if (!resolveTarget() || !createTemporaryFile())
         return false;
+    m_sinceHandler.start();
 
     if (m_format == Wav) {
         errno = 0;
@@ -199,6 +284,7 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
 {
     if (m_error != NoError || m_closed || (!m_source && !m_process))
         return false;
+    keepPainted();
     if (frames <= 0)
         return true;
     m_frames += frames;
@@ -220,6 +306,16 @@ bool ExportWriter::write(const float *left, const float *right, int frames)
     if (m_pcm.size() < batchBytes)
         return true;
     return sendBatch();
+}
+
+void ExportWriter::keepPainted()
+{
+    // The blocks come as fast as the caller renders them: between them the window gets
+    // its turn as often as while lame is waited for.
+    if (m_waitHandler && m_sinceHandler.hasExpired(kWaitSliceMs)) {
+        m_waitHandler();
+        m_sinceHandler.start();
+    }
 }
 
 bool ExportWriter::sendBatch()
@@ -321,12 +417,15 @@ bool ExportWriter::finish()
         return false;
     }
     m_process.reset();
-    if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_path).constData()) != 0) {
+    if (m_targetMode >= 0)
+        ::chmod(QFile::encodeName(m_temporary).constData(), mode_t(m_targetMode));
+    if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0) {
         fail(RenameFailed, systemError());
         discard();
         return false;
     }
     m_temporary.clear();
+    releasePart();
     m_closed = m_committed = true;
     return true;
 }
@@ -357,4 +456,12 @@ void ExportWriter::removeTemporary()
     if (!m_temporary.isEmpty())
         QFile::remove(m_temporary);
     m_temporary.clear();
+    releasePart();
+}
+
+void ExportWriter::releasePart()
+{
+    if (m_partLock >= 0)
+        ::close(m_partLock);
+    m_partLock = -1;
 }

@@ -2,6 +2,7 @@
 
 #include "metadata/cipher.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,11 @@
 namespace {
 
 const char *const kSectionNames[5] = {"fileName: ", "beats: ", "chordVec1: ", "chordVecDetected1: ", "tempo: "};
+const char *const kRecordingName = "recording: ";
+
+// The recording mark reads this many spots of this size; smaller files are read whole.
+constexpr int kMarkSpots = 128;
+constexpr qint64 kMarkSpotBytes = 4096;
 
 // Six significant digits would move beats by up to 50 frames past ten million frames
 // (about four minutes); ten keep every frame. Readers take either form.
@@ -38,8 +44,39 @@ QString analysisCachePath(const QString &dataFolder, const QString &audioPath)
     return dataFolder + "/metadata/" + name;
 }
 
+QString recordingMark(const QString &audioPath)
+{
+    // Only a plain file: a FIFO or a device would block or never end.
+    const QFileInfo info(audioPath);
+    QFile file(audioPath);
+    if (audioPath.isEmpty() || !info.isFile() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    const qint64 size = file.size();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (size <= kMarkSpots * kMarkSpotBytes) {
+        const QByteArray all = file.read(size);
+        if (all.size() != size)
+            return QString();
+        hash.addData(all);
+    } else {
+        // The first and the last spot hold the headers and the tags; the others lie
+        // evenly between.
+        for (int i = 0; i < kMarkSpots; ++i) {
+            const qint64 at = (size - kMarkSpotBytes) * i / (kMarkSpots - 1);
+            if (!file.seek(at))
+                return QString();
+            const QByteArray spot = file.read(kMarkSpotBytes);
+            if (spot.size() != kMarkSpotBytes)
+                return QString();
+            hash.addData(spot);
+        }
+    }
+    return QString::number(size) + ' ' + QString::fromLatin1(hash.result().left(8).toHex());
+}
+
 QByteArray composeAnalysisCacheText(const QString &audioPath, const QVector<float> &beats,
-                                    const QVector<QString> &chords, const QVector<QString> &detected, float tempo)
+                                    const QVector<QString> &chords, const QVector<QString> &detected, float tempo,
+                                    const QString &recording)
 {
     QString text = "fileName: " + audioPath + "\r";
     text += "beats: ";
@@ -59,13 +96,17 @@ QByteArray composeAnalysisCacheText(const QString &audioPath, const QVector<floa
     }
     text += "\r";
     text += "tempo: " + tempoText(tempo);
+    // Readers before the mark came in take a file of six parts for a damaged one and
+    // analyse afresh: their own five-part file then stands in its place.
+    if (!recording.isEmpty())
+        text += "\r" + QLatin1String(kRecordingName) + recording;
     return text.toUtf8();
 }
 
 bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents)
 {
     const QStringList parts = text.split('\r');
-    if (parts.size() != 5)
+    if (parts.size() != 5 && !(parts.size() == 6 && parts[5].startsWith(QLatin1String(kRecordingName))))
         return false;
     for (int i = 0; i < 5; ++i) {
         if (!parts[i].startsWith(QLatin1String(kSectionNames[i])))
@@ -79,6 +120,7 @@ bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents
     contents.chords = tokens(2);
     contents.detected = tokens(3);
     contents.tempo = parts[4].mid(int(qstrlen(kSectionNames[4]))).trimmed();
+    contents.recording = parts.size() == 6 ? parts[5].mid(int(qstrlen(kRecordingName))).trimmed() : QString();
     return true;
 }
 
@@ -114,10 +156,13 @@ bool analysisCacheDescribes(const AnalysisCacheContents &contents, const QString
 {
     if (contents.fileName.isEmpty() || audioPath.isEmpty())
         return false;
-    if (contents.fileName == audioPath)
-        return true;
-    const QString stored = QFileInfo(contents.fileName).canonicalFilePath();
-    return !stored.isEmpty() && stored == QFileInfo(audioPath).canonicalFilePath();
+    if (contents.fileName != audioPath) {
+        const QString stored = QFileInfo(contents.fileName).canonicalFilePath();
+        if (stored.isEmpty() || stored != QFileInfo(audioPath).canonicalFilePath())
+            return false;
+    }
+    // A cache without the mark is judged by the path and the times alone, as before.
+    return contents.recording.isEmpty() || contents.recording == recordingMark(audioPath);
 }
 
 bool readAnalysisCache(const QString &path, const QString &audioPath, qint64 trackFrames,

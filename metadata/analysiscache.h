@@ -1,7 +1,8 @@
 // The analysis cache: one file per analysed audio file in the data folder's "metadata"
 // folder, holding tempo, beats and chords as enciphered base64 text. The analysis
 // thread writes it; MainWindow reads it when a file is opened again, and the start-up
-// scan enciphers old plain files.
+// scan enciphers old plain files. A cache names its recording by the audio file's path
+// and, since the recording mark came in, by what the file itself holds.
 #pragma once
 #include <QByteArray>
 #include <QString>
@@ -26,14 +27,23 @@ struct AnalysisCacheContents {
     QStringList chords;
     QStringList detected;
     QString tempo;
+    // The recording mark of the file analysed; empty in caches written before it came in.
+    QString recording;
 };
+
+// What tells one recording from another saved under the same name: the audio file's size
+// and a fingerprint of its bytes at spots spread over the whole file (a few hundred kB
+// read, whatever its length). Empty when the file cannot be read.
+QString recordingMark(const QString &audioPath);
 
 // data folder + "/metadata/" + the audio file's name with its extension replaced by "pqm".
 QString analysisCachePath(const QString &dataFolder, const QString &audioPath);
 
-// The plain text of a cache file: five parts separated by "\r".
+// The plain text of a cache file: five parts separated by "\r", and a sixth with the
+// recording mark when there is one.
 QByteArray composeAnalysisCacheText(const QString &audioPath, const QVector<float> &beats,
-                                    const QVector<QString> &chords, const QVector<QString> &detected, float tempo);
+                                    const QVector<QString> &chords, const QVector<QString> &detected, float tempo,
+                                    const QString &recording = QString());
 
 // Splits a plain cache text into its parts. False when a part is missing.
 bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents);
@@ -45,14 +55,16 @@ bool parseAnalysisCacheText(const QString &text, AnalysisCacheContents &contents
 bool analysisCacheUsable(const AnalysisCacheContents &contents, qint64 trackFrames);
 
 // True when the cache was written for the file at audioPath (the same path, or the
-// same file through another path). Caches are named after the audio file's name only,
-// so another recording of the same name must not lend its analysis.
+// same file through another path) and, when it carries a recording mark, that file still
+// holds the recording analysed. Caches are named after the audio file's name only, and a
+// file may be replaced keeping its old time (cp -p, rsync -a, unzip): another recording
+// of the same name must not lend its analysis.
 bool analysisCacheDescribes(const AnalysisCacheContents &contents, const QString &audioPath);
 
 // Reads, deciphers (or, for an old plain file, takes as it is), parses and checks a
 // cache file for the audio file at audioPath. False when there is none, it is too large,
-// older than the audio file, not usable, or another file's: then analyse afresh (which
-// replaces it).
+// older than the audio file, not usable, or another file's or recording's: then analyse
+// afresh (which replaces it).
 bool readAnalysisCache(const QString &path, const QString &audioPath, qint64 trackFrames,
                        AnalysisCacheContents &contents);
 // The same for the bytes of a cache file already read.

@@ -42,6 +42,7 @@ void MetaDataThread::setFileNames(const QString &cachePath, const QString &audio
 {
     m_cachePath = cachePath;
     m_audioPath = audioPath;
+    m_recordingMark = cachePath.isEmpty() || audioPath.contains(".cda") ? QString() : recordingMark(audioPath);
 }
 
 void MetaDataThread::initChordFilter()
@@ -114,7 +115,7 @@ void MetaDataThread::savePQM()
     if (m_audioPath.contains(".cda") || m_cachePath.isEmpty() || !m_metaData->hasData())
         return;
     const QByteArray text = composeAnalysisCacheText(m_audioPath, m_metaData->analysedBeats(), m_metaData->chordVec,
-                                                     m_metaData->chordVecDetected, m_metaData->tempo);
+                                                     m_metaData->chordVecDetected, m_metaData->tempo, m_recordingMark);
     writeAnalysisCache(m_cachePath, text);
 }
 

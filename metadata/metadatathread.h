@@ -23,6 +23,9 @@ public:
     // Keeps the mono copy the analysis reads (see analysis/analysiscopy.h). When the
     // memory for it cannot be had, the next run finishes at once with no data.
     void setSamples(const float *left, const float *right, int count, bool stereo, int sampleRate);
+    // Also takes the recording mark of the audio file as it is now, right after it was
+    // decoded: every cache written for it carries that mark (none for CD tracks, which
+    // get no cache).
     void setFileNames(const QString &cachePath, const QString &audioPath);
     QString cachePath() const { return m_cachePath; }
     QString audioPath() const { return m_audioPath; }
@@ -60,6 +63,7 @@ private:
     int m_decimation = 1;      // source frames per sample of the copy
     QString m_cachePath;
     QString m_audioPath;
+    QString m_recordingMark;
     bool m_samplesSet = false;
     ChordFilterGrid m_chordFilter;
     bool m_filterActive = false;

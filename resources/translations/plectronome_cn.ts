@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>手动修改过的和弦也会被重新识别。&lt;br /&gt;是否仅从已勾选的和弦中重新识别和弦？</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 受写保护，未被替换。&lt;br /&gt;未保存任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

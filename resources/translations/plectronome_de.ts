@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Von Hand korrigierte Akkorde werden ebenfalls neu bestimmt.&lt;br /&gt;Die Akkorde nur aus den markierten neu bestimmen?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 ist schreibgeschützt und wurde nicht ersetzt.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Akkorder, der er rettet manuelt, findes også igen.&lt;br /&gt;Find akkorderne igen kun blandt de markerede akkorder?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 er skrivebeskyttet og blev ikke erstattet.&lt;br /&gt;Intet blev gemt.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

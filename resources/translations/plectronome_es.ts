@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Los acordes corregidos a mano también se buscarán de nuevo.&lt;br /&gt;¿Buscar de nuevo los acordes solo entre los marcados?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 está protegido contra escritura y no se ha reemplazado.&lt;br /&gt;No se ha guardado nada.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Myös käsin korjatut soinnut etsitään uudelleen.&lt;br /&gt;Etsitäänkö soinnut uudelleen vain merkityistä soinnuista?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 on kirjoitussuojattu, eikä sitä korvattu.&lt;br /&gt;Mitään ei tallennettu.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

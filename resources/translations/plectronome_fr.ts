@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Les accords corrigés à la main seront eux aussi recherchés à nouveau.&lt;br /&gt;Rechercher les accords uniquement parmi les accords cochés ?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 est protégé en écriture et n&apos;a pas été remplacé.&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>हाथ से सुधारे गए कॉर्ड भी फिर से खोजे जाएँगे।&lt;br /&gt;क्या केवल चिह्नित कॉर्ड में से कॉर्ड फिर से खोजे जाएँ?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 लेखन-सुरक्षित है और उसे बदला नहीं गया।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Anche gli accordi corretti a mano verranno cercati di nuovo.&lt;br /&gt;Cercare di nuovo gli accordi solo tra quelli contrassegnati?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 è protetto da scrittura e non è stato sostituito.&lt;br /&gt;Non è stato salvato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>手で修正したコードも再検出されます。&lt;br /&gt;チェックしたコードだけからコードを再検出しますか？</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 は書き込み禁止のため、置き換えられませんでした。&lt;br /&gt;何も保存されませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>직접 수정한 코드도 다시 찾습니다.&lt;br /&gt;표시한 코드만으로 코드를 다시 찾을까요?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1은(는) 쓰기 금지되어 있어 바꾸지 않았습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

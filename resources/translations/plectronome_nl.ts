@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Met de hand gecorrigeerde akkoorden worden ook opnieuw gezocht.&lt;br /&gt;De akkoorden opnieuw zoeken, alleen uit de gemarkeerde akkoorden?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 is tegen schrijven beveiligd en is niet vervangen.&lt;br /&gt;Er is niets opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

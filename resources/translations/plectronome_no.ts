@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Akkorder som er rettet for hånd, blir også funnet på nytt.&lt;br /&gt;Finne akkordene på nytt bare blant de merkede akkordene?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 er skrivebeskyttet og ble ikke erstattet.&lt;br /&gt;Ingenting ble lagret.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

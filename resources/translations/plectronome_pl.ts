@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Akordy poprawione ręcznie również zostaną wyznaczone ponownie.&lt;br /&gt;Znaleźć akordy ponownie tylko spośród zaznaczonych?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Plik %1 jest chroniony przed zapisem i nie został zastąpiony.&lt;br /&gt;Nic nie zostało zapisane.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

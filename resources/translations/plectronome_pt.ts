@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Os acordes corrigidos à mão também serão procurados de novo.&lt;br /&gt;Procurar os acordes de novo apenas entre os marcados?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 está protegido contra escrita e não foi substituído.&lt;br /&gt;Nada foi guardado.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Аккорды, исправленные вручную, тоже будут найдены заново.&lt;br /&gt;Найти аккорды заново только среди отмеченных?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>Файл %1 защищён от записи и не был заменён.&lt;br /&gt;Ничего не сохранено.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -372,6 +372,10 @@
         <source>Chords corrected by hand are found again too.&lt;br /&gt;Find the chords again from the marked chords only?</source>
         <translation>Ackord som rättats för hand hittas också på nytt.&lt;br /&gt;Hitta ackorden på nytt enbart bland de markerade ackorden?</translation>
     </message>
+    <message>
+        <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
+        <translation>%1 är skrivskyddad och ersattes inte.&lt;br /&gt;Inget sparades.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

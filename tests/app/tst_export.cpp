@@ -18,7 +18,9 @@
 #include "../pcmwav.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -28,6 +30,10 @@
 
 #include <cmath>
 #include <vector>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +101,24 @@ QStringList leftovers(const QString &folder, const QStringList &expected)
         names.removeAll(name);
     return names;
 }
+
+// A window that answers for the user: its messages are recorded (and answered No),
+// its save dialog answers `answer`.
+struct AnsweringWindow {
+    MainWindow window;
+    QStringList messages;
+    MainWindow::SaveFileChoice answer;
+    AnsweringWindow()
+    {
+        window.startTimer()->stop();
+        window.setMessageBoxHook([this](QMessageBox::Icon, const QString &, const QString &text,
+                                        QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+            messages << text;
+            return QMessageBox::No;
+        });
+        window.setSaveDialogHook([this](const QString &, const QString &, const QStringList &) { return answer; });
+    }
+};
 
 } // namespace
 
@@ -347,6 +371,14 @@ private slots:
         QCOMPARE(asked.last()[1], window.pathsManager()->saveLocation() + "/songs/take.one_SELECTION");
         QCOMPARE(QFileInfo(folder + "/part.mp3").size() - 44, qint64(4 * 50000));
 
+        // A write-protected file: told, kept as it was.
+        QVERIFY(QFile::setPermissions(folder + "/whole.wav", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        answers << MainWindow::SaveFileChoice{folder + "/whole.wav", "WAV (*.wav)"};
+        window.exportAudioMP3();
+        QCOMPARE(messages.takeLast(), "Cannot save audio | " + folder + "/whole.wav is write-protected and was not "
+                                                                 "replaced.<br />Nothing was saved.");
+        QCOMPARE(QFileInfo(folder + "/whole.wav").size(), qint64(100));
+
         // A folder that does not exist: told, nothing written.
         answers << MainWindow::SaveFileChoice{folder + "/gone/x.wav", "WAV (*.wav)"};
         window.exportAudioMP3();
@@ -436,16 +468,10 @@ private slots:
         }
         const QString track = folder + "/clicks.wav";
         QVERIFY(writePcm16Wav(track, pcm, 2));
-        MainWindow window;
-        window.startTimer()->stop();
-        QStringList messages;
-        window.setMessageBoxHook([&](QMessageBox::Icon, const QString &, const QString &text,
-                                     QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-            messages << text;
-            return QMessageBox::No;
-        });
-        MainWindow::SaveFileChoice answer;
-        window.setSaveDialogHook([&](const QString &, const QString &, const QStringList &) { return answer; });
+        AnsweringWindow answering;
+        MainWindow &window = answering.window;
+        QStringList &messages = answering.messages;
+        MainWindow::SaveFileChoice &answer = answering.answer;
         QCOMPARE(window.open(track), 0);
         window.metaDataThread()->wait();
         QCoreApplication::processEvents();
@@ -501,6 +527,100 @@ private slots:
             }
         }
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+    }
+
+    // An export killed half-way leaves its hidden part: the next export into that folder
+    // clears such parts, and nothing else: not one an export still at work holds, not a
+    // recent one, not one holding something that is not our audio.
+    void stalePartsAreClearedAndNothingElse()
+    {
+        const QString folder = m_dir.filePath("parts");
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray wav("RIFF\0\0\0\0WAVEfmt ", 16);
+        const struct {
+            const char *name;
+            QByteArray bytes;
+            bool old;
+        } parts[] = {{".killed.wav.1x2y3z.part", wav, true}, {".empty.MP3.9.part", "", true},
+                     {".running.wav.k2.part", wav, true},    {".recent.wav.k3.part", wav, false},
+                     {".notes.wav.k4.part", "my notes", true}};
+        for (const auto &part : parts) {
+            QFile f(folder + "/" + part.name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(part.bytes) == part.bytes.size() && f.flush());
+            if (part.old)
+                QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        const int running = ::open(QFile::encodeName(folder + "/.running.wav.k2.part").constData(), O_RDONLY);
+        QVERIFY(running >= 0 && ::flock(running, LOCK_EX) == 0);
+        ExportWriter writer(folder + "/new.wav", ExportWriter::Wav, 44100);
+        QVERIFY(writer.start());
+        QVERIFY(writeBlocks(writer, Tone(2048)));
+        QVERIFY(writer.finish());
+        ::close(running);
+        const QStringList kept = {"new.wav", ".running.wav.k2.part", ".recent.wav.k3.part", ".notes.wav.k4.part"};
+        QVERIFY2(leftovers(folder, kept).isEmpty(), qPrintable(leftovers(folder, kept).join(' ')));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), kept.size());
+    }
+
+    // Replacing a file writes through a symbolic link to the file it names and keeps that
+    // file's permissions; a write-protected file is left as it was. The window between
+    // blocks gets its turn while the export works, not only while lame is waited for.
+    void replacingAndPaintingAsTheUserExpects()
+    {
+        const QString folder = m_dir.filePath("replace");
+        QVERIFY(QDir().mkpath(folder + "/takes"));
+        const QString real = folder + "/takes/real.wav";
+        QVERIFY(writePcm16Wav(real, QByteArray(400, '\1'), 2));
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), 0600) == 0);
+        QVERIFY(QFile::link("takes/real.wav", folder + "/link.wav"));
+        ExportWriter writer(folder + "/link.wav", ExportWriter::Wav, 44100);
+        int turns = 0;
+        writer.setWaitHandler([&turns] { ++turns; });
+        QVERIFY(writer.start());
+        const Tone tone(1024);
+        for (int block = 0; block < 3; ++block) {
+            QThread::msleep(30); // the caller renders the next block
+            QVERIFY(writer.write(tone.left.data(), tone.right.data(), 1024));
+        }
+        QVERIFY(writer.finish());
+        QCOMPARE(turns, 3);
+        QVERIFY(QFileInfo(folder + "/link.wav").isSymLink());
+        QCOMPARE(QFileInfo(real).size(), qint64(44 + 4 * 3 * 1024));
+        struct stat replaced;
+        QVERIFY(::stat(QFile::encodeName(real).constData(), &replaced) == 0);
+        QCOMPARE(replaced.st_mode & 0777, mode_t(0600));
+    }
+
+    // While an export keeps the window painted, a file dropped on it opens nothing under
+    // the render, and closing the window waits until the file is complete.
+    void anExportHoldsDropsAndClosing()
+    {
+        fakeLame("sleep 1\nfor last in \"$@\"; do :; done\ncat > \"$last\"\n");
+        const QString folder = m_dir.filePath("held");
+        QVERIFY(QDir().mkpath(folder));
+        const QString track = folder + "/take.wav";
+        const QString other = folder + "/other.wav";
+        QVERIFY(writePcm16Wav(track, QByteArray(200000 * 4, '\x08'), 2));
+        QVERIFY(writePcm16Wav(other, QByteArray(200000 * 4, '\x10'), 2));
+        AnsweringWindow answering;
+        MainWindow &window = answering.window;
+        answering.answer = {folder + "/held.mp3", "MP3 (*.mp3)"};
+        QCOMPARE(window.open(track), 0);
+        window.show();
+        bool closedDuringTheExport = true;
+        QTimer::singleShot(0, &window, [&] {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(other)});
+            QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &drop);
+            closedDuringTheExport = window.close();
+        });
+        window.exportAudioMP3();
+        QVERIFY(!closedDuringTheExport);
+        QCOMPARE(QFileInfo(folder + "/held.mp3").size(), qint64(44 + 200000 * 4));
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.pathsManager()->lastFile(), track);
+        QVERIFY2(answering.messages.isEmpty(), qPrintable(answering.messages.join('\n')));
     }
 
     void realEncoderDecodesBack()

@@ -452,8 +452,8 @@ private slots:
             bomb += "<!ENTITY e" + QByteArray::number(i) + " \"" + QByteArray("&e" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
         bomb += "]>\n<pqxml><fileName>&e9;</fileName></pqxml>\n";
         QTest::newRow("entity bomb") << bomb << false;
-        QTest::newRow("deep nesting") << head + QByteArray(3000, '<').replace("<", "<a>") +
-                                               QByteArray(3000, '<').replace("<", "</a>") + tail
+        QTest::newRow("deep nesting") << head + QByteArray(24, '<').replace("<", "<a>") +
+                                               QByteArray(24, '<').replace("<", "</a>") + tail
                                       << true;
         // What no session holds is refused at once, in little memory: thirty thousand
         // levels, one large entity used two thousand times, a FIFO that nobody writes.
@@ -528,6 +528,46 @@ private slots:
         win.w.saveSessionFile();
         SessionDocument again;
         QVERIFY(again.parse(readAll(win.w.pathsManager()->sessionFile())));
+    }
+
+    // Files of up to the size cap that hold more than our writer ever puts in a session
+    // are refused with the message, and the loaded track, session and riffs stay.
+    void sessionsBeyondWhatTheWriterMakesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray head = "<!DOCTYPE PQXML>\n<pqxml>\n";
+        const QByteArray tail = "</pqxml>\n";
+        auto upToTheCap = [&](const QByteArray &unit) {
+            return head + unit.repeated(int((SessionDocument::maximumFileBytes - 64) / unit.size())) + tail;
+        };
+        auto oneElement = [&](const char *attribute, int count) {
+            QByteArray xml = head + "<fileName";
+            for (int i = 0; i < count; ++i)
+                xml += attribute + QByteArray::number(i) + "=\"u\"";
+            return xml + ">x</fileName>" + tail;
+        };
+        QTest::newRow("200000 attributes on one element") << oneElement(" a", 200000);
+        QTest::newRow("200000 namespace declarations") << oneElement(" xmlns:a", 200000);
+        QTest::newRow("4000-deep subtrees") << upToTheCap(QByteArray("<a>").repeated(4000) + QByteArray("</a>").repeated(4000));
+        QTest::newRow("a million elements") << upToTheCap("<a/>");
+    }
+    void sessionsBeyondWhatTheWriterMakesAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        Window win;
+        QCOMPARE(win.w.open(m_track), 0);
+        buildRiff(win.jam(), 3);
+        win.saveAnswer = m_dir.path() + "/kept.pq";
+        win.w.saveSessionFileAs();
+        const QByteArray kept = win.w.currentSession().toXml();
+        const QString hostile = m_dir.path() + "/beyond.pq";
+        QVERIFY(text.size() <= SessionDocument::maximumFileBytes && writeFile(hostile, text));
+        win.openAnswer = hostile;
+        win.w.loadSession();
+        QCOMPARE(win.messages, QStringList() << "Cannot load session: This is not a session file that can be "
+                                                "loaded:<br />" + hostile.toHtmlEscaped());
+        QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
+        QCOMPARE(win.w.currentSession().toXml(), kept);
     }
 
     // What the user made is never lost on the way: a one-step riff on the first beat comes

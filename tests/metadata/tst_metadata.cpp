@@ -6,6 +6,7 @@
 #include "metadata/metadatathread.h"
 #include "tests/analysis/clicktrack.h"
 #include "tests/metadata/hostilecache.h"
+#include "tests/pcmwav.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -557,6 +558,42 @@ private slots:
         QVERIFY(thread.wait(5000));
         QVERIFY(!thread.metaData()->hasData());
         QVERIFY(!QFile::exists(quietCache));
+    }
+
+    // A new recording copied over the analysed one keeping the old file's time (cp -p,
+    // rsync -a, unzip), of the same size: its cache is refused, so it is analysed afresh.
+    void aRecordingCopiedOverTheAnalysedOneIsAnalysedAfresh()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/metadata");
+        const QString audio = dir.path() + "/take.wav";
+        const QString cache = analysisCachePath(dir.path(), audio);
+        const std::vector<float> song = clickTrack(20, 44100);
+        auto writeTake = [&](float gain) {
+            QByteArray pcm(int(song.size()) * 2, Qt::Uninitialized);
+            for (size_t i = 0; i < song.size(); ++i)
+                qToLittleEndian(qint16(song[i] * gain * 32000.0f), pcm.data() + 2 * i);
+            return writePcm16Wav(audio, pcm, 1);
+        };
+        QVERIFY(writeTake(1.0f));
+        const QDateTime recorded = QFileInfo(audio).lastModified().addSecs(-3600);
+        MetaDataThread thread;
+        QSignalSpy got(&thread, SIGNAL(gotMetaData()));
+        thread.setSamples(song.data(), nullptr, int(song.size()), false, 44100);
+        thread.setFileNames(cache, audio);
+        thread.start();
+        QVERIFY(thread.wait(120000));
+        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 2, 30000);
+        AnalysisCacheContents contents;
+        QVERIFY(readAnalysisCache(cache, audio, qint64(song.size()), contents));
+
+        QVERIFY(writeTake(0.5f));
+        QFile copied(audio);
+        QVERIFY(copied.open(QIODevice::ReadWrite));
+        QVERIFY(copied.setFileTime(recorded, QFileDevice::FileModificationTime));
+        copied.close();
+        QVERIFY(QFileInfo(cache).lastModified() > QFileInfo(audio).lastModified());
+        QVERIFY(!readAnalysisCache(cache, audio, qint64(song.size()), contents));
     }
 };
 
