@@ -1,17 +1,25 @@
 // What the look tools share: the folder their pictures go to (the first argument, or the
-// temporary folder), a main window whose message boxes are answered at once, and the
-// wait for a track's analysis.
+// temporary folder), a main window whose message boxes are answered at once, the wait for
+// a track's analysis, and the riff builder gestures of a user on a 120 BPM track.
 #pragma once
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
 
 #include "app/mainwindow.h"
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
 #include "tests/pcmwav.h"
+#include "views/jam/beatselection.h"
+#include "views/jam/jamtab.h"
+#include "views/jam/riffstep.h"
+#include "views/jam/songstep.h"
+#include "views/jam/songstepselector.h"
 
 inline QString lookFolder(int argc, char **argv)
 {
@@ -55,4 +63,31 @@ inline QString writeLookTrack(const QString &folder, const QString &name, const 
     const QString path = QDir(folder).filePath(name);
     writePcm16Wav(path, pcm, 2);
     return path;
+}
+
+inline void moveOver(QWidget *widget, const QPoint &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Places one step of the shown riff on `beat` (of a 120 BPM track) from the step row: arm
+// the cell, move over the beat on the waveform, click the cell again.
+inline void placeStep(JamTab *jam, BeatSelection *strip, int riff, int cell, int beat)
+{
+    const QPoint cellPoint(30 * cell + 15, 15);
+    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
+    const float spp = strip->samplesPerPixel();
+    const int x = int(std::lround((22050.0 * beat + 11025.0) / spp));
+    moveOver(strip, QPoint(x, 20));
+    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
+}
+
+inline void chooseSongSlot(JamTab *jam, int slot, int riff)
+{
+    QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * slot + 15, 15));
+    SongStepSelector *chooser = jam->songStepSelector();
+    const QPoint row(20, 18 * riff + 9);
+    moveOver(chooser, row);
+    QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, row);
 }
