@@ -221,26 +221,6 @@ private:
     QList<QWidget *> m_handling;
 };
 
-// A 40 s stereo track at 120 BPM: a click and a chord on every beat.
-QString writeTrack(const QString &folder)
-{
-    return writeLookTrack(folder, "language-look.wav", [](int i) {
-        const double roots[] = {220.0, 196.0, 174.6, 164.8};
-        const int inBeat = i % 22050;
-        const double r = roots[(i / 22050 / 4) % 4];
-        const double tone = std::sin(2 * M_PI * r * i / 44100) + std::sin(2 * M_PI * r * 1.2599 * i / 44100)
-                            + std::sin(2 * M_PI * r * 1.4983 * i / 44100);
-        const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
-        return 0.4 * click + 0.15 * tone * std::exp(-inBeat / 9000.0);
-    });
-}
-
-void mouse(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 // The x of a beat's line on the selection overlay.
 int beatX(PlotSelection *selection, const QVector<float> &beats, int beat, int frames)
@@ -259,10 +239,10 @@ void selectBeats(Sheet &sheet, MainWindow &window, int first, int last, const QS
     const int y = selection->height() / 2;
     const int a = beatX(selection, beats, first, frames) + 2;
     const int b = beatX(selection, beats, last, frames) - 2;
-    mouse(selection, QEvent::MouseButtonPress, QPoint(a, y), Qt::LeftButton);
-    mouse(selection, QEvent::MouseMove, QPoint(b, y), Qt::LeftButton);
-    mouse(selection, QEvent::MouseButtonRelease, QPoint(b, y), Qt::NoButton);
-    mouse(selection, QEvent::MouseMove, QPoint((a + b) / 2, y), Qt::NoButton);
+    mouseAt(selection, QEvent::MouseButtonPress, QPoint(a, y), Qt::LeftButton);
+    mouseAt(selection, QEvent::MouseMove, QPoint(b, y), Qt::LeftButton);
+    mouseAt(selection, QEvent::MouseButtonRelease, QPoint(b, y), Qt::NoButton);
+    mouseAt(selection, QEvent::MouseMove, QPoint((a + b) / 2, y), Qt::NoButton);
     settle();
     // The whole read-out, and its count magnified.
     QRect labels;
@@ -301,7 +281,7 @@ int runOneLanguage(const QString &folder, const QString &code)
     MainWindow window;
     window.show();
     settle();
-    if (!openAndAnalyse(window, writeTrack(folder)))
+    if (!openAndAnalyse(window, writeChordLookTrack(folder, "language-look.wav", {220.0, 196.0, 174.6, 164.8})))
         return 1;
 
     Plotter *plotter = window.waveBg()->plotter();

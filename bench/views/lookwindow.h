@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -63,6 +64,28 @@ inline QString writeLookTrack(const QString &folder, const QString &name, const 
     const QString path = QDir(folder).filePath(name);
     writePcm16Wav(path, pcm, 2);
     return path;
+}
+
+// A 40 s stereo track at 120 BPM: a click and a major chord on every beat, four beats on
+// each of the four roots (in Hz) in turn.
+inline QString writeChordLookTrack(const QString &folder, const QString &name, const std::array<double, 4> &roots)
+{
+    return writeLookTrack(folder, name, [roots](int i) {
+        const int inBeat = i % 22050;
+        const double r = roots[size_t((i / 22050 / 4) % 4)];
+        const double tone = std::sin(2 * M_PI * r * i / 44100) + std::sin(2 * M_PI * r * 1.2599 * i / 44100)
+                            + std::sin(2 * M_PI * r * 1.4983 * i / 44100);
+        const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
+        return 0.4 * click + 0.15 * tone * std::exp(-inBeat / 9000.0);
+    });
+}
+
+// A press, move or release of the left button at pos, with the buttons held after it.
+inline void mouseAt(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 inline void moveOver(QWidget *widget, const QPoint &pos)
