@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMessageBox>
@@ -20,18 +21,23 @@ LanguageTab::LanguageTab(QWidget *parent)
     , m_launcher([](const QString &program) { return QProcess::startDetached(program, QStringList()); })
 {
     auto *group = new QGroupBox(tr("Select Language:"), this);
-    auto *groupLayout = new QVBoxLayout(group);
+    // Two columns, read down the first and then the second: the dialog stays lower than
+    // the main window, so that it fits the screens the window fits.
+    auto *groupLayout = new QGridLayout(group);
+    const int rows = (programLanguageCount + 1) / 2;
     m_group->setExclusive(true);
-    for (const LanguageEntry &entry : programLanguages) {
+    for (int i = 0; i < programLanguageCount; ++i) {
+        const LanguageEntry &entry = programLanguages[i];
         auto *button = new QRadioButton(QString::fromUtf8(entry.name), group);
         button->setIcon(QIcon(QString::fromLatin1(entry.flag)));
         button->setObjectName(QString::fromLatin1(entry.code));
-        groupLayout->addWidget(button);
+        groupLayout->addWidget(button, i % rows, i / rows);
         m_group->addButton(button);
         m_buttons << button;
     }
     m_buttons.first()->setChecked(true);
-    groupLayout->addWidget(m_apply, 1, Qt::AlignTop | Qt::AlignRight);
+    groupLayout->addWidget(m_apply, rows, 0, 1, 2, Qt::AlignTop | Qt::AlignRight);
+    groupLayout->setRowStretch(rows, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

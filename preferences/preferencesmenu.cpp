@@ -5,6 +5,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 PreferencesMenu::PreferencesMenu(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
     , m_devicesTab(nullptr)
@@ -34,7 +36,9 @@ PreferencesMenu::PreferencesMenu(QWidget *parent, Qt::WindowFlags flags)
 
     setWindowTitle(tr("Preferences"));
     setModal(true);
-    setMinimumWidth(395);
+    // At least 395 wide, and wide enough for every page's title in every language: the
+    // titles have no scroll buttons, so a narrower dialog would cut the last ones off.
+    setMinimumWidth(std::max(395, minimumSizeHint().width()));
 
     connect(m_languageTab, SIGNAL(closeMainwindow()), this, SLOT(accept()));
     connect(m_devicesTab, SIGNAL(deviceStringToIndex(QString)), this, SIGNAL(deviceStringToIndex(QString)));

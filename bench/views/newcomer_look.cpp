@@ -22,32 +22,6 @@
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
 
-namespace {
-
-// A 40 s stereo track at 120 BPM: a click and a chord on every beat, four beats of
-// each of Ab, Bb, Eb and C# in turn.
-QString writeTrack(const QString &folder)
-{
-    return writeLookTrack(folder, "newcomer-look.wav", [](int i) {
-        const double roots[] = {207.65, 233.08, 155.56, 138.59};
-        const int inBeat = i % 22050;
-        const double r = roots[(i / 22050 / 4) % 4];
-        const double tone = std::sin(2 * M_PI * r * i / 44100) + std::sin(2 * M_PI * r * 1.2599 * i / 44100)
-                            + std::sin(2 * M_PI * r * 1.4983 * i / 44100);
-        const double click = inBeat < 400 ? std::sin(i * 0.6) * (1.0 - inBeat / 400.0) : 0.0;
-        return 0.4 * click + 0.15 * tone * std::exp(-inBeat / 9000.0);
-    });
-}
-
-void mouse(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -55,16 +29,16 @@ int main(int argc, char **argv)
     MainWindow window;
     answerEveryMessage(window);
     window.show();
-    if (!openAndAnalyse(window, writeTrack(folder)))
+    if (!openAndAnalyse(window, writeChordLookTrack(folder, "newcomer-look.wav", {207.65, 233.08, 155.56, 138.59})))
         return 1;
 
     // Four beats selected, the pointer over them.
     PlotSelection *selection = window.waveBg()->plotter()->plotSelection();
     const int y = selection->height() / 2;
-    mouse(selection, QEvent::MouseButtonPress, QPoint(200, y), Qt::LeftButton);
-    mouse(selection, QEvent::MouseMove, QPoint(330, y), Qt::LeftButton);
-    mouse(selection, QEvent::MouseButtonRelease, QPoint(330, y), Qt::NoButton);
-    mouse(selection, QEvent::MouseMove, QPoint(260, y), Qt::NoButton);
+    mouseAt(selection, QEvent::MouseButtonPress, QPoint(200, y), Qt::LeftButton);
+    mouseAt(selection, QEvent::MouseMove, QPoint(330, y), Qt::LeftButton);
+    mouseAt(selection, QEvent::MouseButtonRelease, QPoint(330, y), Qt::NoButton);
+    mouseAt(selection, QEvent::MouseMove, QPoint(260, y), Qt::NoButton);
     QTest::qWait(50);
     window.grab().save(QDir(folder).filePath("newcomer-0-selection.png"));
 

@@ -50,33 +50,6 @@ QString writeTrack(const QString &folder)
         26000.0);
 }
 
-void moveOver(QWidget *widget, const QPoint &pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-// Places one step of the shown riff on `beat` from the step row: arm the cell, move over
-// the beat on the waveform, click the cell again.
-void placeStep(JamTab *jam, BeatSelection *strip, int riff, int cell, int beat)
-{
-    const QPoint cellPoint(30 * cell + 15, 15);
-    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
-    const float spp = strip->samplesPerPixel();
-    const int x = int(std::lround((22050.0 * beat + 11025.0) / spp));
-    moveOver(strip, QPoint(x, 20));
-    QTest::mouseClick(jam->riffStep(riff), Qt::LeftButton, Qt::NoModifier, cellPoint);
-}
-
-void chooseSongSlot(JamTab *jam, int slot, int riff)
-{
-    QTest::mouseClick(jam->songStep(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * slot + 15, 15));
-    SongStepSelector *chooser = jam->songStepSelector();
-    const QPoint row(20, 18 * riff + 9);
-    moveOver(chooser, row);
-    QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, row);
-}
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -1,18 +1,29 @@
 // A start in each language: start-up finds the built translation beside the program
 // (a copy beside the test; the build folder, which holds them too, is the working folder),
-// and the main window's menus then show that file's texts, not the English ones. A damaged
-// translation file is refused, and the window says so once.
+// and the main window's menus then show that file's texts, not the English ones. In every
+// language the texts drawn in boxes of a fixed size fit them. A damaged translation file
+// is refused, and the window says so once.
 #include "app/checkedtranslator.h"
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "metadata/metadata.h"
 #include "preferences/languages.h"
+#include "preferences/preferencesmenu.h"
+#include "views/chords/processinglabel.h"
+#include "views/playback/plotselection.h"
+#include "views/playback/plotter.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QtTest>
 
@@ -29,6 +40,38 @@ QStringList menuTexts(MainWindow &window)
         }
     }
     return texts;
+}
+
+// Where a rich-text label's text leaves ink, in the label's coordinates: its text drawn
+// unclipped as the label lays it out (from the top left of its contents).
+QRect inkOf(const QLabel *label)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    document.setHtml(label->text());
+    const int pad = 30;
+    QImage image(document.size().toSize() + QSize(2 * pad, 2 * pad), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(pad, pad);
+    document.drawContents(&painter);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink.translated(label->contentsRect().topLeft() - QPoint(pad, pad));
+}
+
+void mouse(QWidget *widget, QEvent::Type type, int x, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(x, 40), widget->mapToGlobal(QPoint(x, 40)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 } // namespace
 
@@ -70,6 +113,79 @@ private slots:
             }
             // A few words are the same in some languages ("&Options", "Pause"); most are not.
             QVERIFY2(differing * 10 >= shown.size() * 8, qPrintable(code));
+        }
+    }
+
+    // Each language's texts in the boxes drawn for them: the selection's beat read-out
+    // (accents over capitals, CJK and Devanagari from fallback fonts), the chord
+    // calculation notice with its four dots, and the preferences pages, whose titles all
+    // stay in view in a dialog that is no taller than the main window.
+    void drawnTextsFitTheirBoxes()
+    {
+        const int frames = 44100 * 20;
+        MetaData meta;
+        QStringList beats;
+        QStringList chords;
+        for (int i = 0; i < 38; ++i)
+            beats << QString::number(2048 + 22050 * i);
+        for (int i = 0; i < 37; ++i)
+            chords << "C";
+        meta.loadFromSession(beats, chords, {"C"}, "120", "song.wav");
+        QVERIFY(meta.hasData());
+        const double pixelsPerFrame = 884.0 / frames;
+        for (const LanguageEntry &entry : programLanguages) {
+            const QString code = QString::fromLatin1(entry.code);
+            QScopedPointer<QTranslator> translator(installTranslation(code));
+
+            PlotSelection selection;
+            selection.resize(884, 130);
+            selection.setMetaData(&meta);
+            selection.setSampleCount(frames);
+            selection.show();
+            // One beat at the start of the track, and eight beats.
+            for (const auto &[first, last] : {std::pair(0, 1), std::pair(4, 12)}) {
+                const int a = int((22050 * first + 3000) * pixelsPerFrame);
+                const int b = int((22050 * last + 3000) * pixelsPerFrame);
+                mouse(&selection, QEvent::MouseButtonPress, a, Qt::LeftButton);
+                mouse(&selection, QEvent::MouseMove, b, Qt::LeftButton);
+                mouse(&selection, QEvent::MouseButtonRelease, b, Qt::NoButton);
+                mouse(&selection, QEvent::MouseMove, (a + b) / 2, Qt::NoButton);
+                for (QLabel *label :
+                     {selection.beatCountLabel(), selection.startBeatLabel(), selection.endBeatLabel()}) {
+                    QVERIFY(label->isVisible());
+                    const QRect ink = inkOf(label);
+                    const QString where = code + ": " + label->text() + " " + QString::number(ink.top()) + ".."
+                                          + QString::number(ink.bottom()) + " in a label of "
+                                          + QString::number(label->height()) + " at y "
+                                          + QString::number(label->y());
+                    QVERIFY2(label->rect().contains(ink), qPrintable(where));
+                    QVERIFY2(selection.rect().contains(ink.translated(label->pos())), qPrintable(where));
+                }
+            }
+
+            Plotter plotter;
+            ProcessingLabel *processing = plotter.processingLabel();
+            for (int i = 0; i < 3; ++i)
+                processing->setDotNumber();
+            const QFontMetrics metrics(processing->font());
+            const int left = processing->width() / 2
+                             - metrics.horizontalAdvance(QCoreApplication::translate("ProcessingLabel",
+                                                                                     "Calculating chords"))
+                                   / 2;
+            const QRect notice = metrics.boundingRect(processing->shownText()).translated(left, 20);
+            QVERIFY2(processing->rect().contains(notice), qPrintable(code + ": " + processing->shownText()));
+
+            PreferencesMenu preferences(nullptr);
+            preferences.show();
+            QCoreApplication::processEvents();
+            QTabBar *titles = preferences.tabWidget()->tabBar();
+            for (int i = 0; i < titles->count(); ++i)
+                QVERIFY2(titles->rect().contains(titles->tabRect(i))
+                             && preferences.rect().contains(titles->tabRect(i).translated(
+                                 titles->mapTo(&preferences, QPoint(0, 0)))),
+                         qPrintable(code + ": " + titles->tabText(i)));
+            QVERIFY2(preferences.height() <= 695, qPrintable(code + ": " + QString::number(preferences.height())));
+            preferences.hide();
         }
     }
 

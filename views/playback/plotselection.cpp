@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr int labelHeight = 10;
+// The baseline of the first and last beat numbers, above the view's bottom.
+constexpr int numbersAboveBottom = 2;
 // Beat boundaries closer than this many pixels are not told apart by dark bars.
 constexpr double minimumBarWidth = 5.0;
 // Up to this span between the first and last beat line the numbers stand outside.
@@ -44,6 +45,7 @@ PlotSelection::PlotSelection(QWidget *parent) : QWidget(parent)
         *label = new QLabel(this);
         (*label)->setFont(labelFont);
         (*label)->setTextFormat(Qt::RichText);
+        (*label)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         (*label)->setAttribute(Qt::WA_TransparentForMouseEvents);
         (*label)->hide();
     }
@@ -201,18 +203,26 @@ void PlotSelection::showLabels()
     QString count = tr("%1 BEATS").arg(n);
     if (n == 1)
         count.replace(tr("BEATS"), tr("BEAT"));
-    const QFontMetrics metrics(m_countLabel->font());
-    const int countWidth = metrics.horizontalAdvance(count);
+    // Every label gets the room its text needs in the font it is drawn with: a mark above
+    // a capital, a glyph from a fallback font (CJK, Devanagari) and its taller line too.
+    const QFont font = m_countLabel->font();
+    const LabelFont::TextBox countBox = LabelFont::measure(font, count);
+    const QSize countSize = countBox.size();
+    // The count ends left of the last beat line, at the top of the view and inside it.
+    const int countLeft =
+        std::max(0, std::min(BeatPixels::toInt(m_lastLineX - countSize.width() - 1.0), width() - countSize.width()));
     m_countLabel->setText(labelMarkup(count));
-    m_countLabel->setGeometry(BeatPixels::toInt(m_lastLineX - countWidth - 1.0), -1, countWidth, labelHeight);
+    m_countLabel->setContentsMargins(countBox.margins());
+    m_countLabel->setGeometry(QRect(QPoint(countLeft, 0), countSize));
 
     const QString startText = QString::number(m_startBeat + 1);
     const QString endText = QString::number(m_endBeat);
-    const int startWidth = metrics.horizontalAdvance(startText);
-    const int endWidth = metrics.horizontalAdvance(endText);
+    const LabelFont::TextBox startBox = LabelFont::measure(font, startText);
+    const LabelFont::TextBox endBox = LabelFont::measure(font, endText);
+    const int startWidth = startBox.size().width();
+    const int endWidth = endBox.size().width();
     m_startLabel->setText(labelMarkup(startText));
     m_endLabel->setText(labelMarkup(endText));
-    const int y = height() - 11;
     int startLeft;
     int endLeft;
     if (double(m_lastLineX) - double(m_firstLineX) <= numbersInsideFrom) {
@@ -222,8 +232,15 @@ void PlotSelection::showLabels()
         startLeft = BeatPixels::toInt(m_firstLineX + 1.0);
         endLeft = BeatPixels::toInt(m_lastLineX - endWidth - 1.0);
     }
-    m_startLabel->setGeometry(startLeft, y, startWidth, labelHeight);
-    m_endLabel->setGeometry(endLeft, y, endWidth, labelHeight);
+    // The numbers stand on a line two pixels above the bottom of the view, and inside it
+    // at the track's ends.
+    startLeft = std::max(0, std::min(startLeft, width() - startWidth));
+    endLeft = std::max(0, std::min(endLeft, width() - endWidth));
+    const int baseline = height() - numbersAboveBottom;
+    m_startLabel->setContentsMargins(startBox.margins());
+    m_endLabel->setContentsMargins(endBox.margins());
+    m_startLabel->setGeometry(QRect(QPoint(startLeft, baseline - startBox.baseline()), startBox.size()));
+    m_endLabel->setGeometry(QRect(QPoint(endLeft, baseline - endBox.baseline()), endBox.size()));
     for (QLabel *label : {m_countLabel, m_startLabel, m_endLabel})
         label->show();
 }

@@ -123,7 +123,9 @@ Plotter::Plotter(QWidget *parent) : QWidget(parent)
     m_chordsStrip = new ChordsStrip(this);
     m_chordsStrip->setFixedHeight(chordStripHeight);
     m_processingLabel = new ProcessingLabel(this);
-    m_processingLabel->setGeometry(290, 130, 250, 40);
+    // Centred where the notice has always stood, and wide enough for the longest
+    // translation and its four dots.
+    m_processingLabel->setGeometry(190, 130, 450, 40);
     m_chordEditor = new SingleChordEditWidget(this);
     m_chordEditor->hide();
     // The centre line lies over the waveform, the marker and the selection, but under the

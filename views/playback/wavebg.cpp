@@ -10,6 +10,11 @@ const QRect WaveBg::smallPlotRect(59, 182, 884, 28);
 const QRect WaveBg::scrollButtonRect(908, 147, 20, 20);
 const QRect WaveBg::zoomButtonsRect(60, 148, 43, 18);
 
+namespace {
+// The room kept free on either side of the progress notice inside the waveform's frame.
+constexpr int progressMargin = 12;
+} // namespace
+
 WaveBg::WaveBg(QWidget *parent) : QLabel(parent)
 {
     m_foreground = new QLabel(this);
@@ -68,8 +73,12 @@ void WaveBg::setProgressLabelText(QString text)
 {
     m_progressLabel->raise();
     m_progressLabel->show();
+    // A notice wider than the view (a long title after a long translation) is shortened in
+    // its middle, so that both its start and its end stay in view.
+    const QFontMetrics metrics(m_progressLabel->font());
+    text = metrics.elidedText(text, Qt::ElideMiddle, plotterRect.width() - 2 * progressMargin);
     m_progressLabel->setText(QString("<font color=#c86423>%1</font>").arg(text.toHtmlEscaped()));
-    const int textWidth = QFontMetrics(m_progressLabel->font()).horizontalAdvance(text);
+    const int textWidth = metrics.horizontalAdvance(text);
     m_progressLabel->setGeometry(width() / 2 - textWidth / 2, 67, 2 * textWidth, 30);
 }
 
