@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>BEATS</source>
-        <translation>UDERZENIA</translation>
+        <translation>UDERZEŃ</translation>
     </message>
     <message>
         <source>BEAT</source>

@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>BEATS</source>
-        <translation>ДОЛИ</translation>
+        <translation>ДОЛЕЙ</translation>
     </message>
     <message>
         <source>BEAT</source>

@@ -150,6 +150,11 @@ private slots:
                 mouse(&selection, QEvent::MouseMove, b, Qt::LeftButton);
                 mouse(&selection, QEvent::MouseButtonRelease, b, Qt::NoButton);
                 mouse(&selection, QEvent::MouseMove, (a + b) / 2, Qt::NoButton);
+                // One beat reads in the singular in every language.
+                if (last - first == 1)
+                    QVERIFY2(selection.beatCountLabel()->text().contains(
+                                 QCoreApplication::translate("PlotSelection", "BEAT")),
+                             qPrintable(code + ": " + selection.beatCountLabel()->text()));
                 for (QLabel *label :
                      {selection.beatCountLabel(), selection.startBeatLabel(), selection.endBeatLabel()}) {
                     QVERIFY(label->isVisible());
