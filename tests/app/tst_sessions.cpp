@@ -549,17 +549,20 @@ private slots:
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
     }
 
-    // A file the decoder cannot even start on (missing, no regular file, no sound) is
-    // refused, and the loaded track, its riffs, its song and its session stay as they were.
+    // A file refused before decoding (missing, no regular file, no sound, announced too
+    // large) or while decoding (a valid second of audio, too short), opened or named by a
+    // session, leaves the loaded track, its riffs, its song and its session as they were.
     void refusedFilesKeepTheLoadedTrack()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
         buildRiff(win.jam(), 2);
-        win.jam()->songStep()->setRiffFromMenu(0, 0);
         win.saveAnswer = m_dir.path() + "/kept-track.pq";
         win.w.saveSessionFileAs();
+        // A song slot that no session holds yet: quitting must still ask for it.
+        win.jam()->songStep()->setRiffFromMenu(0, 0);
         const QByteArray before = win.w.currentSession().toXml();
+        const QString title = win.w.windowTitle();
         const QString fifo = m_dir.path() + "/pipe.wav";
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QDir().mkpath(m_dir.path() + "/folder.wav"));
@@ -570,14 +573,31 @@ private slots:
         QFile hugeFile(m_dir.path() + "/huge.wav");
         QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.write(huge) == 44 && hugeFile.resize(0xFFFFFF2Cll));
         hugeFile.close();
-        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav"}) {
-            QVERIFY(win.w.open(m_dir.path() + name) != 0);
+        QVERIFY(writePcm16Wav(m_dir.path() + "/short.wav", QByteArray(44100 * 4, '\x10'), 2));
+        SessionDocument shortSession = win.w.currentSession();
+        shortSession.setValue("fileName", m_dir.path() + "/short.wav");
+        QVERIFY(writeFile(m_dir.path() + "/short.pq", shortSession.toXml()));
+        const QStringList recent = win.w.recentFiles();
+        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav", "/short.wav",
+                                 "/short.pq"}) {
+            if (QByteArray(name).endsWith(".pq")) {
+                win.w.pathsManager()->setSessionFile(m_dir.path() + name);
+                win.w.loadSession(true);
+            } else {
+                QVERIFY(win.w.open(m_dir.path() + name) != 0);
+            }
             QVERIFY(win.w.isTrackLoaded() && !win.plotter()->isHidden());
+            QCOMPARE(win.w.audioPlayer()->trackLength(), trackFrames);
             QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
             QCOMPARE(win.w.currentSession().toXml(), before);
+            QCOMPARE(win.w.windowTitle(), title);
         }
-        QCOMPARE(win.messages.size(), 5);
-        QVERIFY(win.messages.last().contains("File too large!"));
+        QCOMPARE(win.messages.size(), 7);
+        QVERIFY(win.messages[4].contains("File too large!"));
+        QVERIFY(win.messages[5].contains("File too small!"));
+        QVERIFY(win.messages[6].contains("File too small!"));
+        QCOMPARE(win.w.recentFiles(), recent);
+        QVERIFY(win.w.riffsAndSongUnsaved());
     }
 
     // Quitting, or relaunching for another language, asks before riffs or a song that no
