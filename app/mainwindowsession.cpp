@@ -95,6 +95,8 @@ SessionDocument MainWindow::currentSession() const
     s.setValue("toolsTab/pitch/fineTune", real(std::trunc(double(tools->fineTuneWidget()->value()))));
     s.setValue("toolsTab/pitch/knobValue", QString::number(tools->pitchKnob()->value()));
     s.setValue("toolsTab/pitch/state", flag(tools->pitchPowerButton()->isOn()));
+    // Nine digits: the factor comes back as the very float that played.
+    s.setValue("toolsTab/pitch/interp", QString::number(double(tools->pitchFactor()), 'g', 9));
     s.setValue("toolsTab/sourceSep/sepKnobValue", QString::number(tools->separationKnob()->value()));
     s.setValue("toolsTab/sourceSep/widthKnobValue", QString::number(tools->widthKnob()->value()));
     s.setValue("toolsTab/sourceSep/filterKnobValue", QString::number(tools->filterKnob()->value()));
@@ -412,7 +414,7 @@ void MainWindow::applySession(const SessionDocument &session)
     };
     m_tabWidget->realTimeToolsTab()->restoreFromSession(
         values("toolsTab/tempo/", {"bpm", "knobValue", "mode", "state"}),
-        values("toolsTab/pitch/", {"knobValue", "semitones", "fineTune", "state"}),
+        values("toolsTab/pitch/", {"knobValue", "semitones", "fineTune", "state", "interp"}),
         values("toolsTab/sourceSep/",
                {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue", "hilo", "solo", "state"}));
 

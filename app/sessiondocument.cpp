@@ -59,6 +59,8 @@ const QStringList &SessionDocument::valueKeys()
         "fileName", "looped", "loopStart", "loopEnd", "volume", "currentTab", "playbackPos", "scrollButton",
         "toolsTab/tempo/mode", "toolsTab/tempo/bpm", "toolsTab/tempo/knobValue", "toolsTab/tempo/state",
         "toolsTab/pitch/semitones", "toolsTab/pitch/fineTune", "toolsTab/pitch/knobValue", "toolsTab/pitch/state",
+        // Ours: the pitch factor that plays, which the semitones keep only to a hundredth.
+        "toolsTab/pitch/interp",
         "toolsTab/sourceSep/sepKnobValue", "toolsTab/sourceSep/widthKnobValue", "toolsTab/sourceSep/filterKnobValue",
         "toolsTab/sourceSep/hilo", "toolsTab/sourceSep/azimuthValue", "toolsTab/sourceSep/solo",
         "toolsTab/sourceSep/state",
