@@ -8,7 +8,10 @@
 #include "audio/audioplayer.h"
 #include "metadata/analysiscache.h"
 #include "metadata/metadatathread.h"
+#include "views/chords/chordstab.h"
+#include "views/chords/tempowidget.h"
 #include "views/jam/contextpitchwidget.h"
+#include "views/playback/pitchsyncwidget.h"
 #include "views/playback/knob.h"
 #include "views/jam/looplengthwidget.h"
 #include "views/jam/riffidwidget.h"
@@ -37,20 +40,24 @@ namespace {
 
 const int trackFrames = 44100 * 12;
 
-// A stereo tone of twelve seconds and its analysis in the cache (a beat every half
-// second), so that opening it reads the beats at once and starts no analysis.
-void makeTrack(const QString &path)
+// A stereo tone of twelve seconds that swells every half second, and (when cached) its
+// analysis in the cache (a beat every half second), so that opening it reads the beats at
+// once and starts no analysis.
+void makeTrack(const QString &path, bool cached = true)
 {
     QByteArray pcm;
     pcm.reserve(trackFrames * 4);
     for (int i = 0; i < trackFrames; ++i) {
-        const qint16 v = qint16(8000.0 * std::sin(2.0 * M_PI * 220.0 * i / 44100.0));
+        const double swell = i % 22050 < 2205 ? 1.0 : 0.2;
+        const qint16 v = qint16(8000.0 * swell * std::sin(2.0 * M_PI * 220.0 * i / 44100.0));
         for (int c = 0; c < 2; ++c) {
             pcm.append(char(v & 0xff));
             pcm.append(char((v >> 8) & 0xff));
         }
     }
     QVERIFY(writePcm16Wav(path, pcm, 2));
+    if (!cached)
+        return;
     QVector<float> beats;
     QVector<QString> chords;
     for (float b = 4096.0f; b < float(trackFrames); b += 22050.0f) {
@@ -134,6 +141,40 @@ void relaunchInAnotherLanguage(MainWindow &w)
         }
     });
     page->setLanguage();
+}
+
+// What the window shows and the player plays of the tools, the loop and riff A's steps.
+QStringList playedState(MainWindow &w)
+{
+    RealTimeToolsTab *tools = w.tabWidget()->realTimeToolsTab();
+    const RealTimeEngine &engine = w.audioPlayer()->engine();
+    const PlotSelection *loop = w.waveBg()->plotter()->plotSelection();
+    const BeatSelection *riff = w.waveBg()->plotter()->beatSelection(0);
+    QStringList s;
+    const auto put = [&s](const char *name, double v) { s << QString("%1 %2").arg(name).arg(v, 0, 'g', 9); };
+    put("BPM read-out", tools->bpmWidget()->value());
+    put("chord viewer tempo", w.tabWidget()->chordsTab()->tempoWidget()->value());
+    put("tempo switch", tools->tempoPowerButton()->isOn());
+    put("tempo off", engine.isTempoOff());
+    put("tempo factor", engine.isTempoOff() ? engine.storedHopFactor() : engine.hopFactor());
+    put("semitones", tools->semitoneWidget()->value());
+    put("fine tune", tools->fineTuneWidget()->value());
+    put("pitch sync semitones", w.pitchSyncWidget()->semitones());
+    put("pitch sync fraction", w.pitchSyncWidget()->fraction());
+    put("pitch off", engine.isPitchOff());
+    put("pitch factor", engine.isPitchOff() ? engine.storedInterpFactor() : engine.interpFactor());
+    put("looping", w.audioPlayer()->isLooping());
+    put("loop start", loop->startSample());
+    put("loop end", loop->endSample());
+    for (int k = 0; k <= riff->lastStep(); ++k)
+        put("riff A step pitch", double(riff->stepPitch(k)));
+    return s;
+}
+
+void settleAnalysis(MainWindow &w)
+{
+    QVERIFY(w.metaDataThread()->wait(120000));
+    QCoreApplication::processEvents();
 }
 
 void chooseRiff(JamTab *jam, int riff)
@@ -286,6 +327,75 @@ private slots:
         QVERIFY(!win.w.audioPlayer()->isPlaying());
         QCOMPARE(win.w.currentSession().toXml(), saved);
         QCOMPARE(win.w.recentFiles().count(session), 1);
+    }
+
+    void sessionComesBackAsPlayed_data()
+    {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<bool>("analysedAgain");
+        QTest::newRow("BPM buttons, fine tune at the bottom") << 0 << false;
+        QTest::newRow("pitch knob, tempo switched off") << 1 << false;
+        QTest::newRow("loop under the riff strips, zoomed") << 2 << false;
+        QTest::newRow("analysed again while it loads") << 3 << true;
+    }
+    // Saved, quit, started again and loaded: the window shows and the player plays what
+    // it did at the save, also what lies between the session file's whole numbers.
+    void sessionComesBackAsPlayed()
+    {
+        QFETCH(int, setup);
+        QFETCH(bool, analysedAgain);
+        const QString track = m_dir.path() + QString("/played%1.wav").arg(setup);
+        makeTrack(track, !analysedAgain);
+        const QString session = m_dir.path() + QString("/played%1.pq").arg(setup);
+        QStringList before;
+        {
+            Window win;
+            QCOMPARE(win.w.open(track), 0);
+            settleAnalysis(win.w);
+            RealTimeToolsTab *tools = win.w.tabWidget()->realTimeToolsTab();
+            if (setup == 0 || setup == 3) {
+                for (int i = 0; i < 3; ++i)
+                    tools->bpmWidget()->decrement();
+                tools->semitoneWidget()->decrement();
+                tools->semitoneWidget()->decrement();
+                for (int i = 0; i < 50; ++i)
+                    tools->fineTuneWidget()->decrement();
+            }
+            if (setup == 1) {
+                tools->pitchKnob()->setValue(110);
+                for (int i = 0; i < 5; ++i)
+                    tools->bpmWidget()->increment();
+                tools->tempoPowerButton()->switchOff();
+            }
+            if (setup >= 2) {
+                win.w.transportWidget()->loopButton()->latch();
+                win.plotter()->plotSelection()->setStart(120);
+                win.plotter()->plotSelection()->setEnd(300);
+            }
+            if (setup == 2) {
+                buildRiff(win.jam(), 3);
+                for (int i = 0; i < 5; ++i)
+                    QTest::mouseClick(win.jam()->stepMenu(0, 1)->pitchWidget(), Qt::LeftButton, Qt::NoModifier,
+                                      QPoint(80, 10));
+                win.plotter()->zoomIn();
+                QCOMPARE(win.plotter()->selectionStack()->currentIndex(), 1);
+            }
+            before = playedState(win.w);
+            win.saveAnswer = session;
+            win.w.saveSessionFileAs();
+            QCOMPARE(win.w.pathsManager()->sessionFile(), session);
+        }
+        if (analysedAgain)
+            QVERIFY(QFile::remove(analysisCachePath(dataFolderPath, track)));
+        Window win;
+        win.openAnswer = session;
+        win.w.loadSession();
+        settleAnalysis(win.w);
+        const QStringList after = playedState(win.w);
+        QCOMPARE(after.size(), before.size());
+        for (int i = 0; i < before.size(); ++i)
+            QCOMPARE(after[i], before[i]);
+        QVERIFY(win.messages.isEmpty());
     }
 
     // A session whose audio file does not open is not applied: the window, the recent
