@@ -233,7 +233,8 @@ void MainWindow::saveSessionFileAs()
     QString name = askSaveFileName(tr("Save Session As..."), proposal, {tr("Plectronome Session (*.pq)")}).path;
     if (name.isEmpty())
         return;
-    if (!name.contains(".pq"))
+    // The name ends in the extension that the open dialog and the other ways in look for.
+    if (QFileInfo(name).suffix() != QLatin1String("pq"))
         name += ".pq";
     const QString previous = m_pathsManager->sessionFile();
     m_pathsManager->setSessionFile(name);

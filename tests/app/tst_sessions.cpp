@@ -499,18 +499,23 @@ private slots:
         QCOMPARE(MainWindow::proposedSessionPath("/s", audio), proposal);
     }
 
-    // Typed names get ".pq" unless they hold it already.
+    // Typed names get ".pq" unless they end in it already, whatever their folder or the
+    // rest of their name holds, so that the saved file opens as a session.
     void typedNamesGetTheExtension()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
-        win.saveAnswer = m_dir.path() + "/mix";
-        win.w.saveSessionFileAs();
-        QVERIFY(QFileInfo::exists(m_dir.path() + "/mix.pq"));
-        win.saveAnswer = m_dir.path() + "/my.pq.session";
-        win.w.saveSessionFileAs();
-        QVERIFY(QFileInfo::exists(m_dir.path() + "/my.pq.session"));
-        QCOMPARE(win.w.pathsManager()->sessionFile(), m_dir.path() + "/my.pq.session");
+        QVERIFY(QDir(m_dir.path()).mkpath("my.pqsessions"));
+        const QStringList typed = {"/mix", "/mix2.pq", "/my.pqsessions/take1", "/take.pq.bak", "/my.pq.session"};
+        const QStringList saved = {"/mix.pq", "/mix2.pq", "/my.pqsessions/take1.pq", "/take.pq.bak.pq",
+                                   "/my.pq.session.pq"};
+        for (int i = 0; i < typed.size(); ++i) {
+            win.saveAnswer = m_dir.path() + typed[i];
+            win.w.saveSessionFileAs();
+            QCOMPARE(win.w.pathsManager()->sessionFile(), m_dir.path() + saved[i]);
+            QVERIFY(QFileInfo(m_dir.path() + saved[i]).isFile());
+            QCOMPARE(MainWindow::fileKind(m_dir.path() + saved[i]), MainWindow::SessionFile);
+        }
     }
 
     // Files that are not sessions, or that lie, never crash the loader nor reach past
