@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -147,7 +148,12 @@ QByteArray SessionDocument::toXml() const
         song.appendChild(step);
     }
     riffsTab.appendChild(song);
-    return doc.toString(1).toUtf8();
+    // The DOM writes an element's attributes in the order of a hash seeded anew in every
+    // run: a riff's come out id first, so that the same session is always the same text.
+    QString text = doc.toString(1);
+    static const QRegularExpression hasStepsFirst(QStringLiteral("<riff hasSteps=\"1\" id=\"(\\d+)\">"));
+    text.replace(hasStepsFirst, QStringLiteral("<riff id=\"\\1\" hasSteps=\"1\">"));
+    return text.toUtf8();
 }
 
 namespace {
