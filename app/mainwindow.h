@@ -268,6 +268,8 @@ private:
     // Opens a page in the browser; when none opens, shows its address instead.
     void openWebPage(const QUrl &url);
     void readSettings();
+    // Set once the user has been told that the settings could not be written.
+    bool m_settingsFailureTold = false;
     void scanMetadataFolder();
     // Export: the file the user chose, with its extension; empty when cancelled.
     struct ExportTarget {

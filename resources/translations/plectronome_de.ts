@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Dies ist keine Sitzungsdatei, die geladen werden kann:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Die zuletzt geöffneten Dateien, Ordner und Tastenkürzel dieser Sitzung fehlen beim nächsten Start.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

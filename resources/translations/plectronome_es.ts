@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Este no es un archivo de sesión que se pueda cargar:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Ajustes no guardados</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>No se pudieron guardar los ajustes en&lt;br /&gt;%1&lt;br /&gt;Los archivos recientes, las carpetas y los atajos de esta sesión faltarán en el próximo inicio.&lt;br /&gt;Compruebe que se puede escribir en su carpeta y que el disco no está lleno.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

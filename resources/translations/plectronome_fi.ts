@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Tämä ei ole istuntotiedosto, jonka voi ladata:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Asetuksia ei tallennettu</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Asetuksia ei voitu tallentaa tiedostoon&lt;br /&gt;%1&lt;br /&gt;Tämän käyttökerran viimeisimmät tiedostot, kansiot ja pikanäppäimet puuttuvat seuraavalla käynnistyskerralla.&lt;br /&gt;Tarkista, että kansioon voi kirjoittaa ja ettei levy ole täynnä.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

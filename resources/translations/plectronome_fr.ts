@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Ce n&apos;est pas un fichier de session qui peut être chargé :&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans&lt;br /&gt;%1&lt;br /&gt;Les fichiers récents, les dossiers et les raccourcis de cette session manqueront au prochain démarrage.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -364,6 +364,14 @@
         <source>This is not a session file that can be loaded:&lt;br /&gt;%1</source>
         <translation>Questo non è un file di sessione che si possa caricare:&lt;br /&gt;%1</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Impostazioni non salvate</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Non è stato possibile salvare le impostazioni in&lt;br /&gt;%1&lt;br /&gt;I file recenti, le cartelle e le scorciatoie di questa sessione mancheranno al prossimo avvio.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
