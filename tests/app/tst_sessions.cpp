@@ -8,10 +8,7 @@
 #include "audio/audioplayer.h"
 #include "metadata/analysiscache.h"
 #include "metadata/metadatathread.h"
-#include "views/chords/chordstab.h"
-#include "views/chords/tempowidget.h"
 #include "views/jam/contextpitchwidget.h"
-#include "views/playback/pitchsyncwidget.h"
 #include "views/playback/knob.h"
 #include "views/jam/looplengthwidget.h"
 #include "views/jam/riffidwidget.h"
@@ -40,24 +37,20 @@ namespace {
 
 const int trackFrames = 44100 * 12;
 
-// A stereo tone of twelve seconds that swells every half second, and (when cached) its
-// analysis in the cache (a beat every half second), so that opening it reads the beats at
-// once and starts no analysis.
-void makeTrack(const QString &path, bool cached = true)
+// A stereo tone of twelve seconds and its analysis in the cache (a beat every half
+// second), so that opening it reads the beats at once and starts no analysis.
+void makeTrack(const QString &path)
 {
     QByteArray pcm;
     pcm.reserve(trackFrames * 4);
     for (int i = 0; i < trackFrames; ++i) {
-        const double swell = i % 22050 < 2205 ? 1.0 : 0.2;
-        const qint16 v = qint16(8000.0 * swell * std::sin(2.0 * M_PI * 220.0 * i / 44100.0));
+        const qint16 v = qint16(8000.0 * std::sin(2.0 * M_PI * 220.0 * i / 44100.0));
         for (int c = 0; c < 2; ++c) {
             pcm.append(char(v & 0xff));
             pcm.append(char((v >> 8) & 0xff));
         }
     }
     QVERIFY(writePcm16Wav(path, pcm, 2));
-    if (!cached)
-        return;
     QVector<float> beats;
     QVector<QString> chords;
     for (float b = 4096.0f; b < float(trackFrames); b += 22050.0f) {
@@ -143,40 +136,6 @@ void relaunchInAnotherLanguage(MainWindow &w)
     page->setLanguage();
 }
 
-// What the window shows and the player plays of the tools, the loop and riff A's steps.
-QStringList playedState(MainWindow &w)
-{
-    RealTimeToolsTab *tools = w.tabWidget()->realTimeToolsTab();
-    const RealTimeEngine &engine = w.audioPlayer()->engine();
-    const PlotSelection *loop = w.waveBg()->plotter()->plotSelection();
-    const BeatSelection *riff = w.waveBg()->plotter()->beatSelection(0);
-    QStringList s;
-    const auto put = [&s](const char *name, double v) { s << QString("%1 %2").arg(name).arg(v, 0, 'g', 9); };
-    put("BPM read-out", tools->bpmWidget()->value());
-    put("chord viewer tempo", w.tabWidget()->chordsTab()->tempoWidget()->value());
-    put("tempo switch", tools->tempoPowerButton()->isOn());
-    put("tempo off", engine.isTempoOff());
-    put("tempo factor", engine.isTempoOff() ? engine.storedHopFactor() : engine.hopFactor());
-    put("semitones", tools->semitoneWidget()->value());
-    put("fine tune", tools->fineTuneWidget()->value());
-    put("pitch sync semitones", w.pitchSyncWidget()->semitones());
-    put("pitch sync fraction", w.pitchSyncWidget()->fraction());
-    put("pitch off", engine.isPitchOff());
-    put("pitch factor", engine.isPitchOff() ? engine.storedInterpFactor() : engine.interpFactor());
-    put("looping", w.audioPlayer()->isLooping());
-    put("loop start", loop->startSample());
-    put("loop end", loop->endSample());
-    for (int k = 0; k <= riff->lastStep(); ++k)
-        put("riff A step pitch", double(riff->stepPitch(k)));
-    return s;
-}
-
-void settleAnalysis(MainWindow &w)
-{
-    QVERIFY(w.metaDataThread()->wait(120000));
-    QCoreApplication::processEvents();
-}
-
 void chooseRiff(JamTab *jam, int riff)
 {
     while (jam->currentRiff() != riff) {
@@ -241,11 +200,13 @@ private slots:
         const QString session = m_dir.path() + "/Proben & <Tön> 練習/Sitzung & <eins> 練習.pq";
         QByteArray saved;
         QVector<int> riffs;
+        int loop[2] = {};
         {
             Window win;
             QCOMPARE(win.w.open(m_track), 0);
             RealTimeToolsTab *tools = win.w.tabWidget()->realTimeToolsTab();
-            tools->tempoKnob()->setValue(120);
+            for (int i = 0; i < 3; ++i)
+                tools->bpmWidget()->decrement();
             tools->semitoneWidget()->increment();
             tools->semitoneWidget()->increment();
             tools->fineTuneWidget()->increment();
@@ -271,6 +232,7 @@ private slots:
             win.plotter()->zoomIn();
             win.w.tabWidget()->tabButtons()->showChordViewer();
             win.w.audioPlayer()->setPlayPosition(88200);
+            QCOMPARE(win.plotter()->selectionStack()->currentIndex(), 1);
 
             win.saveAnswer = session.left(session.size() - 3);
             win.w.saveSessionFileAs();
@@ -281,6 +243,8 @@ private slots:
             QCOMPARE(riffs, QVector<int>({2, 3, -1, -1, 1, 2, -1, -1, -1, -1, -1, -1}));
             QCOMPARE(readAll(session), saved);
             QVERIFY(win.messages.isEmpty());
+            loop[0] = win.plotter()->plotSelection()->startSample();
+            loop[1] = win.plotter()->plotSelection()->endSample();
         }
         // What the user made is really in the file.
         SessionDocument file;
@@ -304,6 +268,9 @@ private slots:
             writeFile(QDir::currentPath() + "/roundtrip.restored", restored);
         }
         QCOMPARE(restored, saved);
+        // Under the riff strips of a zoomed view the loop plays the beats it did.
+        QCOMPARE(win.plotter()->plotSelection()->startSample(), loop[0]);
+        QCOMPARE(win.plotter()->plotSelection()->endSample(), loop[1]);
         QVector<int> loaded;
         for (int r = 0; r < JamTab::riffCount; ++r)
             loaded << win.plotter()->beatSelection(r)->lastStep() << win.plotter()->beatSelection(r)->loopLength();
@@ -311,7 +278,7 @@ private slots:
         // A step on beat 0 is a step like any other.
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
         QCOMPARE(win.plotter()->beatSelection(0)->lastBeatIndex(), 2);
-        QCOMPARE(win.plotter()->beatSelection(2)->stepPitch(1), std::pow(2.0f, 7.0f / 12.0f));
+        QVERIFY(win.plotter()->beatSelection(2)->stepPitch(1) == std::pow(2.0f, 7.0f / 12.0f));
         QVERIFY(win.w.audioPlayer()->isLooping());
         QVERIFY(win.action("&Save Session")->isEnabled());
         QVERIFY(win.action("Save Riff Audio...")->isEnabled());
@@ -329,87 +296,31 @@ private slots:
         QCOMPARE(win.w.recentFiles().count(session), 1);
     }
 
-    void sessionComesBackAsPlayed_data()
+    // A loop set while the track is still analysed (as a session restores it) snaps to
+    // the beats once the analysis has found them.
+    void loopSnapsToBeatsFoundLater()
     {
-        QTest::addColumn<int>("setup");
-        QTest::addColumn<bool>("analysedAgain");
-        QTest::newRow("BPM buttons, fine tune at the bottom") << 0 << false;
-        QTest::newRow("pitch knob, tempo switched off") << 1 << false;
-        QTest::newRow("loop under the riff strips, zoomed") << 2 << false;
-        QTest::newRow("analysed again while it loads") << 3 << true;
-    }
-    // Saved, quit, started again and loaded: the window shows and the player plays what
-    // it did at the save, also what lies between the session file's whole numbers.
-    void sessionComesBackAsPlayed()
-    {
-        QFETCH(int, setup);
-        QFETCH(bool, analysedAgain);
-        const QString track = m_dir.path() + QString("/played%1.wav").arg(setup);
-        makeTrack(track, !analysedAgain);
-        const QString session = m_dir.path() + QString("/played%1.pq").arg(setup);
-        QStringList before;
-        {
-            Window win;
-            QCOMPARE(win.w.open(track), 0);
-            settleAnalysis(win.w);
-            RealTimeToolsTab *tools = win.w.tabWidget()->realTimeToolsTab();
-            if (setup == 0 || setup == 3) {
-                for (int i = 0; i < 3; ++i)
-                    tools->bpmWidget()->decrement();
-                tools->semitoneWidget()->decrement();
-                tools->semitoneWidget()->decrement();
-                for (int i = 0; i < 50; ++i)
-                    tools->fineTuneWidget()->decrement();
-            }
-            if (setup == 1) {
-                tools->pitchKnob()->setValue(110);
-                for (int i = 0; i < 5; ++i)
-                    tools->bpmWidget()->increment();
-                tools->tempoPowerButton()->switchOff();
-            }
-            if (setup >= 2) {
-                win.w.transportWidget()->loopButton()->latch();
-                win.plotter()->plotSelection()->setStart(120);
-                win.plotter()->plotSelection()->setEnd(300);
-            }
-            if (setup == 2) {
-                buildRiff(win.jam(), 3);
-                for (int i = 0; i < 5; ++i)
-                    QTest::mouseClick(win.jam()->stepMenu(0, 1)->pitchWidget(), Qt::LeftButton, Qt::NoModifier,
-                                      QPoint(80, 10));
-                win.plotter()->zoomIn();
-                QCOMPARE(win.plotter()->selectionStack()->currentIndex(), 1);
-            }
-            before = playedState(win.w);
-            win.saveAnswer = session;
-            win.w.saveSessionFileAs();
-            QCOMPARE(win.w.pathsManager()->sessionFile(), session);
-        }
-        if (analysedAgain)
-            QVERIFY(QFile::remove(analysisCachePath(dataFolderPath, track)));
+        const QString track = m_dir.path() + "/analysed.wav";
+        QVERIFY(QFile::copy(m_track, track));
         Window win;
-        win.openAnswer = session;
-        win.w.loadSession();
-        settleAnalysis(win.w);
-        const QStringList after = playedState(win.w);
-        QCOMPARE(after.size(), before.size());
-        for (int i = 0; i < before.size(); ++i)
-            QCOMPARE(after[i], before[i]);
-        QVERIFY(win.messages.isEmpty());
+        QCOMPARE(win.w.open(track), 0);
+        PlotSelection *loop = win.plotter()->plotSelection();
+        loop->setStart(120);
+        loop->setEnd(300);
+        QVERIFY(win.w.metaDataThread()->wait(120000));
+        QCoreApplication::processEvents();
+        QVERIFY(loop->startBeat() < loop->endBeat());
     }
 
-    // The same session saves to the same bytes in every run: the order of a riff's
-    // attributes does not follow the hash seed a run happens to get.
+    // The same session saves to the same bytes in every run, whatever hash seed it gets.
     void sameSessionSameBytes()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
         buildRiff(win.jam(), 2);
-        qSetGlobalQHashSeed(0);
         const QByteArray first = win.w.currentSession().toXml();
-        QVERIFY(first.contains("<riff id=\"0\" hasSteps=\"1\">"));
         for (int run = 0; run < 24; ++run) {
-            qSetGlobalQHashSeed(-1);
+            qSetGlobalQHashSeed(run == 0 ? 0 : -1);
             QCOMPARE(win.w.currentSession().toXml(), first);
         }
     }
@@ -515,23 +426,22 @@ private slots:
         QCOMPARE(MainWindow::proposedSessionPath("/s", audio), proposal);
     }
 
-    // Typed names get ".pq" unless they end in it already, whatever their folder or the
-    // rest of their name holds, so that the saved file opens as a session.
+    // Typed names get ".pq" unless they end in it, whatever their folder or the rest of
+    // their name holds, so that the saved file opens as a session.
     void typedNamesGetTheExtension()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
         QVERIFY(QDir(m_dir.path()).mkpath("my.pqsessions"));
-        const QStringList typed = {"/mix", "/mix2.pq", "/my.pqsessions/take1", "/take.pq.bak", "/my.pq.session"};
-        const QStringList saved = {"/mix.pq", "/mix2.pq", "/my.pqsessions/take1.pq", "/take.pq.bak.pq",
-                                   "/my.pq.session.pq"};
-        for (int i = 0; i < typed.size(); ++i) {
-            win.saveAnswer = m_dir.path() + typed[i];
+        for (const char *name : {"/mix", "/my.pqsessions/take1", "/take.pq.bak", "/my.pq.session"}) {
+            win.saveAnswer = m_dir.path() + name;
             win.w.saveSessionFileAs();
-            QCOMPARE(win.w.pathsManager()->sessionFile(), m_dir.path() + saved[i]);
-            QVERIFY(QFileInfo(m_dir.path() + saved[i]).isFile());
-            QCOMPARE(MainWindow::fileKind(m_dir.path() + saved[i]), MainWindow::SessionFile);
+            QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer + ".pq");
+            QVERIFY(QFileInfo(win.saveAnswer + ".pq").isFile());
         }
+        win.saveAnswer = m_dir.path() + "/mix2.pq";
+        win.w.saveSessionFileAs();
+        QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
     }
 
     // Files that are not sessions, or that lie, never crash the loader nor reach past
@@ -678,22 +588,22 @@ private slots:
         win.w.loadSession();
         QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 0);
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
+        // No selection comes back as none: playing from it starts at the track's start.
+        QCOMPARE(win.plotter()->plotSelection()->startSample(), 0);
     }
 
-    // A file refused before decoding (missing, no regular file, no sound, announced too
-    // large) or while decoding (a valid second of audio, too short), opened or named by a
-    // session, leaves the loaded track, its riffs, its song and its session as they were.
+    // A file the decoder cannot even start on (missing, no regular file, no sound), or one
+    // too short once decoded, opened or named by a session, is refused, and the loaded
+    // track, its riffs, its song and its session stay as they were.
     void refusedFilesKeepTheLoadedTrack()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
         buildRiff(win.jam(), 2);
+        win.jam()->songStep()->setRiffFromMenu(0, 0);
         win.saveAnswer = m_dir.path() + "/kept-track.pq";
         win.w.saveSessionFileAs();
-        // A song slot that no session holds yet: quitting must still ask for it.
-        win.jam()->songStep()->setRiffFromMenu(0, 0);
         const QByteArray before = win.w.currentSession().toXml();
-        const QString title = win.w.windowTitle();
         const QString fifo = m_dir.path() + "/pipe.wav";
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QDir().mkpath(m_dir.path() + "/folder.wav"));
@@ -708,27 +618,16 @@ private slots:
         SessionDocument shortSession = win.w.currentSession();
         shortSession.setValue("fileName", m_dir.path() + "/short.wav");
         QVERIFY(writeFile(m_dir.path() + "/short.pq", shortSession.toXml()));
-        const QStringList recent = win.w.recentFiles();
         for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav", "/short.wav",
                                  "/short.pq"}) {
-            if (QByteArray(name).endsWith(".pq")) {
-                win.w.pathsManager()->setSessionFile(m_dir.path() + name);
-                win.w.loadSession(true);
-            } else {
-                QVERIFY(win.w.open(m_dir.path() + name) != 0);
-            }
+            win.w.openPath(m_dir.path() + name, true);
             QVERIFY(win.w.isTrackLoaded() && !win.plotter()->isHidden());
-            QCOMPARE(win.w.audioPlayer()->trackLength(), trackFrames);
             QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
             QCOMPARE(win.w.currentSession().toXml(), before);
-            QCOMPARE(win.w.windowTitle(), title);
         }
         QCOMPARE(win.messages.size(), 7);
         QVERIFY(win.messages[4].contains("File too large!"));
-        QVERIFY(win.messages[5].contains("File too small!"));
-        QVERIFY(win.messages[6].contains("File too small!"));
-        QCOMPARE(win.w.recentFiles(), recent);
-        QVERIFY(win.w.riffsAndSongUnsaved());
+        QVERIFY(win.messages.last().contains("File too small!"));
     }
 
     // Quitting, or relaunching for another language, asks before riffs or a song that no
