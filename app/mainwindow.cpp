@@ -308,6 +308,7 @@ void MainWindow::createConnections()
     connect(selection, SIGNAL(enableSaveSelection(bool)), this, SLOT(enableSelectionExport(bool)));
     connect(selection, SIGNAL(setSmallPlotSelection(float,float)), smallPlot, SLOT(setSelection(float,float)));
     connect(m_audioPlayer, SIGNAL(updateBeatSelections(int)), selection, SLOT(updateSelectionFromOffset(int)));
+    connect(m_metaDataThread, SIGNAL(gotMetaData()), selection, SLOT(snapToNewBeats()));
     connectRiffBuilder();
     connectChordEditing();
 }

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 #include "app/sessiondocument.h"
 
@@ -56,7 +57,8 @@ public:
     // ---- Opening and decoding audio files ----------------------------------------
     // Result of open(): 0 loaded, 1 refused or cancelled, -1 failed.
     // Result of decodeAudioFile(): 0 decoded, -1 not loaded, -2 too short, -3 too large,
-    // -4 a sample rate outside what the player plays.
+    // -4 a sample rate outside what the player plays. The loaded track is replaced only
+    // once the new one is decoded whole; any refusal leaves it as it was.
     enum DecodeResult {
         DecodeOk = 0,
         DecodeFailed = -1,
@@ -266,6 +268,8 @@ private:
     // Opens a page in the browser; when none opens, shows its address instead.
     void openWebPage(const QUrl &url);
     void readSettings();
+    // Set once the user has been told that the settings could not be written.
+    bool m_settingsFailureTold = false;
     void scanMetadataFolder();
     // Export: the file the user chose, with its extension; empty when cancelled.
     struct ExportTarget {
@@ -282,6 +286,22 @@ private:
     // Opens the first of the dropped files that opens; tells when none of them is there.
     void openFirstDropped(const QStringList &files);
     void freeSampleBuffers();
+    // A file decoded into arrays of its own, before it becomes the loaded track.
+    struct DecodedTrack {
+        std::unique_ptr<float[]> left;
+        std::unique_ptr<float[]> right; // for mono a copy of the left
+        int frames = 0;
+        int sampleRate = 0;
+        int channels = 0;
+        bool stereo = false;
+        QStringList tags;
+    };
+    // Decodes a file into track (a DecodeResult); touches nothing of the loaded track.
+    int decodeTrack(const QString &path, DecodedTrack &track);
+    // The player lets go of the loaded track and its arrays are freed.
+    void releaseTrack();
+    // A decoded track becomes the loaded one and goes to the player.
+    void installTrack(DecodedTrack &track);
     // Whether the decoder can start on a file (a readable regular file it knows), checked
     // before anything of the loaded track is let go: DecodeOk or the refusal's result.
     int checkDecodable(const QString &path);

@@ -221,32 +221,39 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         return -1;
     }
 
-    // The player reads the arrays and the beats: stop it before either is replaced.
-    m_audioPlayer->stop(false);
+    // The file decodes into arrays of its own: the loaded track, its riffs, its song and its
+    // session stay as they are until the new track is whole, and a refusal costs nothing.
+    if (m_audioPlayer->isPlaying())
+        m_audioPlayer->stop(false);
     Plotter *plotter = m_waveBg->plotter();
-    plotter->hide();
-    m_waveBg->smallPlot()->hide();
-    m_waveBg->smallPlotPlayMarker()->hide();
+    QWidget *const trackViews[] = {plotter, m_waveBg->smallPlot(), m_waveBg->smallPlotPlayMarker()};
+    bool shown[3];
+    for (int i = 0; i < 3; ++i) {
+        shown[i] = !trackViews[i]->isHidden();
+        trackViews[i]->hide();
+    }
+    // Decoding holds the event loop: the window shows the decoding where the waveform was.
+    repaint();
+
+    DecodedTrack track;
+    const int result = decodeTrack(name, track);
+    if (result != DecodeOk) {
+        // The bar and the text of the decode go away; the loaded track shows again.
+        m_waveBg->progressBar()->updatePercentage(ProgressBar::upperLimit);
+        m_waveBg->clearProgressLabel();
+        for (int i = 0; i < 3; ++i)
+            trackViews[i]->setVisible(shown[i]);
+        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), decodeFailureText(result));
+        return -1;
+    }
+
+    // Only now is the loaded track let go.
+    releaseTrack();
     setWindowTitle(m_title);
     resetForNewFile();
     m_waveBg->scrollButton()->setValueFromSession(true);
     setTrackActionsEnabled(false);
-    // Decoding holds the event loop: the window shows itself again, emptied, where the
-    // file dialog was.
-    repaint();
-
-    const int result = decodeAudioFile(name);
-    if (result != DecodeOk) {
-        freeSampleBuffers();
-        // The bar and the text of the decode go away with the track.
-        m_waveBg->progressBar()->updatePercentage(ProgressBar::upperLimit);
-        m_waveBg->clearProgressLabel();
-        // The views let go of the freed arrays and show no track.
-        plotter->setWaveform(nullptr, nullptr, 0, false);
-        m_transportWidget->setDuration(0);
-        showMessageBox(QMessageBox::Warning, tr("Cannot load file"), decodeFailureText(result));
-        return -1;
-    }
+    installTrack(track);
     m_pathsManager->setLastFile(name);
 
     const QString label = trackLabel(m_tags, name);
@@ -370,12 +377,17 @@ QString MainWindow::decodeFailureText(int result)
 
 int MainWindow::decodeAudioFile(const QString &path)
 {
-    m_audioPlayer->stop(false);
-    m_audioPlayer->clearAudioData();
-    freeSampleBuffers();
-    m_frameCount = 0;
-    m_tags = QStringList() << QString() << QString() << QString();
+    DecodedTrack track;
+    const int result = decodeTrack(path, track);
+    if (result == DecodeOk) {
+        releaseTrack();
+        installTrack(track);
+    }
+    return result;
+}
 
+int MainWindow::decodeTrack(const QString &path, DecodedTrack &track)
+{
     if (!audiolayer::versionMatches())
         return DecodeFailed;
     DecodeSession session;
@@ -396,25 +408,24 @@ int MainWindow::decodeAudioFile(const QString &path)
     audiolayer::StreamInfo info;
     if (!audiolayer::streamInfo(stream, &info) || info.channels < 1 || info.sampleRate <= 0)
         return DecodeFailed;
-    if (info.channels == 2)
-        m_stereo = true;
-    else if (info.channels == 1)
-        m_stereo = false;
+    // Another channel count keeps what the loaded track had.
+    const bool stereo = info.channels == 2 || (info.channels != 1 && m_stereo);
     const int channels = info.channels == 1 ? 1 : 2;
     const qint64 expected = audiolayer::lengthFrames(stream);
 
+    QStringList tags = QStringList() << QString() << QString() << QString();
     TagLib::FileRef ref(QFile::encodeName(path).constData(), true, TagLib::AudioProperties::Average);
     if (!ref.isNull() && ref.tag()) {
         const TagLib::Tag *tag = ref.tag();
-        m_tags = QStringList() << QString::fromStdWString(tag->title().toWString())
-                               << QString::fromStdWString(tag->artist().toWString())
-                               << QString::fromStdWString(tag->album().toWString());
+        tags = QStringList() << QString::fromStdWString(tag->title().toWString())
+                             << QString::fromStdWString(tag->artist().toWString())
+                             << QString::fromStdWString(tag->album().toWString());
     }
-    m_waveBg->setProgressLabelText(tr("Decoding Audio | %1").arg(trackLabel(m_tags, path)));
+    m_waveBg->setProgressLabelText(tr("Decoding Audio | %1").arg(trackLabel(tags, path)));
     m_waveBg->progressLabel()->repaint();
 
     // Room for the expected length and a little more; grown when the decoder delivers more.
-    GrowingSamples samples(m_stereo);
+    GrowingSamples samples(stereo);
     // A header may promise far more than the file holds: at most 20 minutes up front.
     const qint64 firstCapacity =
         expected > 0 ? std::min<qint64>({expected + expected / 64 + 8192, qint64(info.sampleRate) * 1200,
@@ -457,11 +468,33 @@ int MainWindow::decodeAudioFile(const QString &path)
         return DecodeTooLarge;
     session.close();
 
-    m_leftSamples = left;
-    m_rightSamples = right;
-    m_frameCount = int(samples.count());
-    m_sampleRate = info.sampleRate;
-    m_channelCount = channels;
+    track.left.reset(left);
+    track.right.reset(right);
+    track.frames = int(samples.count());
+    track.sampleRate = info.sampleRate;
+    track.channels = channels;
+    track.stereo = stereo;
+    track.tags = tags;
+    return DecodeOk;
+}
+
+void MainWindow::releaseTrack()
+{
+    // The player lets go of the arrays before they are freed.
+    m_audioPlayer->clearAudioData();
+    freeSampleBuffers();
+    m_frameCount = 0;
+}
+
+void MainWindow::installTrack(DecodedTrack &track)
+{
+    m_leftSamples = track.left.release();
+    m_rightSamples = track.right.release();
+    m_frameCount = track.frames;
+    m_sampleRate = track.sampleRate;
+    m_channelCount = track.channels;
+    m_stereo = track.stereo;
+    m_tags = track.tags;
     m_loaded = true;
 
     m_audioPlayer->setAudioData(m_leftSamples, m_rightSamples, m_channelCount, m_frameCount, m_sampleRate);
@@ -469,7 +502,6 @@ int MainWindow::decodeAudioFile(const QString &path)
     m_tabWidget->realTimeToolsTab()->sendToolSettings();
     m_transportWidget->setSampleRate(m_sampleRate);
     m_audioPlayer->start(QThread::InheritPriority);
-    return DecodeOk;
 }
 
 void MainWindow::resetForNewFile()

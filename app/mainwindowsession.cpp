@@ -95,6 +95,8 @@ SessionDocument MainWindow::currentSession() const
     s.setValue("toolsTab/pitch/fineTune", real(std::trunc(double(tools->fineTuneWidget()->value()))));
     s.setValue("toolsTab/pitch/knobValue", QString::number(tools->pitchKnob()->value()));
     s.setValue("toolsTab/pitch/state", flag(tools->pitchPowerButton()->isOn()));
+    // Nine digits: the factor comes back as the very float that played.
+    s.setValue("toolsTab/pitch/interp", QString::number(double(tools->pitchFactor()), 'g', 9));
     s.setValue("toolsTab/sourceSep/sepKnobValue", QString::number(tools->separationKnob()->value()));
     s.setValue("toolsTab/sourceSep/widthKnobValue", QString::number(tools->widthKnob()->value()));
     s.setValue("toolsTab/sourceSep/filterKnobValue", QString::number(tools->filterKnob()->value()));
@@ -231,7 +233,8 @@ void MainWindow::saveSessionFileAs()
     QString name = askSaveFileName(tr("Save Session As..."), proposal, {tr("Plectronome Session (*.pq)")}).path;
     if (name.isEmpty())
         return;
-    if (!name.contains(".pq"))
+    // The name ends in the extension that the open dialog and the other ways in look for.
+    if (QFileInfo(name).suffix() != QLatin1String("pq"))
         name += ".pq";
     const QString previous = m_pathsManager->sessionFile();
     m_pathsManager->setSessionFile(name);
@@ -366,8 +369,13 @@ void MainWindow::restoreRiffs(const SessionDocument &session)
             const int beat = sessionInt(step.beat, -1, -1, INT_MAX);
             selection->restoreStep(k, beat >= 0 ? state : 0, beat, sessionInt(step.startSample, 0, 0, INT_MAX),
                                    sessionInt(step.endSample, 0, 0, INT_MAX));
-            const float interp = float(sessionNumber(step.interp, 1.0, 0.5, 2.0));
+            float interp = float(sessionNumber(step.interp, 1.0, 0.5, 2.0));
             const float semitone = float(sessionNumber(step.semitone, 0.0, -12.0, 12.0));
+            // The file keeps six digits of a step's factor, which the riff builder makes
+            // from its semitones: one that agrees with them to those digits is theirs.
+            const float ofSemitone = std::pow(2.0f, semitone / 12.0f);
+            if (std::fabs(interp - ofSemitone) <= ofSemitone * 1.0e-5f)
+                interp = ofSemitone;
             ContextPitchWidget *pitch = jam->stepMenu(r, k)->pitchWidget();
             pitch->setStepInterp(interp);
             pitch->setStepSemitone(semitone);
@@ -412,7 +420,7 @@ void MainWindow::applySession(const SessionDocument &session)
     };
     m_tabWidget->realTimeToolsTab()->restoreFromSession(
         values("toolsTab/tempo/", {"bpm", "knobValue", "mode", "state"}),
-        values("toolsTab/pitch/", {"knobValue", "semitones", "fineTune", "state"}),
+        values("toolsTab/pitch/", {"knobValue", "semitones", "fineTune", "state", "interp"}),
         values("toolsTab/sourceSep/",
                {"sepKnobValue", "widthKnobValue", "filterKnobValue", "azimuthValue", "hilo", "solo", "state"}));
 
@@ -444,7 +452,17 @@ void MainWindow::applySession(const SessionDocument &session)
     const double centre = sessionNumber(session.value("plot/zoomCentrePos"), -1.0, 0.0, 1.0e9);
     plotter->restoreZoomFromSession({centre < 0.0 ? QString() : real(centre), factorText});
     PlotSelection *selection = plotter->plotSelection();
+    // The selection turns its positions into samples at its own width, which follows the
+    // zoom only while it is the page shown: with the riff strips shown it is sized here.
+    selection->setGeometry(plotter->selectionStack()->contentsRect());
     selection->setZoomFactor(float(factorText.toDouble()));
-    selection->setStart(float(sessionInt(session.value("loopStart"), 0, 0, INT_MAX)));
-    selection->setEnd(float(sessionInt(session.value("loopEnd"), 0, 0, INT_MAX)));
+    const int start = sessionInt(session.value("loopStart"), 0, 0, INT_MAX);
+    const int end = sessionInt(session.value("loopEnd"), 0, 0, INT_MAX);
+    // Nothing selected (a new track's selection) stays nothing, not a point on the first beat.
+    if (start == 0 && end == 0) {
+        selection->clearSelection();
+        return;
+    }
+    selection->setStart(float(start));
+    selection->setEnd(float(end));
 }

@@ -1,7 +1,8 @@
 // MainWindow: reading and writing the window's settings (group "MainWindow"): position,
 // recent files, audio device, folders, neck type and edited shortcuts. Every value read
 // back is checked; what is not valid gives the default, and a store that cannot be read
-// at all is set aside with one notice, so the program always starts.
+// at all is set aside with one notice, so the program always starts. A store that cannot
+// be written is told once.
 #include "app/mainwindow.h"
 
 #include "app/datafolder.h"
@@ -192,4 +193,14 @@ void MainWindow::writeSettings()
     settings.setValue("edited shortcuts", m_preferencesMenu->shortcutsTab()->loadShortcuts());
     settings.endGroup();
     settings.sync();
+    // A folder that cannot be written (read-only, full) is told once a run: the next close
+    // would only say the same.
+    if (settings.status() != QSettings::NoError && !m_settingsFailureTold) {
+        m_settingsFailureTold = true;
+        showMessageBox(QMessageBox::Warning, tr("Settings not saved"),
+                       tr("The settings could not be saved to<br />%1<br />The recent files, folders and "
+                          "shortcuts of this run will be missing at the next start.<br />"
+                          "Please check that its folder can be written and that the disk is not full.")
+                           .arg(settings.fileName().toHtmlEscaped()));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -60,6 +61,8 @@ const QStringList &SessionDocument::valueKeys()
         "fileName", "looped", "loopStart", "loopEnd", "volume", "currentTab", "playbackPos", "scrollButton",
         "toolsTab/tempo/mode", "toolsTab/tempo/bpm", "toolsTab/tempo/knobValue", "toolsTab/tempo/state",
         "toolsTab/pitch/semitones", "toolsTab/pitch/fineTune", "toolsTab/pitch/knobValue", "toolsTab/pitch/state",
+        // Ours: the pitch factor that plays, which the semitones keep only to a hundredth.
+        "toolsTab/pitch/interp",
         "toolsTab/sourceSep/sepKnobValue", "toolsTab/sourceSep/widthKnobValue", "toolsTab/sourceSep/filterKnobValue",
         "toolsTab/sourceSep/hilo", "toolsTab/sourceSep/azimuthValue", "toolsTab/sourceSep/solo",
         "toolsTab/sourceSep/state",
@@ -146,7 +149,12 @@ QByteArray SessionDocument::toXml() const
         song.appendChild(step);
     }
     riffsTab.appendChild(song);
-    return doc.toString(1).toUtf8();
+    // The DOM writes an element's attributes in the order of a hash seeded anew in every
+    // run: a riff's come out id first, so that the same session is always the same text.
+    QString text = doc.toString(1);
+    static const QRegularExpression hasStepsFirst(QStringLiteral("<riff hasSteps=\"1\" id=\"(\\d+)\">"));
+    text.replace(hasStepsFirst, QStringLiteral("<riff id=\"\\1\" hasSteps=\"1\">"));
+    return text.toUtf8();
 }
 
 namespace {

@@ -84,9 +84,14 @@ int main(int argc, char **argv)
         window.open(writeBeatTrack(folder, "Übungsstück & <riff>.wav", 40, {"Am", "C", "D", "E"}));
         settle();
         RealTimeToolsTab *tools = window.tabWidget()->realTimeToolsTab();
-        tools->tempoKnob()->setValue(80);
+        // The tempo with the BPM buttons (between the knob's tempos), the pitch with the
+        // semitones and the fine tune at the bottom of its range.
+        for (int i = 0; i < 7; ++i)
+            tools->bpmWidget()->decrement();
         tools->semitoneWidget()->increment();
         tools->semitoneWidget()->increment();
+        for (int i = 0; i < 50; ++i)
+            tools->fineTuneWidget()->decrement();
         window.waveBg()->plotter()->plotSelection()->setStart(300);
         window.waveBg()->plotter()->plotSelection()->setEnd(520);
         window.transportWidget()->loopButton()->latch();

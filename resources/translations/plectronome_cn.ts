@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 受写保护，未被替换。&lt;br /&gt;未保存任何内容。</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>设置未保存</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>无法将设置保存到&lt;br /&gt;%1&lt;br /&gt;本次运行的最近文件、文件夹和快捷键在下次启动时将会丢失。&lt;br /&gt;请检查其所在文件夹是否可写，以及磁盘是否已满。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

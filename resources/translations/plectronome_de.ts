@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 ist schreibgeschützt und wurde nicht ersetzt.&lt;br /&gt;Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Die zuletzt geöffneten Dateien, Ordner und Tastenkürzel dieser Sitzung fehlen beim nächsten Start.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 er skrivebeskyttet og blev ikke erstattet.&lt;br /&gt;Intet blev gemt.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Indstillinger ikke gemt</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Indstillingerne kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;De seneste filer, mapper og genveje fra denne kørsel mangler ved næste start.&lt;br /&gt;Kontrollér, at der kan skrives i mappen, og at disken ikke er fuld.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

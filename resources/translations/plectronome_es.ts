@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 está protegido contra escritura y no se ha reemplazado.&lt;br /&gt;No se ha guardado nada.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Ajustes no guardados</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>No se pudieron guardar los ajustes en&lt;br /&gt;%1&lt;br /&gt;Los archivos recientes, las carpetas y los atajos de esta sesión faltarán en el próximo inicio.&lt;br /&gt;Compruebe que se puede escribir en su carpeta y que el disco no está lleno.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 on kirjoitussuojattu, eikä sitä korvattu.&lt;br /&gt;Mitään ei tallennettu.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Asetuksia ei tallennettu</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Asetuksia ei voitu tallentaa tiedostoon&lt;br /&gt;%1&lt;br /&gt;Tämän käyttökerran viimeisimmät tiedostot, kansiot ja pikanäppäimet puuttuvat seuraavalla käynnistyskerralla.&lt;br /&gt;Tarkista, että kansioon voi kirjoittaa ja ettei levy ole täynnä.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

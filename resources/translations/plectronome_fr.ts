@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 est protégé en écriture et n&apos;a pas été remplacé.&lt;br /&gt;Rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans&lt;br /&gt;%1&lt;br /&gt;Les fichiers récents, les dossiers et les raccourcis de cette session manqueront au prochain démarrage.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 लेखन-सुरक्षित है और उसे बदला नहीं गया।&lt;br /&gt;कुछ भी सहेजा नहीं गया।</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>सेटिंग सहेजी नहीं गईं</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>सेटिंग यहाँ सहेजी नहीं जा सकीं:&lt;br /&gt;%1&lt;br /&gt;इस बार की हाल की फ़ाइलें, फ़ोल्डर और शॉर्टकट अगली बार शुरू करने पर नहीं होंगे।&lt;br /&gt;कृपया जाँचें कि उसके फ़ोल्डर में लिखा जा सकता है और डिस्क भरी नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 è protetto da scrittura e non è stato sostituito.&lt;br /&gt;Non è stato salvato nulla.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Impostazioni non salvate</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Non è stato possibile salvare le impostazioni in&lt;br /&gt;%1&lt;br /&gt;I file recenti, le cartelle e le scorciatoie di questa sessione mancheranno al prossimo avvio.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 は書き込み禁止のため、置き換えられませんでした。&lt;br /&gt;何も保存されませんでした。</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>設定が保存されていません</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>設定を次の場所に保存できませんでした:&lt;br /&gt;%1&lt;br /&gt;今回の最近使ったファイル、フォルダー、ショートカットは次回の起動時に失われます。&lt;br /&gt;そのフォルダーに書き込めるか、ディスクがいっぱいでないかを確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1은(는) 쓰기 금지되어 있어 바꾸지 않았습니다.&lt;br /&gt;아무것도 저장되지 않았습니다.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>설정이 저장되지 않음</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>설정을 다음 위치에 저장할 수 없습니다:&lt;br /&gt;%1&lt;br /&gt;이번 실행의 최근 파일, 폴더 및 단축키는 다음 시작 시 없어집니다.&lt;br /&gt;해당 폴더에 쓸 수 있는지, 디스크가 가득 차지 않았는지 확인하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 is tegen schrijven beveiligd en is niet vervangen.&lt;br /&gt;Er is niets opgeslagen.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Instellingen niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>De instellingen konden niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;De recente bestanden, mappen en sneltoetsen van deze sessie ontbreken bij de volgende start.&lt;br /&gt;Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 er skrivebeskyttet og ble ikke erstattet.&lt;br /&gt;Ingenting ble lagret.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Innstillinger ikke lagret</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Innstillingene kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;De nylige filene, mappene og snarveiene fra denne økten mangler ved neste oppstart.&lt;br /&gt;Kontroller at det kan skrives til mappen, og at disken ikke er full.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

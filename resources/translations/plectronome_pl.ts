@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>Plik %1 jest chroniony przed zapisem i nie został zastąpiony.&lt;br /&gt;Nic nie zostało zapisane.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Ustawienia nie zostały zapisane</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Nie udało się zapisać ustawień w&lt;br /&gt;%1&lt;br /&gt;Ostatnie pliki, foldery i skróty z tej sesji nie będą dostępne przy następnym uruchomieniu.&lt;br /&gt;Sprawdź, czy do folderu można zapisywać i czy dysk nie jest pełny.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

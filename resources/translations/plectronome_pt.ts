@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 está protegido contra escrita e não foi substituído.&lt;br /&gt;Nada foi guardado.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Definições não guardadas</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Não foi possível guardar as definições em&lt;br /&gt;%1&lt;br /&gt;Os ficheiros recentes, as pastas e os atalhos desta sessão vão faltar no próximo arranque.&lt;br /&gt;Verifique se a pasta pode ser escrita e se o disco não está cheio.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

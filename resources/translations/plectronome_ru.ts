@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>Файл %1 защищён от записи и не был заменён.&lt;br /&gt;Ничего не сохранено.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Настройки не сохранены</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Не удалось сохранить настройки в&lt;br /&gt;%1&lt;br /&gt;Недавние файлы, папки и сочетания клавиш этого сеанса будут отсутствовать при следующем запуске.&lt;br /&gt;Проверьте, что в её папку можно записывать и что диск не заполнен.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

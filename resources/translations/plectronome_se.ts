@@ -376,6 +376,14 @@
         <source>%1 is write-protected and was not replaced.&lt;br /&gt;Nothing was saved.</source>
         <translation>%1 är skrivskyddad och ersattes inte.&lt;br /&gt;Inget sparades.</translation>
     </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Inställningarna sparades inte</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Inställningarna kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;De senaste filerna, mapparna och kortkommandona från den här körningen saknas vid nästa start.&lt;br /&gt;Kontrollera att det går att skriva i mappen och att disken inte är full.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -400,10 +400,23 @@ private slots:
         QCOMPARE(tools->semitonesValue(), 0.0f);
 
         // Restored before the analysis gave a tempo: when it comes, the read-out shows the
-        // tempo that plays, not the detected one.
-        tools->restoreFromSession({"120", "66", "0", "1"}, {"99", "0", "0", "0"}, isolate);
+        // tempo that plays, not the detected one (the file holds that tempo cut to 89).
+        tools->restoreFromSession({"89", "66", "0", "1"}, {"99", "0", "0", "0"}, isolate);
         tools->setBPM(120.0f);
         QCOMPARE(tools->bpmWidget()->value(), RealTimeToolsTab::tempoFactor(66) * 120.0f);
+
+        // A tempo from the BPM buttons lies between the knob's (94 gives 114.6): the saved
+        // BPM plays once the tempo is known.
+        tools->resetTools();
+        tools->restoreFromSession({"117", "94", "0", "1"}, {"99", "0", "0", "0"}, isolate);
+        tools->setBPM(120.0f);
+        QVERIFY(tools->bpmWidget()->value() == 117.0f && engine.hopFactor() == 117.0f / 120.0f);
+        // A knob's pitch plays its own factor; -2.5 is -2 semitones and the fine tune's bottom.
+        tools->restoreFromSession({"120", "99", "0", "0"}, {"110", "1.81", "31", "1", "1.11000001"}, isolate);
+        QVERIFY(engine.interpFactor() == 1.11f);
+        tools->restoreFromSession({"120", "99", "0", "0"}, {"73", "-2.5", "0", "1"}, isolate);
+        QCOMPARE(tools->fineTuneWidget()->value(), 0.0f);
+        QCOMPARE(window.pitchSyncWidget()->semitones(), -2);
     }
 
     // What a new user does, heard through SDL's disk driver: open a song, slow it to 75 %

@@ -200,11 +200,13 @@ private slots:
         const QString session = m_dir.path() + "/Proben & <Tön> 練習/Sitzung & <eins> 練習.pq";
         QByteArray saved;
         QVector<int> riffs;
+        int loop[2] = {};
         {
             Window win;
             QCOMPARE(win.w.open(m_track), 0);
             RealTimeToolsTab *tools = win.w.tabWidget()->realTimeToolsTab();
-            tools->tempoKnob()->setValue(120);
+            for (int i = 0; i < 3; ++i)
+                tools->bpmWidget()->decrement();
             tools->semitoneWidget()->increment();
             tools->semitoneWidget()->increment();
             tools->fineTuneWidget()->increment();
@@ -230,6 +232,7 @@ private slots:
             win.plotter()->zoomIn();
             win.w.tabWidget()->tabButtons()->showChordViewer();
             win.w.audioPlayer()->setPlayPosition(88200);
+            QCOMPARE(win.plotter()->selectionStack()->currentIndex(), 1);
 
             win.saveAnswer = session.left(session.size() - 3);
             win.w.saveSessionFileAs();
@@ -240,6 +243,8 @@ private slots:
             QCOMPARE(riffs, QVector<int>({2, 3, -1, -1, 1, 2, -1, -1, -1, -1, -1, -1}));
             QCOMPARE(readAll(session), saved);
             QVERIFY(win.messages.isEmpty());
+            loop[0] = win.plotter()->plotSelection()->startSample();
+            loop[1] = win.plotter()->plotSelection()->endSample();
         }
         // What the user made is really in the file.
         SessionDocument file;
@@ -263,6 +268,9 @@ private slots:
             writeFile(QDir::currentPath() + "/roundtrip.restored", restored);
         }
         QCOMPARE(restored, saved);
+        // Under the riff strips of a zoomed view the loop plays the beats it did.
+        QCOMPARE(win.plotter()->plotSelection()->startSample(), loop[0]);
+        QCOMPARE(win.plotter()->plotSelection()->endSample(), loop[1]);
         QVector<int> loaded;
         for (int r = 0; r < JamTab::riffCount; ++r)
             loaded << win.plotter()->beatSelection(r)->lastStep() << win.plotter()->beatSelection(r)->loopLength();
@@ -270,7 +278,7 @@ private slots:
         // A step on beat 0 is a step like any other.
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
         QCOMPARE(win.plotter()->beatSelection(0)->lastBeatIndex(), 2);
-        QCOMPARE(win.plotter()->beatSelection(2)->stepPitch(1), std::pow(2.0f, 7.0f / 12.0f));
+        QVERIFY(win.plotter()->beatSelection(2)->stepPitch(1) == std::pow(2.0f, 7.0f / 12.0f));
         QVERIFY(win.w.audioPlayer()->isLooping());
         QVERIFY(win.action("&Save Session")->isEnabled());
         QVERIFY(win.action("Save Riff Audio...")->isEnabled());
@@ -286,6 +294,35 @@ private slots:
         QVERIFY(!win.w.audioPlayer()->isPlaying());
         QCOMPARE(win.w.currentSession().toXml(), saved);
         QCOMPARE(win.w.recentFiles().count(session), 1);
+    }
+
+    // A loop set while the track is still analysed (as a session restores it) snaps to
+    // the beats once the analysis has found them.
+    void loopSnapsToBeatsFoundLater()
+    {
+        const QString track = m_dir.path() + "/analysed.wav";
+        QVERIFY(QFile::copy(m_track, track));
+        Window win;
+        QCOMPARE(win.w.open(track), 0);
+        PlotSelection *loop = win.plotter()->plotSelection();
+        loop->setStart(120);
+        loop->setEnd(300);
+        QVERIFY(win.w.metaDataThread()->wait(120000));
+        QCoreApplication::processEvents();
+        QVERIFY(loop->startBeat() < loop->endBeat());
+    }
+
+    // The same session saves to the same bytes in every run, whatever hash seed it gets.
+    void sameSessionSameBytes()
+    {
+        Window win;
+        QCOMPARE(win.w.open(m_track), 0);
+        buildRiff(win.jam(), 2);
+        const QByteArray first = win.w.currentSession().toXml();
+        for (int run = 0; run < 24; ++run) {
+            qSetGlobalQHashSeed(run == 0 ? 0 : -1);
+            QCOMPARE(win.w.currentSession().toXml(), first);
+        }
     }
 
     // A session whose audio file does not open is not applied: the window, the recent
@@ -389,18 +426,22 @@ private slots:
         QCOMPARE(MainWindow::proposedSessionPath("/s", audio), proposal);
     }
 
-    // Typed names get ".pq" unless they hold it already.
+    // Typed names get ".pq" unless they end in it, whatever their folder or the rest of
+    // their name holds, so that the saved file opens as a session.
     void typedNamesGetTheExtension()
     {
         Window win;
         QCOMPARE(win.w.open(m_track), 0);
-        win.saveAnswer = m_dir.path() + "/mix";
+        QVERIFY(QDir(m_dir.path()).mkpath("my.pqsessions"));
+        for (const char *name : {"/mix", "/my.pqsessions/take1", "/take.pq.bak", "/my.pq.session"}) {
+            win.saveAnswer = m_dir.path() + name;
+            win.w.saveSessionFileAs();
+            QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer + ".pq");
+            QVERIFY(QFileInfo(win.saveAnswer + ".pq").isFile());
+        }
+        win.saveAnswer = m_dir.path() + "/mix2.pq";
         win.w.saveSessionFileAs();
-        QVERIFY(QFileInfo::exists(m_dir.path() + "/mix.pq"));
-        win.saveAnswer = m_dir.path() + "/my.pq.session";
-        win.w.saveSessionFileAs();
-        QVERIFY(QFileInfo::exists(m_dir.path() + "/my.pq.session"));
-        QCOMPARE(win.w.pathsManager()->sessionFile(), m_dir.path() + "/my.pq.session");
+        QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
     }
 
     // Files that are not sessions, or that lie, never crash the loader nor reach past
@@ -587,10 +628,13 @@ private slots:
         win.w.loadSession();
         QCOMPARE(win.plotter()->beatSelection(0)->lastStep(), 0);
         QCOMPARE(win.plotter()->beatSelection(0)->stepBeat(0), 0);
+        // No selection comes back as none: playing from it starts at the track's start.
+        QCOMPARE(win.plotter()->plotSelection()->startSample(), 0);
     }
 
-    // A file the decoder cannot even start on (missing, no regular file, no sound) is
-    // refused, and the loaded track, its riffs, its song and its session stay as they were.
+    // A file the decoder cannot even start on (missing, no regular file, no sound), or one
+    // too short once decoded, opened or named by a session, is refused, and the loaded
+    // track, its riffs, its song and its session stay as they were.
     void refusedFilesKeepTheLoadedTrack()
     {
         Window win;
@@ -610,14 +654,20 @@ private slots:
         QFile hugeFile(m_dir.path() + "/huge.wav");
         QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.write(huge) == 44 && hugeFile.resize(0xFFFFFF2Cll));
         hugeFile.close();
-        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav"}) {
-            QVERIFY(win.w.open(m_dir.path() + name) != 0);
+        QVERIFY(writePcm16Wav(m_dir.path() + "/short.wav", QByteArray(44100 * 4, '\x10'), 2));
+        SessionDocument shortSession = win.w.currentSession();
+        shortSession.setValue("fileName", m_dir.path() + "/short.wav");
+        QVERIFY(writeFile(m_dir.path() + "/short.pq", shortSession.toXml()));
+        for (const char *name : {"/missing.wav", "/pipe.wav", "/folder.wav", "/junk.mp3", "/huge.wav", "/short.wav",
+                                 "/short.pq"}) {
+            win.w.openPath(m_dir.path() + name, true);
             QVERIFY(win.w.isTrackLoaded() && !win.plotter()->isHidden());
             QCOMPARE(win.w.pathsManager()->sessionFile(), win.saveAnswer);
             QCOMPARE(win.w.currentSession().toXml(), before);
         }
-        QCOMPARE(win.messages.size(), 5);
-        QVERIFY(win.messages.last().contains("File too large!"));
+        QCOMPARE(win.messages.size(), 7);
+        QVERIFY(win.messages[4].contains("File too large!"));
+        QVERIFY(win.messages.last().contains("File too small!"));
     }
 
     // Quitting, or relaunching for another language, asks before riffs or a song that no

@@ -254,6 +254,24 @@ private slots:
         }
     }
 
+    // Settings that cannot be written (their folder is a file here) are told once.
+    void unwritableSettingsAreToldOnce()
+    {
+        const QString file = QSettings("Quillfen", "Plectronome").fileName();
+        const QString folder = QFileInfo(file).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively() && writeFile(folder, "no folder"));
+        QStringList texts;
+        {
+            MainWindow window;
+            recordMessages(window, texts);
+            window.writeSettings();
+            window.writeSettings();
+        }
+        QVERIFY(QFile::remove(folder));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(file));
+    }
+
     void alwaysOpenWithoutRecentFilesUsesTheMusicFolder()
     {
         {

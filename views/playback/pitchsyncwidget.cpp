@@ -46,10 +46,12 @@ void PitchSyncWidget::resetFineTune()
 void PitchSyncWidget::initFromSession(float semitonesValue)
 {
     // A saved shift is restored as it was, within the player's range: whole semitones
-    // and the rest as the fraction, as a step from 11 to 12 keeps it.
+    // and the rest as the fraction, as a step from 11 to 12 keeps it. The fine tune
+    // reaches from half a semitone down to 0.49 up, so -2.5 is -2 semitones and a fraction
+    // of -0.5, as the read-outs show it.
     float total = std::isfinite(semitonesValue) ? semitonesValue : 0.0f;
     total = std::fmax(-12.0f, std::fmin(12.0f, total));
-    m_semitones = int(std::round(total));
+    m_semitones = int(std::floor(total + 0.5f));
     m_fraction = total - float(m_semitones);
     m_interpFactor = factorOf(total);
 }

@@ -181,6 +181,16 @@ void PlotSelection::updateSelectionFromOffset(int)
     emit setSmallPlotSelection(m_firstLineX, m_lastLineX);
 }
 
+void PlotSelection::snapToNewBeats()
+{
+    if (m_startX == m_endX || hasBeatRange(beats()))
+        return;
+    recompute();
+    update();
+    emit setSmallPlotSelection(m_firstLineX, m_lastLineX);
+    emit enableSaveSelection(endSample() > startSample());
+}
+
 // ---- Labels ----------------------------------------------------------------------------
 
 void PlotSelection::hideLabels()

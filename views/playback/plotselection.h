@@ -50,6 +50,9 @@ public slots:
     void setZoomFactor(float scaleFactor);
     // The beat positions were shifted: the same beats, at their new samples.
     void updateSelectionFromOffset(int offset);
+    // The analysis has delivered the beats: a selection made or restored before them
+    // snaps to them now.
+    void snapToNewBeats();
 
 signals:
     void setSmallPlotSelection(float start, float end);

@@ -182,8 +182,37 @@ float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
             m_bpm->showValue(factor == 1.0f ? detected : factor * detected);
         emit updateChordTempo(std::trunc(m_bpm->value()));
     }
+    m_tempoFactor = factor;
     emit setHopFactor(factor);
     return factor;
+}
+
+bool RealTimeToolsTab::sendReadoutTempo()
+{
+    // The read-out's tempo is what plays; the knob only shows where it lies.
+    const float detected = float(m_bpm->detectedBPM());
+    const float bpm = m_bpm->value();
+    const bool atDetected = bpm == detected;
+    m_tempoFactor = atDetected ? 1.0f : std::max(0.25f, std::min(2.0f, bpm / detected));
+    emit updateChordTempo(std::trunc(bpm));
+    emit setHopFactor(m_tempoFactor);
+    return atDetected;
+}
+
+void RealTimeToolsTab::restoreSavedBPM()
+{
+    const float saved = m_savedBPM;
+    if (!(saved > 0.0f) || !m_bpm->isTempoKnown())
+        return;
+    m_savedBPM = 0.0f;
+    // The file keeps the tempo cut to a whole BPM. A knob's tempo cuts to the saved one and
+    // the knob brings it back exactly; any other was set with the BPM buttons or the chord
+    // viewer, which step in whole BPM, and is the saved one.
+    const float detected = float(m_bpm->detectedBPM());
+    if (std::trunc(m_bpm->value()) == saved || saved < detected / 4.0f || saved > detected * 2.0f)
+        return;
+    m_bpm->showValue(saved);
+    sendReadoutTempo();
 }
 
 void RealTimeToolsTab::setTempoKnobValue(int value)
@@ -191,17 +220,10 @@ void RealTimeToolsTab::setTempoKnobValue(int value)
     disconnect(m_tempoKnob, SIGNAL(valueChanged(int)), this, SLOT(hopFactorChanged(int)));
     m_tempoKnob->setValue(value == -1 ? m_tempoKnob->defaultValue() : value);
     bool atDetected = false;
-    if (m_bpm->isTempoKnown()) {
-        // The read-out's tempo is what plays; the knob only shows where it lies.
-        const float detected = float(m_bpm->detectedBPM());
-        const float bpm = m_bpm->value();
-        atDetected = bpm == detected;
-        const float factor = atDetected ? 1.0f : std::max(0.25f, std::min(2.0f, bpm / detected));
-        emit updateChordTempo(std::trunc(bpm));
-        emit setHopFactor(factor);
-    } else {
+    if (m_bpm->isTempoKnown())
+        atDetected = sendReadoutTempo();
+    else
         hopFactorChanged(value, false);
-    }
     connect(m_tempoKnob, SIGNAL(valueChanged(int)), this, SLOT(hopFactorChanged(int)));
     // Back at the detected tempo the tool goes off; any other tempo switches it on.
     m_tempoPower->setValueFromSession(!atDetected);
@@ -218,6 +240,9 @@ void RealTimeToolsTab::setBPM(float bpm)
     const float factor = tempoFactor(m_tempoKnob->value());
     if (!wasKnown && factor != 1.0f)
         m_bpm->showValue(factor * float(m_bpm->detectedBPM()));
+    // ... and a saved tempo between the knob's plays from now on.
+    if (!wasKnown)
+        restoreSavedBPM();
     emit initChordTempo(std::trunc(m_bpm->value()), float(m_bpm->detectedBPM()));
 }
 
@@ -284,6 +309,7 @@ int RealTimeToolsTab::pitchKnobValue(float interp)
 
 void RealTimeToolsTab::updatePitchWidgets(QString objectName, float interp)
 {
+    m_pitchFactor = interp;
     const bool atLimit = interp >= 2.0f || interp <= 0.5f;
     auto setKnob = [this, interp] {
         const QSignalBlocker blocker(m_pitchKnob);
@@ -389,10 +415,12 @@ void RealTimeToolsTab::resetTools()
     m_pitchPower->switchOff();
     m_isolatePower->switchOff();
     m_bpm->clearTempo();
+    m_savedBPM = 0.0f;
     m_mode->reset();
     // The pitch sync goes back to no shift with the read-outs.
     m_semitones->reset();
     m_fineTune->reset();
+    m_pitchFactor = 1.0f;
     m_muteSolo->reset();
     m_filterSwitch->reset();
     m_isolatePower->switchOff();
@@ -414,8 +442,20 @@ void RealTimeToolsTab::restoreFromSession(const QStringList &tempo, const QStrin
 {
     float v = 0.0f;
     // Tempo: the knob with its signals (the factor follows), the mode, then the switch.
-    if (itemAt(tempo, 1, &v))
-        m_tempoKnob->setValue(clampedInt(v, 0, 199));
+    if (itemAt(tempo, 1, &v)) {
+        // The read-out shows the knob's tempo even when the knob stands there already.
+        const int knob = clampedInt(v, 0, 199);
+        if (m_tempoKnob->value() == knob) {
+            hopFactorChanged(knob);
+            turnOnTempo(knob);
+        } else {
+            m_tempoKnob->setValue(knob);
+        }
+    }
+    // A tempo between the knob's comes back from the saved BPM, now or once the detected
+    // tempo is known.
+    m_savedBPM = itemAt(tempo, 0, &v) ? v : 0.0f;
+    restoreSavedBPM();
     if (itemAt(tempo, 2, &v)) {
         const int mode = clampedInt(v, 0, 3);
         m_mode->showValue(float(mode));
@@ -428,8 +468,8 @@ void RealTimeToolsTab::restoreFromSession(const QStringList &tempo, const QStrin
             m_tempoPower->setValueFromSession(on);
         }
         // The player's session entry halves the distance below 1; hand it the value
-        // that comes out as the knob's factor.
-        const float factor = tempoFactor(m_tempoKnob->value());
+        // that comes out as the factor sent.
+        const float factor = m_tempoFactor;
         emit initTempoPowerButtonFromSession(on, factor < 1.0f ? 2.0f * factor - 1.0f : factor);
     }
 
@@ -441,12 +481,26 @@ void RealTimeToolsTab::restoreFromSession(const QStringList &tempo, const QStrin
     if (itemAt(pitch, 3, &v))
         m_pitchPower->setValueFromSession(v != 0.0f);
     if (itemAt(pitch, 1, &v)) {
+        // The read-outs show the saved value as it was: whole semitones and the fine
+        // tune's hundredths of one (-0.5 to 0.49).
         const float semitones = std::max(-12.0f, std::min(12.0f, v));
-        emit initPitchSyncWidgetFromSession(semitones);
-        const float interp = float(std::pow(2.0, double(semitones) / 12.0));
+        const float whole = std::floor(semitones + 0.5f);
+        m_semitones->showValue(whole);
+        m_fineTune->setFineTune(50.0f + std::round((semitones - whole) * 100.0f));
+        // What plays: the factor the player had (a knob's lies between those hundredths)
+        // when the file keeps it and it agrees with the read-outs, else theirs.
+        float shift = semitones;
+        float interp = float(std::pow(2.0, double(semitones) / 12.0));
+        if (itemAt(pitch, 4, &v) && v != interp && v >= 0.5f && v <= 2.0f) {
+            const float exact = float(std::log2(double(v)) * 12.0);
+            if (std::fabs(exact - semitones) < 0.011f) {
+                shift = exact;
+                interp = v;
+            }
+        }
+        m_pitchFactor = interp;
+        emit initPitchSyncWidgetFromSession(shift);
         emit setInterpFactor(interp);
-        m_fineTune->setFineTune(IncrementWidget::fineOf(interp));
-        m_semitones->setPitchFromKnob(interp);
         emit updateChordKeyShift(semitones);
     }
 

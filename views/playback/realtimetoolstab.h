@@ -67,12 +67,18 @@ public:
     // with the player's own isolate defaults).
     void sendToolSettings();
     // The saved tool state, as the session file lists it:
-    //  tempo: BPM (not read), tempo knob, mode, tempo on;
-    //  pitch: pitch knob, semitones (with the fine part), not read, pitch on;
+    //  tempo: BPM (whole), tempo knob, mode, tempo on;
+    //  pitch: pitch knob, semitones (with the fine part), not read, pitch on, pitch factor
+    //         (our own files only);
     //  isolate: separation, width, filter, azimuth, high/low, mute/solo, isolate on.
+    // The tempo comes back from the knob, or from the saved BPM when that lies between the
+    // knob's tempos (set with the BPM buttons); before the detected tempo is known, the
+    // BPM waits for setBPM.
     void restoreFromSession(const QStringList &tempo, const QStringList &pitch, const QStringList &isolate);
     // Whole semitones plus the fine tune's part, as the session file keeps it.
     float semitonesValue();
+    // The pitch factor the pitch controls send to the player (1.0 for none).
+    float pitchFactor() const { return m_pitchFactor; }
 
 signals:
     void setHopFactor(float hopFactor);
@@ -117,6 +123,11 @@ private:
     void createControls();
     void connectControls();
     void applyLabelOpacity(float opacity);
+    // Sends the BPM read-out's tempo as the factor that plays; true when it is the
+    // detected tempo. Only while the tempo is known.
+    bool sendReadoutTempo();
+    // A saved BPM that the knob does not give plays, once the detected tempo is known.
+    void restoreSavedBPM();
 
     Knob *m_tempoKnob = nullptr;
     Knob *m_pitchKnob = nullptr;
@@ -138,4 +149,9 @@ private:
     QTimer *m_fadeTimer = nullptr;
     int m_fadeCounter = 0;
     float m_labelOpacity = 0.0f;
+    // The tempo factor last sent, the pitch factor last known, and a saved BPM waiting
+    // for the detected tempo (0 for none).
+    float m_tempoFactor = 1.0f;
+    float m_pitchFactor = 1.0f;
+    float m_savedBPM = 0.0f;
 };
