@@ -13,6 +13,7 @@
 #include "tests/views/playback/grabs.h"
 #include "views/playback/pitchsyncwidget.h"
 #include "tests/capturegaps.h"
+#include "tests/eventually.h"
 #include "freshhome.h"
 
 #include <QDir>
@@ -450,7 +451,7 @@ private slots:
 
         QFile(capture).resize(0);
         window.audioPlayer()->play();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.audioPlayer()->isPlaying(), 40000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.audioPlayer()->isPlaying(), eventuallyMs);
         QTest::qWait(300);
         window.close();
         window.audioPlayer()->shutdown();

@@ -7,6 +7,7 @@
 #include "app/tabwidget.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
+#include "tests/eventually.h"
 #include "views/chords/necktypewidget.h"
 
 #include <QDir>
@@ -225,7 +226,7 @@ private slots:
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(PLECTRONOME_PROGRAM, QStringList());
         QVERIFY(program.waitForStarted(10000));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file + ".damaged"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file + ".damaged"), eventuallyMs);
         QTest::qWait(1500);
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();

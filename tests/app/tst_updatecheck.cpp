@@ -7,13 +7,13 @@
 #include "app/updatecheck.h"
 #include "app/version.h"
 #include "app/weblinks.h"
+#include "tests/eventually.h"
 #include "versionserver.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QPushButton>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QNetworkReply>
@@ -54,22 +54,18 @@ class TestUpdateCheck : public QObject
 {
     Q_OBJECT
 
-    // One request's answer: the type and flag emitted, and the time it took.
+    // One request's answer: the type and flag emitted (-1: none came).
     struct Answer {
         int type = -1;
         bool startup = false;
-        qint64 ms = -1;
     };
     Answer ask(UpdateCheck &check, bool startup = false)
     {
         QSignalSpy spy(&check, SIGNAL(showUpdateMessageBox(int, bool)));
-        QElapsedTimer timer;
-        timer.start();
         check.checkForUpdates(startup);
         Answer answer;
-        if (!spy.wait(5000))
+        if (!spy.wait(eventuallyMs))
             return answer;
-        answer.ms = timer.elapsed();
         answer.type = spy.at(0).at(0).toInt();
         answer.startup = spy.at(0).at(1).toBool();
         return answer;
@@ -135,28 +131,40 @@ private slots:
         QVERIFY(server.lastRequest().contains("application/octet-stream"));
     }
 
-    void refusedConnectionIsReportedQuickly()
+    void refusedConnectionIsReportedBeforeTheTimeout()
     {
         UpdateCheck check(nullptr);
         check.setVersionUrl(QUrl(QString("http://127.0.0.1:%1/version.txt").arg(closedPort())));
+        // A timeout far beyond the wait: the answer can only come from the refusal (how
+        // soon it comes: bench/app/update_check_bench).
+        check.setTimeoutMs(100 * eventuallyMs);
         const Answer answer = ask(check, true);
         QCOMPARE(answer.type, int(UpdateCheck::CannotConnect));
         QVERIFY(answer.startup);
-        // Reported as refused, well before the request's timeout (its time: bench/app).
-        QVERIFY2(answer.ms < check.timeoutMs() / 2, qPrintable(QString::number(answer.ms)));
     }
 
     void silentServerTimesOut()
     {
         VersionServer server;
         server.setSilent();
+        // Silence alone is no answer: with a long timeout nothing comes meanwhile.
+        {
+            UpdateCheck waiting(nullptr);
+            waiting.setVersionUrl(server.url());
+            waiting.setTimeoutMs(100 * eventuallyMs);
+            QSignalSpy spy(&waiting, SIGNAL(showUpdateMessageBox(int, bool)));
+            waiting.checkForUpdates(false);
+            QTRY_COMPARE_WITH_TIMEOUT(server.requests(), 1, eventuallyMs);
+            QTest::qWait(300);
+            QCOMPARE(spy.count(), 0);
+        }
+        // Its timeout ends it as a server not reached.
         UpdateCheck check(nullptr);
         check.setVersionUrl(server.url());
         check.setTimeoutMs(300);
         const Answer answer = ask(check);
         QCOMPARE(answer.type, int(UpdateCheck::CannotConnect));
-        QVERIFY2(answer.ms >= 250 && answer.ms < 5000, qPrintable(QString::number(answer.ms)));
-        QCOMPARE(server.requests(), 1);
+        QCOMPARE(server.requests(), 2);
     }
 
     void eachRequestGetsItsOwnAnswer()
@@ -172,7 +180,7 @@ private slots:
         check.checkForUpdates(true);
         check.setVersionUrl(newer.url());
         check.checkForUpdates(false);
-        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, eventuallyMs);
         QCOMPARE(spy.at(0).at(0).toInt(), int(UpdateCheck::NewerVersion));
         QCOMPARE(spy.at(0).at(1).toBool(), false);
         QCOMPARE(spy.at(1).at(0).toInt(), int(UpdateCheck::CannotConnect));
@@ -199,12 +207,12 @@ private slots:
             if (action->text() == "Check For Updates")
                 action->trigger();
         }
-        QTRY_COMPARE(shown.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, eventuallyMs);
         QCOMPARE(shown.at(0).text, QString("You are using the latest version of Plectronome (v1.6.0.0)."));
 
         window.updateCheck()->setVersionUrl(QUrl(QString("http://127.0.0.1:%1/version.txt").arg(closedPort())));
         window.updateCheck()->checkForUpdates();
-        QTRY_COMPARE(shown.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 2, eventuallyMs);
         QVERIFY(shown.at(1).text.startsWith("Cannot connect to server"));
         QCOMPARE(shown.at(1).icon, QMessageBox::Warning);
 

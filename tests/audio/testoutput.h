@@ -13,7 +13,7 @@ private slots:
     void versionOptionsAndErrors();
     void deviceNumbersAndList();
     void freeingTheNoSoundDeviceKeepsTheOutput();
-    void pushStreamDrainsInRealTime();
+    void pushStreamDrainsOncePlaying();
     void pauseStopAndActivity();
     void diskDriverGetsExactlyWhatWasPushed();
     void fallsBackToDummyDriver();

@@ -5,11 +5,11 @@
 #include "metadata/metadata.h"
 #include "metadata/metadatathread.h"
 #include "tests/analysis/clicktrack.h"
+#include "tests/eventually.h"
 #include "tests/metadata/hostilecache.h"
 #include "tests/pcmwav.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -151,7 +151,7 @@ private slots:
     }
 
     // Hostile and stale cache files are refused (the track is then analysed afresh)
-    // quickly and without large allocations; a genuine one reads.
+    // without blocking or large allocations; a genuine one reads.
     void hostileCachesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("line"); // empty: make a FIFO
@@ -224,11 +224,10 @@ private slots:
                 f.write(text);
             }
         }
-        QElapsedTimer clock;
-        clock.start();
+        // A read that blocked on the FIFO would never return, and the test's time limit
+        // ends it; what reading a bomb costs in time and memory: bench/metadata/cachebomb.
         AnalysisCacheContents contents;
         QCOMPARE(readAnalysisCache(cache, root + openedAs, 441000, contents), usable);
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         if (usable) {
             MetaData m;
             m.loadFromSession(contents.beats, contents.chords, contents.detected, contents.tempo, contents.fileName);
@@ -415,7 +414,7 @@ private slots:
         thread.setFileNames(cache, audio);
         thread.start();
         thread.cancel();
-        QVERIFY(thread.wait(10000));
+        QVERIFY(thread.wait(eventuallyMs));
         QCoreApplication::processEvents();
         QCOMPARE(got.count(), 0);
         QVERIFY(!thread.metaData()->hasData());
@@ -523,8 +522,8 @@ private slots:
         thread.setSamples(song.data(), song.data(), int(song.size()), true, 44100);
         thread.setFileNames(cache, audio);
         thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 2, 30000);
-        QVERIFY(thread.wait(5000));
+        QVERIFY(thread.wait(eventuallyMs));
+        QTRY_COMPARE(got.count(), 2);
         QVERIFY(analysedOn && analysedOn != QThread::currentThread());
         QCOMPARE(bpm.count(), 1);
         QCOMPARE(selection.count(), 1);
@@ -543,8 +542,8 @@ private slots:
         thread.setSamples(song.data(), song.data(), int(song.size()), true, 44100);
         thread.setFileNames(cdCache, cd);
         thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 4, 30000);
-        QVERIFY(thread.wait(5000));
+        QVERIFY(thread.wait(eventuallyMs));
+        QTRY_COMPARE(got.count(), 4);
         QVERIFY(!QFile::exists(cdCache));
 
         // Silence gives no analysis: the views still hear of it, and no cache is written.
@@ -554,8 +553,8 @@ private slots:
         thread.setSamples(silence.data(), nullptr, int(silence.size()), false, 44100);
         thread.setFileNames(quietCache, quiet);
         thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(got.count(), 6, 30000);
-        QVERIFY(thread.wait(5000));
+        QVERIFY(thread.wait(eventuallyMs));
+        QTRY_COMPARE(got.count(), 6);
         QVERIFY(!thread.metaData()->hasData());
         QVERIFY(!QFile::exists(quietCache));
     }

@@ -3,6 +3,7 @@
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "tests/app/freshhome.h"
+#include "tests/eventually.h"
 #include "app/tabwidget.h"
 #include "audio/audioplayer.h"
 #include "metadata/metadatathread.h"
@@ -142,7 +143,7 @@ void TestIsolatePlot::realCurveOfRightPannedToneRisesOnTheRight()
     player.activateSSS(false);
     plot.turnOn(false);
     player.play();
-    QTRY_VERIFY_WITH_TIMEOUT(player.blocksPushed() > 40, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(player.blocksPushed() > 40, eventuallyMs);
     const QImage image = drawn(plot);
     player.stop();
     saveGrab(&plot, "isolate_plot_right_tone");
@@ -324,8 +325,8 @@ void TestIsolatePlot::toolsTabDrivesThePlotFromThePlayer()
     QVERIFY(plot->rightPerCent()->isFadingIn());
     tools->widthKnob()->setValue(60);
     QCOMPARE(plot->bandWidth(), int(316.0 / 99 * 60 * 0.5));
-    QTRY_COMPARE_WITH_TIMEOUT(plot->curve().size(), 400, 4000);
-    QTRY_VERIFY_WITH_TIMEOUT(peakIndex(plot->curve()) > 250, 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(plot->curve().size(), 400, eventuallyMs);
+    QTRY_VERIFY_WITH_TIMEOUT(peakIndex(plot->curve()) > 250, eventuallyMs);
     QVERIFY(plot->leftTag()->isVisible());
     tools->azimuthSlider()->setValue(10);
     QCOMPARE(plot->leftPerCent()->text(), QString("78%"));

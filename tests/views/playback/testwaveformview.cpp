@@ -1,6 +1,7 @@
 #include "testwaveformview.h"
 
 #include "grabs.h"
+#include "tests/eventually.h"
 #include "views/playback/centreline.h"
 #include "views/playback/plotcanvas.h"
 #include "views/playback/plotter.h"
@@ -255,7 +256,8 @@ void TestWaveformView::shortcutZoomIsGuardedFor100ms()
     plotter.zoomIn();
     QCOMPARE(plotter.getZoomFactor(), start * 0.6f);
     QVERIFY(plotter.zoomGuardTimer()->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(!plotter.zoomGuardTimer()->isActive(), 500);
+    QCOMPARE(plotter.zoomGuardTimer()->interval(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(!plotter.zoomGuardTimer()->isActive(), eventuallyMs);
     plotter.zoomOut();
     QCOMPARE(plotter.getZoomFactor(), start);
     plotter.zoomOut();
