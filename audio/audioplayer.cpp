@@ -618,8 +618,10 @@ bool AudioPlayer::onePass()
     if (run.frames > 0) {
         mixOutput(run.frames);
         pushed = audiolayer::putData(m_stream, m_pushBuffer.data(), run.frames * 2 * int(sizeof(float))) >= 0;
-        if (pushed)
+        if (pushed) {
             ++m_blocksPushed;
+            m_framesPushed += run.frames;
+        }
     }
     // At the end of the track what is queued plays out; a riff or song that has nothing
     // left to play stops at once.

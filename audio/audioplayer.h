@@ -140,6 +140,7 @@ public:
 
     // Counters for tests and diagnostics.
     qint64 blocksPushed() const { return m_blocksPushed.load(); }
+    qint64 framesPushed() const { return m_framesPushed.load(); }
     qint64 starvedPasses() const { return m_starvedPasses.load(); }
     int queuedBytes() const { return m_stream ? audiolayer::queuedBytes(m_stream) : 0; }
 
@@ -347,7 +348,10 @@ private:
     QVector<float> m_exportL, m_exportR, m_riffL, m_riffR, m_songL, m_songR;
     bool m_exportStarted = false;
     bool m_exportDone = false;
-    int m_renderReturn = 0; // the position a render leaves
+    QVector<float> m_exportHeldL, m_exportHeldR; // rendered, not yet handed out
+    // The position and the display position that a render leaves as it found them.
+    int m_renderReturn = 0;
+    float m_renderDisplay = 0.0f;
 
     QTimer *m_displayTimer = nullptr;
     float m_displayPosition = 0;
@@ -368,5 +372,6 @@ private:
     bool m_outputOk = false;
 
     std::atomic<qint64> m_blocksPushed{0};
+    std::atomic<qint64> m_framesPushed{0};
     std::atomic<qint64> m_starvedPasses{0};
 };

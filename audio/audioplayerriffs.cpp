@@ -158,6 +158,7 @@ void AudioPlayer::startRender()
     if (isPlaying())
         stop(false);
     m_renderReturn = m_position.load();
+    m_renderDisplay = m_displayPosition;
 }
 
 void AudioPlayer::renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap)
@@ -189,6 +190,7 @@ void AudioPlayer::finishRender()
     m_primePending = false;
     // The clock, the markers and the view stay where the user had them.
     m_position = m_renderReturn;
+    m_displayPosition = m_renderDisplay;
 }
 
 int AudioPlayer::renderRiff()
@@ -253,6 +255,8 @@ void AudioPlayer::startExportRender(int start, int end)
     m_jumpPending = false;
     m_exportStarted = true;
     m_exportDone = false;
+    m_exportHeldL.clear();
+    m_exportHeldR.clear();
 }
 
 void AudioPlayer::endExportRender()
@@ -269,24 +273,26 @@ int AudioPlayer::renderExportBlock()
     QMutexLocker lock(&m_passMutex);
     if (!m_exportStarted)
         startExportRender(playPosition());
-    Run run;
-    if (hasTrack() && !m_exportDone) {
+    // Runs hold about a block each; the export takes whole blocks, all but the last.
+    while (m_exportHeldL.size() < blockFrames && hasTrack() && !m_exportDone) {
         syncSequencer(false);
         followBeats(false);
-        run = runStretches(false, false);
+        const Run run = runStretches(false, false);
         m_exportDone = run.ended;
+        m_clicks.mix(m_runL.data(), m_runR.data(), run.frames, m_metroGain.load());
+        for (int i = 0; i < run.frames; ++i) {
+            m_exportHeldL.append(m_runL[size_t(i)]);
+            m_exportHeldR.append(m_runR[size_t(i)]);
+        }
     }
-    if (run.frames <= 0) {
-        m_exportL.clear();
-        m_exportR.clear();
-        finishRender();
-        m_exportStarted = false;
-        return 1;
-    }
-    m_exportL.resize(run.frames);
-    m_exportR.resize(run.frames);
-    std::copy(m_runL.begin(), m_runL.begin() + run.frames, m_exportL.begin());
-    std::copy(m_runR.begin(), m_runR.begin() + run.frames, m_exportR.begin());
-    m_clicks.mix(m_exportL.data(), m_exportR.data(), run.frames, m_metroGain.load());
-    return 0;
+    const int frames = std::min(int(m_exportHeldL.size()), int(blockFrames));
+    m_exportL = m_exportHeldL.mid(0, frames);
+    m_exportR = m_exportHeldR.mid(0, frames);
+    m_exportHeldL.remove(0, frames);
+    m_exportHeldR.remove(0, frames);
+    if (frames > 0)
+        return 0;
+    finishRender();
+    m_exportStarted = false;
+    return 1;
 }
