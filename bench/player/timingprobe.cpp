@@ -3,13 +3,13 @@
 // captures of SDL's disk driver (as the output device plays them).
 //
 // The probe track has a beat every 22050 frames (120 BPM) from frame 4096. Two versions:
-//  - "tone": a steady 1500 Hz tone on the left; on the right a click where every beat's
-//    step starts (2048 frames before the beat). Where a step changes the pitch, the tone's
+//  - "tone": a steady 1500 Hz tone on the left; on the right a click on every beat (2048
+//    frames after the step on it starts). Where a step changes the pitch, the tone's
 //    zero crossings tell the frame where the new pitch takes over (halfway through the
 //    change).
-//  - "metro": the step clicks on the left, silence on the right, the metronome on (or
+//  - "metro": the beat clicks on the left, silence on the right, the metronome on (or
 //    silent); the right channel then holds the metronome alone and left - right the track.
-//    Steps at one pitch are told by their clicks.
+//    Steps at one pitch are told by their clicks; the metronome clicks where a step starts.
 // Each step should start beat interval / tempo after the one before, at the tempo the
 // engine plays (1024 output frames per floor(1024 x tempo) track frames). Every figure is
 // in milliseconds unless named otherwise.
@@ -99,7 +99,7 @@ struct Rig
         const std::vector<float> click = clickShape();
         std::vector<float> &clicks = metro ? left : right;
         for (int b = 0; b < kBeats; ++b)
-            std::copy(click.begin(), click.end(), clicks.begin() + stepStart(b));
+            std::copy(click.begin(), click.end(), clicks.begin() + stepStart(b) + kLead);
         if (!metro) {
             for (int i = 0; i < frames; ++i)
                 left[size_t(i)] = float(0.3 * std::sin(2 * M_PI * kTone * i / kRate));
@@ -291,13 +291,13 @@ void riffRenders()
             const std::vector<float> left = channel(rig.player.riffRenderLeft());
             const std::vector<float> right = channel(rig.player.riffRenderRight());
             const Steps s = pitched ? measureSteps({}, left, kPitched, step, 4) : measureSteps(left, {}, kFlat, step, 4);
-            // Past the last step: the next beat's click (on the left without step pitch, on
-            // the right with it).
+            // The last 10 ms: what sounds of the next beat's click (on the left without step
+            // pitch, on the right with it), 46 ms after the riff's end.
             const std::vector<float> &c = pitched ? right : left;
             float tail = 0.0f;
             for (int i = std::max(0, n - 441); i < n; ++i)
                 tail = std::max(tail, std::abs(c[size_t(i)]));
-            char extra[200];
+            char extra[300];
             std::snprintf(extra, sizeof extra, ", \"render_length_error_ms\": %.2f, \"click_peak_in_last_10ms\": %.3f",
                           ms(n - 4 * step), tail);
             printSteps("riff render", tempo, pitched, s, extra);
@@ -327,23 +327,24 @@ void songRenders()
         const std::vector<float> riffB = channel(rig.player.riffRenderLeft());
         const int n = rig.player.renderSong();
         const std::vector<float> song = channel(rig.player.songRenderLeft());
-        // Each step against the same step of its riff's render, away from the joins.
+        // The song against its riffs' renders one after the other, away from the 3 ms
+        // crossfades where one riff joins the next.
         double worst = 0;
-        for (int k = 0; k < 12; ++k) {
-            const std::vector<float> &riff = k < 8 ? riffA : riffB;
-            const int inSong = int(std::lround(k * step)), inRiff = int(std::lround((k % 4) * step));
-            for (int i = 441; i < int(step) - 441; ++i) {
-                if (inSong + i < int(song.size()) && inRiff + i < int(riff.size()))
-                    worst = std::max(worst, double(std::abs(song[size_t(inSong + i)] - riff[size_t(inRiff + i)])));
-            }
+        const std::vector<float> *riffs[] = {&riffA, &riffA, &riffB};
+        size_t at = 0;
+        for (const std::vector<float> *riff : riffs) {
+            for (size_t i = 88; i + 88 < riff->size() && at + i < song.size(); ++i)
+                worst = std::max(worst, double(std::abs(song[at + i] - (*riff)[i])));
+            at += riff->size();
         }
         std::vector<float> pitches = kPitched;
         pitches.insert(pitches.end(), kPitched.begin(), kPitched.end());
         pitches.insert(pitches.end(), kRunPitch.begin(), kRunPitch.end());
         const Steps s = measureSteps({}, song, pitches, step, 12);
-        char extra[200];
-        std::snprintf(extra, sizeof extra, ", \"song_length_error_ms\": %.2f, \"worst_difference_from_riff_render\": %.4f",
-                      ms(n - 12 * step), worst);
+        char extra[300];
+        std::snprintf(extra, sizeof extra, ", \"song_length_error_ms\": %.2f, \"song_length_minus_riff_renders_frames\": %d, "
+                      "\"worst_difference_from_riff_renders\": %.4f",
+                      ms(n - 12 * step), n - int(2 * riffA.size() + riffB.size()), worst);
         printSteps("song render A A B", tempo, true, s, extra);
     }
 }
@@ -365,7 +366,8 @@ void exportRenders()
     for (int k = 0; k < 10; ++k)
         std::printf("%s%.0f", k ? ", " : "", 100.0 * rms(out, k * 441, 441) / steady);
     std::printf("]}\n");
-    // A selection of four beats at tempo 0.8 and a third up: its length and its end.
+    // A selection of four beats at tempo 0.8 and a third up: its length, and what its last
+    // 10 ms hold of the next beat's click.
     rig.tempo(0.8f);
     rig.player.setInterp(semis(3));
     const int start = stepStart(20), end = stepStart(24);
@@ -487,17 +489,27 @@ int captureCase(const QString &name, const QString &path)
         return 0;
     }
     if (kind == "start") {
-        // The metronome track with a tone on the left instead of the clicks.
-        Rig rig(true);
-        for (int i = 0; i < rig.frames; ++i)
-            rig.left[size_t(i)] = float(0.3 * std::sin(2 * M_PI * kTone * i / kRate));
+        // The metronome track with a tone on the left instead of the clicks; or ("click")
+        // nothing but one click on the left where playback starts, the metronome silent.
         const QString how = parts.value(2);
+        const bool click = parts.value(3) == "click";
+        const int start = stepStart(how == "point" ? 12 : 10);
+        Rig rig(true);
+        std::fill(rig.left.begin(), rig.left.end(), 0.0f);
+        if (click) {
+            const std::vector<float> shape = clickShape();
+            std::copy(shape.begin(), shape.end(), rig.left.begin() + start);
+            rig.player.setMetroVolume(0);
+        } else {
+            for (int i = 0; i < rig.frames; ++i)
+                rig.left[size_t(i)] = float(0.3 * std::sin(2 * M_PI * kTone * i / kRate));
+        }
         if (how == "play") {
-            rig.selStart = stepStart(10);
+            rig.selStart = start;
             rig.selEnd = stepStart(14);
             rig.player.play();
         } else if (how == "point") {
-            rig.selStart = rig.selEnd = stepStart(12);
+            rig.selStart = rig.selEnd = start;
             rig.player.selectionSingleClick();
             rig.player.play();
         } else {
@@ -512,17 +524,28 @@ int captureCase(const QString &name, const QString &path)
         waitForCapture(rig, path, 1.5);
         const Capture c = readCapture(path);
         std::vector<float> metro(c.right.begin() + c.origin, c.right.end());
-        std::vector<float> tone(metro.size());
-        for (size_t i = 0; i < tone.size(); ++i)
-            tone[i] = c.left[size_t(c.origin) + i] - metro[i];
-        const double steady = rms(tone, 22050, 4410);
-        float peak = 0.0f;
-        for (int i = 0; i < 882 && i < int(metro.size()); ++i)
-            peak = std::max(peak, std::abs(metro[size_t(i)]));
+        std::vector<float> track(metro.size());
+        for (size_t i = 0; i < track.size(); ++i)
+            track[i] = c.left[size_t(c.origin) + i] - metro[i];
+        auto peakOf = [](const std::vector<float> &x) {
+            float peak = 0.0f;
+            for (int i = 0; i < 882 && i < int(x.size()); ++i)
+                peak = std::max(peak, std::abs(x[size_t(i)]));
+            return peak;
+        };
+        if (click) {
+            // Whole, the click plays at the engine's 0.75 and the output's 0.99.
+            const std::vector<float> shape = clickShape();
+            std::printf("{\"case\": \"start: %s (capture)\", \"peak_of_the_click_where_it_starts\": %.3f, "
+                        "\"as_played_whole\": %.3f}\n",
+                        qPrintable(how), peakOf(track), peakOf(shape) * 0.75 * 0.99);
+            return 0;
+        }
+        const double steady = rms(track, 22050, 4410);
         std::printf("{\"case\": \"start: %s (capture)\", \"level_of_10ms_slices_percent\": [", qPrintable(how));
         for (int k = 0; k < 5; ++k)
-            std::printf("%s%.0f", k ? ", " : "", 100.0 * rms(tone, k * 441, 441) / steady);
-        std::printf("], \"starting_click_peak\": %.3f}\n", peak);
+            std::printf("%s%.0f", k ? ", " : "", 100.0 * rms(track, k * 441, 441) / steady);
+        std::printf("], \"metronome_click_peak\": %.3f}\n", peakOf(metro));
         return 0;
     }
     return 1;
@@ -540,7 +563,8 @@ int main(int argc, char **argv)
     exportRenders();
     const QStringList cases = {"riff:1:flat",    "riff:1:pitched",   "riff:0.8:pitched", "riff:1.25:pitched",
                                "riffloop:1",     "riffloop:0.75",    "selectionloop:1",  "selectionloop:0.75",
-                               "start:1:play",   "start:1:point",    "start:1:riff",     "start:1:song"};
+                               "start:1:play",   "start:1:point",    "start:1:riff",     "start:1:song",
+                               "start:1:play:click", "start:1:point:click", "start:1:riff:click", "start:1:song:click"};
     int failures = 0;
     for (const QString &c : cases) {
         const QString capture = QString("/tmp/timingprobe-%1.raw").arg(QCoreApplication::applicationPid());
