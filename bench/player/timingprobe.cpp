@@ -29,6 +29,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -100,10 +101,10 @@ struct Rig
         std::vector<float> &clicks = metro ? left : right;
         for (int b = 0; b < kBeats; ++b)
             std::copy(click.begin(), click.end(), clicks.begin() + stepStart(b) + kLead);
-        if (!metro) {
-            for (int i = 0; i < frames; ++i)
-                left[size_t(i)] = float(0.3 * std::sin(2 * M_PI * kTone * i / kRate));
-        }
+        // The tone; or, under the clicks, a faint one that tells a gap in a capture from
+        // the track's silence.
+        for (int i = 0; i < frames; ++i)
+            left[size_t(i)] += float((metro ? 0.002 : 0.3) * std::sin(2 * M_PI * (metro ? 441.0 : kTone) * i / kRate));
         TrackAnalysis analysis;
         analysis.tempo = 120.0f;
         for (int b = 0; b < kBeats; ++b) {
@@ -391,6 +392,7 @@ struct Capture
 {
     std::vector<float> left, right;
     int origin = 0; // the first frame pushed
+    int gaps = 0;   // frames of silence left out: the output ran dry there
 };
 
 Capture readCapture(const QString &path)
@@ -407,9 +409,19 @@ Capture readCapture(const QString &path)
         ++first;
     // The first pushed frame is silent: the audio starts a frame before the first sound.
     c.origin = std::max(0, first - 1);
-    for (int i = 0; i < n; ++i) {
-        c.left.push_back(got[2 * i]);
-        c.right.push_back(got[2 * i + 1]);
+    for (int i = 0; i < n;) {
+        int run = 0;
+        while (i + run < n && got[2 * (i + run)] == 0.0f && got[2 * (i + run) + 1] == 0.0f)
+            ++run;
+        if (i > first && run >= 16) {
+            c.gaps += run;
+            i += run;
+            continue;
+        }
+        for (const int end = i + std::max(run, 1); i < end; ++i) {
+            c.left.push_back(got[2 * i]);
+            c.right.push_back(got[2 * i + 1]);
+        }
     }
     return c;
 }
@@ -444,7 +456,7 @@ int captureCase(const QString &name, const QString &path)
         const Capture c = readCapture(path);
         const std::vector<float> left(c.left.begin() + c.origin, c.left.end());
         const Steps s = pitched ? measureSteps({}, left, kPitched, step, 10) : measureSteps(left, {}, kFlat, step, 10);
-        printSteps("riff playback (capture)", tempo, pitched, s);
+        printSteps("riff playback (capture)", tempo, pitched, s, ", \"capture_gap_frames\": " + std::to_string(c.gaps));
         return 0;
     }
     if (kind == "riffloop" || kind == "selectionloop") {
@@ -484,8 +496,9 @@ int captureCase(const QString &name, const QString &path)
         }
         std::printf("{\"case\": \"%s (capture)\", \"tempo\": %.2f, \"track_clicks\": %zu, \"metronome_clicks\": %zu, "
                     "\"worst_loop_length_error_ms\": %.2f, \"worst_step_interval_error_ms\": %.2f, "
-                    "\"worst_metronome_error_ms\": %.2f, \"worst_metronome_error_after_wrap_ms\": %.2f}\n",
-                    qPrintable(kind), tempo, own.size(), met.size(), worstLoop, worstStep, worstMetro, worstMetroAfterWrap);
+                    "\"worst_metronome_error_ms\": %.2f, \"worst_metronome_error_after_wrap_ms\": %.2f, \"capture_gap_frames\": %d}\n",
+                    qPrintable(kind), tempo, own.size(), met.size(), worstLoop, worstStep, worstMetro, worstMetroAfterWrap,
+                    c.gaps);
         return 0;
     }
     if (kind == "start") {
@@ -495,10 +508,12 @@ int captureCase(const QString &name, const QString &path)
         const bool click = parts.value(3) == "click";
         const int start = stepStart(how == "point" ? 12 : 10);
         Rig rig(true);
-        std::fill(rig.left.begin(), rig.left.end(), 0.0f);
         if (click) {
+            for (int i = 0; i < rig.frames; ++i)
+                rig.left[size_t(i)] = float(0.002 * std::sin(2 * M_PI * 441.0 * i / kRate));
             const std::vector<float> shape = clickShape();
-            std::copy(shape.begin(), shape.end(), rig.left.begin() + start);
+            std::transform(shape.begin(), shape.end(), rig.left.begin() + start, rig.left.begin() + start,
+                           std::plus<float>());
             rig.player.setMetroVolume(0);
         } else {
             for (int i = 0; i < rig.frames; ++i)
