@@ -89,8 +89,9 @@ public:
     int beatOffset() const { return m_beatOffset; }
 
     // ---- Offline renders for the export (GUI thread) ----------------------------------
-    // Each stops playback first and runs the same block processing as playback (tempo,
-    // pitch, isolate); the pitch tool is left as the user set it.
+    // Each stops playback first (when it plays) and runs the same stretches and block
+    // processing as playback (tempo, pitch, isolate); the pitch tool, the play position and
+    // the selection are left as the user had them.
     //
     // renderRiff() plays the current riff once through, step by step with each step's
     // pitch, into riffRenderLeft()/riffRenderRight(); renderSong() plays the song once
@@ -111,7 +112,7 @@ public:
     // block per call, with the metronome mixed in (without the output volume): fills
     // exportBlockLeft()/Right() with the next 1024 frames, fewer for the range's last ones,
     // and returns 0; once the range is complete (or without a track) empties them, puts
-    // the position back to the start and returns 1. The range lasts (end - start) / tempo
+    // the position back where it was and returns 1. The range lasts (end - start) / tempo
     // frames, from its first frame at full level. The caller starts with startExportRender
     // (without it a render runs from the play position to the track's end) and ends with
     // endExportRender.
@@ -249,8 +250,12 @@ private:
     Run runStretches(bool withSignals, bool stopAtWrap);
     // The beats, the loop and the riff choice as the sequencer reads them for one run.
     void syncSequencer(bool transportLoop);
-    // Primes the engine so that output frame `preroll` of its next block sounds `frame`.
-    void primeAt(int frame, int preroll);
+    // Primes the engine so that its next block sounds `frame` first, from a lead-in block
+    // that it leaves in m_blockL/m_blockR.
+    void primeAt(int frame);
+    // Frames from..from + the half fade of a splice's crossfade into the run at `filled`,
+    // the incoming side from left/right.
+    void crossfade(int filled, int from, const float *left, const float *right);
     void enterStretch(const Sequencer::Next &next, bool withSignals);
     void scheduleClicks(const RealTimeEngine::BlockSpan &span, int limit, int offset);
     // Frames from..to of the block at hand go to the run.
@@ -303,8 +308,9 @@ private:
     // replaces the track or stops playback; recursive so that a stop inside a pass is safe.
     mutable QRecursiveMutex m_passMutex;
 
-    // Room for a run: a block and the splices inside it.
-    static constexpr int runFrames = 8 * blockFrames;
+    // Room for a run: a block and the splices inside it (a few; a loop shorter than a
+    // block goes on splicing in the next run).
+    static constexpr int runFrames = 4 * blockFrames;
     static constexpr int maxFadeFrames = blockFrames;
     float m_blockL[blockFrames] = {};
     float m_blockR[blockFrames] = {};

@@ -4,8 +4,9 @@
 // The engine makes blocks of 1024 frames. Where the stretch that plays ends inside a block
 // (a riff step, a song slot, the loop's wrap, a jump of the position), the block is cut
 // there and spliced to the next stretch: the engine is primed afresh on it, with its
-// pitch, and the two sides cross over in a few milliseconds centred on the frame where
-// the old stretch ends, so that every step lasts its beat and every loop its range.
+// pitch, as for a start (so a stretch sounds the same however it is reached), and the two
+// sides cross over in a few milliseconds centred on the frame where the old stretch ends,
+// so that every step lasts its beat and every loop its range.
 // Consecutive steps at one pitch play on without a splice. A run is that block with its
 // splices; it may hold more or fewer than 1024 frames.
 #include "audio/audioplayer.h"
@@ -38,10 +39,11 @@ void AudioPlayer::syncSequencer(bool transportLoop)
         m_sequencer.setRiff(m_currentRiff.load());
 }
 
-void AudioPlayer::primeAt(int frame, int preroll)
+void AudioPlayer::primeAt(int frame)
 {
-    const int back = int(std::lround(double(preroll) * m_engine.blockAdvance() / blockFrames));
-    m_engine.primeRender(frame - back, soundingLead());
+    m_engine.primeRender(frame - m_engine.blockAdvance(), soundingLead());
+    // The lead-in block, which ends where the stretch begins.
+    m_engine.processBlock(m_blockL, m_blockR, nullptr);
 }
 
 void AudioPlayer::scheduleClicks(const RealTimeEngine::BlockSpan &span, int limit, int offset)
@@ -92,19 +94,16 @@ AudioPlayer::Run AudioPlayer::runStretches(bool withSignals, bool stopAtWrap)
     int filled = 0;
     const int h = m_halfFade;
     const int fade = 2 * h;
-    // Frames of the block at hand that lie before the run (the lead-in of a start).
+    // Frames of the block at hand that are in the run already (in a splice's crossfade).
     int skip = 0;
     if (m_primePending) {
-        // A start is primed as a splice would prime it, so that a stretch sounds the same
-        // however it was reached; its lead-in is left out, and its first frame sounds at
-        // full level.
+        // A start sounds its first frame at full level.
         m_primePending = false;
         m_jumpPending = false;
         const int position = m_position.load();
         const int from = m_sequencer.holds(position) ? position : m_sequencer.current().start;
-        primeAt(from, h);
+        primeAt(from);
         m_clicks.restart(m_engine.playPosition(), from);
-        skip = h;
     }
     // A position set while playing: splice to it now (to the loop's start when it lies
     // outside the loop). A stretch that no longer holds the sound (the riff builder moved
@@ -118,8 +117,7 @@ AudioPlayer::Run AudioPlayer::runStretches(bool withSignals, bool stopAtWrap)
     m_engine.processBlock(m_blockL, m_blockR, nullptr);
     RealTimeEngine::BlockSpan span = m_engine.lastBlock();
     int sounding = span.position + soundingLead();
-    // (A start's lead-in sounds before its stretch, which holds by construction.)
-    bool forced = target >= 0 || (skip == 0 && !m_sequencer.holds(sounding));
+    bool forced = target >= 0 || !m_sequencer.holds(sounding);
     int left = forced ? 0 : m_sequencer.framesLeft(sounding, span.advance);
 
     for (int turn = 0;; ++turn) {
@@ -162,7 +160,7 @@ AudioPlayer::Run AudioPlayer::runStretches(bool withSignals, bool stopAtWrap)
         // The splice's middle, from this block's first frame.
         const int at = std::max(left, skip + h);
         const int keep = at - h;
-        if (filled + keep - skip + blockFrames > runFrames) {
+        if (filled + keep - skip + fade + blockFrames > runFrames) {
             // Splices crowd this run: the next one makes this one.
             scheduleClicks(span, playing.end, filled - skip);
             appendBlock(filled, skip, blockFrames);
@@ -182,24 +180,33 @@ AudioPlayer::Run AudioPlayer::runStretches(bool withSignals, bool stopAtWrap)
         }
         if (next.stretch.valid)
             enterStretch(next, withSignals);
-        // The incoming side: primed with the new stretch's pitch, sounding its start in the
-        // splice's middle.
-        primeAt(target, h);
+        // The incoming side, primed with the new stretch's pitch as a start is: the end of
+        // its lead-in block, then the first frames of the stretch itself, which sound its
+        // start in the splice's middle.
+        primeAt(target);
+        crossfade(filled, 0, m_blockL + blockFrames - h, m_blockR + blockFrames - h);
         m_clicks.spliceAt(filled + h, m_engine.playPosition(), target);
         m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        for (int i = 0; i < fade; ++i) {
-            const float w = m_fadeIn[size_t(i)];
-            m_blockL[i] = m_fadeL[size_t(i)] + w * (m_blockL[i] - m_fadeL[size_t(i)]);
-            m_blockR[i] = m_fadeR[size_t(i)] + w * (m_blockR[i] - m_fadeR[size_t(i)]);
-        }
+        crossfade(filled, h, m_blockL, m_blockR);
+        filled += fade;
+        skip = h;
         span = m_engine.lastBlock();
         sounding = span.position + soundingLead();
         left = m_sequencer.framesLeft(sounding, span.advance);
         forced = false;
         target = -1;
-        skip = 0;
     }
     m_position = soundingPosition();
     run.frames = filled;
     return run;
+}
+
+void AudioPlayer::crossfade(int filled, int from, const float *left, const float *right)
+{
+    for (int i = 0; i < m_halfFade; ++i) {
+        const size_t k = size_t(from + i);
+        const float w = m_fadeIn[k];
+        m_runL[size_t(filled) + k] = m_fadeL[k] + w * (left[i] - m_fadeL[k]);
+        m_runR[size_t(filled) + k] = m_fadeR[k] + w * (right[i] - m_fadeR[k]);
+    }
 }

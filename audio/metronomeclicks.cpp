@@ -17,6 +17,12 @@ double beatFrame(float beat)
 
 } // namespace
 
+MetronomeClicks::MetronomeClicks()
+{
+    // Scheduling on the audio thread never allocates.
+    m_onsets.reserve(kMaxClicks);
+}
+
 void MetronomeClicks::setClick(const float *samples, int length)
 {
     if (!samples || length <= 0)
@@ -24,7 +30,6 @@ void MetronomeClicks::setClick(const float *samples, int length)
     m_click.reset(new float[size_t(length)]);
     std::memcpy(m_click.get(), samples, sizeof(float) * size_t(length));
     m_length = length;
-    m_onsets.reserve(kMaxClicks);
 }
 
 void MetronomeClicks::restart(int position, int frame)

@@ -21,6 +21,7 @@ public:
     // No limit on the beats schedule() takes.
     static constexpr int noLimit = 0x7fffffff;
 
+    MetronomeClicks();
     void setClick(const float *samples, int length);
     bool isLoaded() const { return m_length > 0; }
 
