@@ -21,6 +21,7 @@
 #include "audio/songslots.h"
 #include "analysis/trackanalysis.h"
 #include "metadata/metadata.h"
+#include "bench/player/probeclicks.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -60,15 +61,6 @@ float semis(float s)
     return std::pow(2.0f, s / 12.0f);
 }
 
-std::vector<float> clickShape()
-{
-    std::vector<float> c(1024);
-    for (int i = 0; i < 1024; ++i) {
-        const double s = double(i) / kRate;
-        c[size_t(i)] = float(0.5 * std::min(1.0, i / 24.0) * std::exp(-s * 260.0) * std::sin(2 * M_PI * 1760.0 * s));
-    }
-    return c;
-}
 
 class ProbeRiff : public RiffSource
 {
@@ -97,7 +89,7 @@ struct Rig
     {
         left.assign(size_t(frames), 0.0f);
         right.assign(size_t(frames), 0.0f);
-        const std::vector<float> click = clickShape();
+        const std::vector<float> click = probeclicks::clickShape(kRate);
         std::vector<float> &clicks = metro ? left : right;
         for (int b = 0; b < kBeats; ++b)
             std::copy(click.begin(), click.end(), clicks.begin() + stepStart(b) + kLead);
@@ -134,29 +126,6 @@ struct Rig
     double stretch() const { return 1024.0 / double(const_cast<AudioPlayer &>(player).engine().blockAdvance()); }
 };
 
-// Onsets of separate sounds: where each first reaches a tenth of its peak.
-std::vector<double> onsets(const std::vector<float> &x, float threshold, int gap = 8000)
-{
-    std::vector<double> found;
-    const int n = int(x.size());
-    for (int i = 0; i < n; ++i) {
-        if (std::abs(x[size_t(i)]) < threshold)
-            continue;
-        float peak = 0.0f;
-        for (int k = i; k < std::min(n, i + 2048); ++k)
-            peak = std::max(peak, std::abs(x[size_t(k)]));
-        int first = i;
-        for (int k = std::max(0, i - 2048); k < i; ++k) {
-            if (std::abs(x[size_t(k)]) >= 0.1f * peak) {
-                first = k;
-                break;
-            }
-        }
-        found.push_back(first);
-        i = first + gap;
-    }
-    return found;
-}
 
 // Upward zero crossings, interpolated.
 std::vector<double> crossings(const std::vector<float> &x, int from, int to)
@@ -230,7 +199,7 @@ Steps measureSteps(const std::vector<float> &clicks, const std::vector<float> &t
     std::vector<double> start(size_t(steps), NAN);
     start[0] = 0.0;
     if (!clicks.empty()) {
-        const std::vector<double> on = onsets(clicks, 0.05f);
+        const std::vector<double> on = probeclicks::onsets(clicks, 0.05f, 2048);
         for (int k = 1; k < steps && k < int(on.size()); ++k)
             start[size_t(k)] = on[size_t(k)] - on[0];
     } else {
@@ -479,8 +448,8 @@ int captureCase(const QString &name, const QString &path)
         std::vector<float> track(metro.size());
         for (size_t i = 0; i < track.size(); ++i)
             track[i] = c.left[size_t(c.origin) + i] - metro[i];
-        const std::vector<double> own = onsets(track, 0.05f);
-        const std::vector<double> met = onsets(metro, 0.05f);
+        const std::vector<double> own = probeclicks::onsets(track, 0.05f, 2048);
+        const std::vector<double> met = probeclicks::onsets(metro, 0.05f, 2048);
         // Every step starts with its beat: the metronome clicks at step k's first frame,
         // k steps after the first.
         double worstLoop = 0, worstStep = 0, worstMetro = 0, worstMetroAfterWrap = 0;
@@ -511,7 +480,7 @@ int captureCase(const QString &name, const QString &path)
         if (click) {
             for (int i = 0; i < rig.frames; ++i)
                 rig.left[size_t(i)] = float(0.002 * std::sin(2 * M_PI * 441.0 * i / kRate));
-            const std::vector<float> shape = clickShape();
+            const std::vector<float> shape = probeclicks::clickShape(kRate);
             std::transform(shape.begin(), shape.end(), rig.left.begin() + start, rig.left.begin() + start,
                            std::plus<float>());
             rig.player.setMetroVolume(0);
@@ -550,7 +519,7 @@ int captureCase(const QString &name, const QString &path)
         };
         if (click) {
             // Whole, the click plays at the engine's 0.75 and the output's 0.99.
-            const std::vector<float> shape = clickShape();
+            const std::vector<float> shape = probeclicks::clickShape(kRate);
             std::printf("{\"case\": \"start: %s (capture)\", \"peak_of_the_click_where_it_starts\": %.3f, "
                         "\"as_played_whole\": %.3f}\n",
                         qPrintable(how), peakOf(track), peakOf(shape) * 0.75 * 0.99);
