@@ -14,8 +14,9 @@ int frameOf(float value)
     return int(std::clamp(value, -1.0e9f, 1.0e9f));
 }
 
-// The engine sounds the first frame of a stretch within a couple of frames of its start.
-constexpr int kStartSlack = 4;
+// How far before a stretch the sound may lie and still be the stretch's: a change of
+// tempo or pitch moves the frame the engine sounds by up to a few thousand frames.
+constexpr int kStartSlack = 2 * RealTimeEngine::frameSize;
 
 } // namespace
 

@@ -212,7 +212,7 @@ private slots:
         player.play();
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kPatientMs);
         QTRY_COMPARE(unlatch.count(), 1);
-        QVERIFY(greyed.count() >= 1);
+        QTRY_VERIFY(greyed.count() >= 1);
         // Stopped at the end, the position went back to the (empty) selection's start.
         QVERIFY(player.playPosition() <= RealTimeEngine::hopSize);
         player.shutdown();
