@@ -343,11 +343,13 @@ void AudioPlayer::pause()
         return;
     }
     if (m_stopped.load()) {
-        QMutexLocker lock(&m_passMutex);
-        endSteps();
-        restorePitchFromCopy();
-        restartStream();
-        m_stopped = false;
+        {
+            QMutexLocker lock(&m_passMutex);
+            endSteps();
+            restorePitchFromCopy();
+            restartStream();
+            m_stopped = false;
+        }
         startDisplayClock();
         emit playRiffSong(false);
     } else if (isRiffOrSongPlaying()) {
