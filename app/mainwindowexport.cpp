@@ -217,7 +217,6 @@ void MainWindow::exportAudioMP3(bool selection)
     if (target.path.isEmpty())
         return;
 
-    m_audioPlayer->stop(false);
     ExportWriter writer(target.path, target.mp3 ? ExportWriter::Mp3 : ExportWriter::Wav, m_audioPlayer->sampleRate());
     if (!writer.start()) {
         reportExportError(writer);

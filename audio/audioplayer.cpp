@@ -18,6 +18,11 @@ constexpr int kSeekStep = 32768; // frames per seek
 
 AudioPlayer::AudioPlayer(QObject *parent)
     : QThread(parent)
+    , m_runL(runFrames)
+    , m_runR(runFrames)
+    , m_pushBuffer(2 * runFrames)
+    , m_fadeL(2 * maxFadeFrames)
+    , m_fadeR(2 * maxFadeFrames)
 {
     m_displayTimer = new QTimer(this);
     m_displayTimer->setInterval(10);
@@ -36,7 +41,6 @@ AudioPlayer::~AudioPlayer()
 void AudioPlayer::initBass()
 {
     m_stopped = true;
-    m_playStart = 0;
     if (!audiolayer::versionMatches()) {
         std::printf("An incorrect version of the audio library was loaded\n");
         std::fflush(stdout);
@@ -131,21 +135,27 @@ QString AudioPlayer::getAudioDevice() const
 
 // ---- Track ------------------------------------------------------------------------------
 
-void AudioPlayer::setAudioData(const float *left, const float *right, int channels, int frames, int sampleRate)
+void AudioPlayer::setAudioData(const float *left, const float *right, int, int frames, int sampleRate)
 {
     {
         QMutexLocker lock(&m_passMutex);
         haltForNewTrack();
         m_left = left;
         m_right = right ? right : left;
-        m_channels = channels;
         m_length = (left && frames > 0) ? frames : 0;
         m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
         m_engine.setAudioData(m_left, m_right, m_length);
+        m_sequencer.setTrack(m_length, stepTailGuard);
+        m_sequencer.playTrack(m_length);
+        m_position = RealTimeEngine::hopSize;
+        // Splices cross over in about 3 ms, centred on the frame where the stretch ends.
+        m_halfFade = std::clamp(int(std::lround(0.0015 * m_sampleRate)), 8, maxFadeFrames / 2);
+        m_fadeIn.resize(size_t(2 * m_halfFade));
+        for (int i = 0; i < 2 * m_halfFade; ++i)
+            m_fadeIn[size_t(i)] = float(0.5 - 0.5 * std::cos(M_PI * (i + 0.5) / (2 * m_halfFade)));
         m_pitchCopy = 1.0f;
         m_engine.changeMode(1);
         m_lastClickBeat = -1;
-        m_playStart = m_engine.playPosition();
         createStream();
     }
     // A new track starts stopped, whatever the play button showed before.
@@ -160,6 +170,7 @@ void AudioPlayer::haltForNewTrack()
     m_stopped = true;
     m_riffPlaying = false;
     m_songPlaying = false;
+    m_primePending = m_jumpPending = false;
     if (m_stream)
         audiolayer::stop(m_stream);
 }
@@ -171,6 +182,8 @@ void AudioPlayer::clearAudioData()
     m_left = m_right = nullptr;
     m_length = 0;
     m_engine.setAudioData(nullptr, nullptr, 0);
+    m_sequencer.setTrack(0, stepTailGuard);
+    m_sequencer.playTrack(0);
     emit unlatchMainPlay();
 }
 
@@ -205,13 +218,20 @@ int AudioPlayer::selectionEnd() const
     return m_selectionEnd ? __atomic_load_n(m_selectionEnd, __ATOMIC_RELAXED) : 0;
 }
 
+int AudioPlayer::transportPosition(int position) const
+{
+    position = std::clamp(position, 0, std::max(0, m_length));
+    return position < RealTimeEngine::hopSize ? position + RealTimeEngine::hopSize : position;
+}
+
 void AudioPlayer::setPlayPosition(int position)
 {
     QMutexLocker lock(&m_passMutex);
-    // Every position stays inside the track.
-    const int clamped = std::max(0, std::min(position, std::max(0, m_length)));
-    m_engine.setPlayPosition(clamped);
-    m_playStart = m_engine.playPosition();
+    m_position = transportPosition(position);
+    // While the track plays, the next run splices to the new position. Riff and song
+    // steps keep their own positions.
+    if (!m_stopped.load() && m_sequencer.mode() == Sequencer::Mode::Track)
+        m_jumpPending = true;
 }
 
 // ---- Stream -----------------------------------------------------------------------------
@@ -221,8 +241,9 @@ void AudioPlayer::restartStream()
     QMutexLocker lock(&m_passMutex);
     m_firstFrameSilent = true;
     m_streamReady = true;
+    // The queue starts empty: the first run starts afresh where the position is.
+    m_primePending = true;
     createStream();
-    audiolayer::prefill(m_stream, 2048);
     if (m_running && !isRunning())
         start(QThread::InheritPriority);
     audiolayer::play(m_stream, true);
@@ -242,7 +263,6 @@ void AudioPlayer::suspendStreaming()
 void AudioPlayer::resetTransport()
 {
     m_stopped = true;
-    m_playStart = 0;
 }
 
 void AudioPlayer::shutdown()
@@ -294,8 +314,7 @@ void AudioPlayer::play()
     const bool wasStreaming = !m_stopped.load() && m_streamReady.load();
     {
         QMutexLocker lock(&m_passMutex);
-        m_riffPlaying = false;
-        m_songPlaying = false;
+        endSteps();
         // From the selection's start, or from where a single click left it empty.
         setPlayPosition(selectionPlayStart());
         m_stopped = false;
@@ -324,11 +343,13 @@ void AudioPlayer::pause()
         return;
     }
     if (m_stopped.load()) {
-        m_riffPlaying = false;
-        m_songPlaying = false;
-        restorePitchFromCopy();
-        restartStream();
-        m_stopped = false;
+        {
+            QMutexLocker lock(&m_passMutex);
+            endSteps();
+            restorePitchFromCopy();
+            restartStream();
+            m_stopped = false;
+        }
         startDisplayClock();
         emit playRiffSong(false);
     } else if (isRiffOrSongPlaying()) {
@@ -338,8 +359,8 @@ void AudioPlayer::pause()
         bool song = false;
         {
             QMutexLocker lock(&m_passMutex);
-            m_riffPlaying = false;
-            song = m_songPlaying.exchange(false);
+            song = m_songPlaying.load();
+            endSteps();
             if (song) {
                 audiolayer::pause(m_stream);
                 m_stopped = true;
@@ -374,8 +395,7 @@ void AudioPlayer::halt(bool endOfTrack, bool unlatchRiffSong)
     QMutexLocker lock(&m_passMutex);
     if (m_stopped.load()) {
         if (!m_loop.load()) {
-            m_engine.setPlayPosition(0);
-            m_playStart = m_engine.playPosition();
+            setPlayPosition(0);
             if (selectionEmpty() && m_selectionStart && m_selectionEnd) {
                 *m_selectionStart = 0;
                 *m_selectionEnd = 0;
@@ -392,8 +412,9 @@ void AudioPlayer::halt(bool endOfTrack, bool unlatchRiffSong)
         audiolayer::stop(m_stream);
     m_engine.clearProcessingBuffers();
     emit setGreyedButtonsHidden(true);
-    const bool wasRiff = m_riffPlaying.exchange(false);
-    const bool wasSong = m_songPlaying.exchange(false);
+    const bool wasRiff = m_riffPlaying.load();
+    const bool wasSong = m_songPlaying.load();
+    endSteps();
     if (unlatchRiffSong && wasRiff)
         emit unlatchRiffPlay();
     if (unlatchRiffSong && wasSong)
@@ -592,92 +613,48 @@ bool AudioPlayer::onePass()
 {
     if (!hasTrack())
         return false;
-
-    // Loop the selection.
-    if (!isRiffOrSongPlaying() && m_loop.load() && !selectionEmpty()) {
-        const int position = playPosition();
-        if (position >= selectionEnd() || position < selectionStart())
-            setPlayPosition(selectionStart());
-    }
-
-    // Riff and song playback move on to their next step.
-    if (isRiffOrSongPlaying() && m_metaData && m_metaData->hasData()) {
-        const StepResult step = m_songPlaying.load() ? nextSongStep(true) : nextRiffStep(true);
-        if (step.ended) {
-            stop(false);
-            return false;
+    syncSequencer(true);
+    followBeats();
+    const Run run = runStretches(true, false);
+    bool pushed = false;
+    if (run.frames > 0) {
+        mixOutput(run.frames);
+        pushed = audiolayer::putData(m_stream, m_pushBuffer.data(), run.frames * 2 * int(sizeof(float))) >= 0;
+        if (pushed) {
+            ++m_blocksPushed;
+            m_framesPushed += run.frames;
         }
     }
-
-    followBeats();
-
-    int remaining = m_length - playPosition();
-    bool processed = false;
-    if (remaining > 4096.0f * m_engine.interpFactor()) {
-        m_engine.processBlock(m_blockL, m_blockR, nullptr);
-        placeClicks(clickLimit());
-        processed = true;
-    } else if (m_loop.load()) {
-        setPlayPosition(selectionEmpty() ? 0 : selectionStart());
-        if (!selectionEmpty())
-            m_engine.resetPhaseBuffers();
-        else
-            m_clicks.dropWaiting();
-        // The position moved: what is left of the track is counted again.
-        remaining = m_length - playPosition();
-    } else {
-        stop(true);
-    }
-
-    // Looped back or stopped without a block this pass: nothing goes out.
-    if (!processed)
-        return false;
-
-    // At the end of the track: what is left of this block, then silence; then stop.
-    const bool atEnd = remaining <= 2047;
-    mixBlock(atEnd ? std::max(0, std::min(remaining, blockFrames)) : blockFrames);
-    const bool pushed = audiolayer::putData(m_stream, m_pushBuffer, pushBytes) >= 0;
-    if (pushed)
-        ++m_blocksPushed;
-    if (atEnd)
-        stop(true);
+    // At the end of the track what is queued plays out; a riff or song that has nothing
+    // left to play stops at once.
+    if (run.ended)
+        stop(m_sequencer.mode() == Sequencer::Mode::Track);
     return pushed;
 }
 
-void AudioPlayer::placeClicks(int limit)
+void AudioPlayer::mixOutput(int frames)
 {
-    const RealTimeEngine::BlockSpan &block = m_engine.lastBlock();
-    if (!m_metaData || !m_metaData->hasData()) {
-        m_clicks.schedule(block, nullptr, 0, limit);
-        return;
-    }
-    QMutexLocker beatsLock(&m_metaData->beatsMutex);
-    const QVector<float> &beats = m_metaData->beats;
-    m_clicks.schedule(block, beats.constData(), m_metaData->hasData() ? beats.size() : 0, limit);
-}
-
-void AudioPlayer::mixBlock(int frames)
-{
+    float *left = m_runL.data();
+    float *right = m_runR.data();
     const float gain = m_gain.load();
     const bool monoSum = m_engine.isMonoSum() && m_engine.isVocoderActive();
-    for (int i = 0; i < blockFrames; ++i) {
-        if (i >= frames) {
-            m_blockL[i] = m_blockR[i] = 0.0f;
-        } else if (monoSum) {
-            m_blockL[i] = m_blockR[i] = gain * (m_blockL[i] + m_blockR[i]) / 1.5f;
+    for (int i = 0; i < frames; ++i) {
+        if (monoSum) {
+            left[i] = right[i] = gain * (left[i] + right[i]) / 1.5f;
         } else {
-            m_blockL[i] *= gain;
-            m_blockR[i] *= gain;
+            left[i] *= gain;
+            right[i] *= gain;
         }
     }
     // The click sounds in every mode, at the metronome's own volume.
-    m_clicks.mix(m_blockL, m_blockR, frames, m_metroGain.load());
-    for (int i = 0; i < blockFrames; ++i) {
-        m_pushBuffer[2 * i] = m_blockL[i];
-        m_pushBuffer[2 * i + 1] = m_blockR[i];
+    m_clicks.mix(left, right, frames, m_metroGain.load());
+    float *out = m_pushBuffer.data();
+    for (int i = 0; i < frames; ++i) {
+        out[2 * i] = left[i];
+        out[2 * i + 1] = right[i];
     }
     if (m_firstFrameSilent.exchange(false)) {
-        m_pushBuffer[0] = 0.0f;
-        m_pushBuffer[1] = 0.0f;
+        out[0] = 0.0f;
+        out[1] = 0.0f;
     }
 }

@@ -1,12 +1,15 @@
 // AudioPlayer: plays the loaded track on the output device. Its thread keeps about
-// 93 ms queued in the output stream (32 KB at 44.1 kHz): each pass follows the loop and
-// the beats, runs one block of the real-time engine (tempo, pitch, isolate), mixes gain
-// and the metronome click and pushes 1024 stereo frames. Its slots, called on the GUI thread, are the
-// transport, the tool parameters, the volumes and the device choice; a 10 ms timer
-// advances the smoothed display position that the clock and the play markers read.
-// MainWindow creates it and hands it the decoded arrays. It also plays riffs and songs of
-// the riff builder step by step, shifts the beat grid for the beat-offset knob, and renders
-// the processed track, a riff or the song offline for the export (audioplayerriffs.cpp).
+// 93 ms queued in the output stream (32 KB at 44.1 kHz): each pass follows the beats and
+// pushes the next run of output, at least one block of the real-time engine (tempo,
+// pitch, isolate) with gain and the metronome click mixed in. Its slots, called on the
+// GUI thread, are the transport, the tool parameters, the volumes and the device choice;
+// a 10 ms timer advances the smoothed display position that the clock and the play
+// markers read. MainWindow creates it and hands it the decoded arrays. It also plays
+// riffs and songs of the riff builder step by step, shifts the beat grid for the
+// beat-offset knob, and renders the processed track, a riff or the song offline for the
+// export (audioplayerriffs.cpp). What plays when, the loop's wrap and each riff step, is
+// the Sequencer's to say, to the frame; playback and the renders splice its stretches
+// together in one routine (audioplayerstretches.cpp).
 #pragma once
 #include <QElapsedTimer>
 #include <QList>
@@ -19,9 +22,11 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 #include "audio/layer/audiolayer.h"
 #include "audio/metronomeclicks.h"
+#include "audio/sequencer.h"
 #include "real_time_tools/realtimeengine.h"
 
 class MetaData;
@@ -58,10 +63,15 @@ public:
     void setSelectionPointers(int *start, int *end);
     float *timeBuffer() { return &m_displayPosition; }
     // The six riffs in riff order, as their selections on the waveform describe them.
-    void appendRiff(RiffSource *riff) { m_riffs.append(riff); }
-    void setSong(const SongSlots *songSlots) { m_song = songSlots; }
+    void appendRiff(RiffSource *riff) { m_sequencer.addRiff(riff); }
+    void setSong(const SongSlots *songSlots)
+    {
+        m_song = songSlots;
+        m_sequencer.setSong(songSlots);
+    }
 
-    int playPosition() const { return m_engine.playPosition(); }
+    // The track frame that plays next (after what has gone to the output).
+    int playPosition() const { return m_position.load(); }
     void setPlayPosition(int position);
     int trackLength() const { return m_length; }
     int sampleRate() const { return m_sampleRate; }
@@ -79,8 +89,9 @@ public:
     int beatOffset() const { return m_beatOffset; }
 
     // ---- Offline renders for the export (GUI thread) ----------------------------------
-    // Each stops playback first and runs the same block processing as playback (tempo,
-    // pitch, isolate); the pitch tool is left as the user set it.
+    // Each stops playback first (when it plays) and runs the same stretches and block
+    // processing as playback (tempo, pitch, isolate); the pitch tool, the play position and
+    // the selection are left as the user had them.
     //
     // renderRiff() plays the current riff once through, step by step with each step's
     // pitch, into riffRenderLeft()/riffRenderRight(); renderSong() plays the song once
@@ -101,7 +112,7 @@ public:
     // block per call, with the metronome mixed in (without the output volume): fills
     // exportBlockLeft()/Right() with the next 1024 frames, fewer for the range's last ones,
     // and returns 0; once the range is complete (or without a track) empties them, puts
-    // the position back to the start and returns 1. The range lasts (end - start) / tempo
+    // the position back where it was and returns 1. The range lasts (end - start) / tempo
     // frames, from its first frame at full level. The caller starts with startExportRender
     // (without it a render runs from the play position to the track's end) and ends with
     // endExportRender.
@@ -130,6 +141,7 @@ public:
 
     // Counters for tests and diagnostics.
     qint64 blocksPushed() const { return m_blocksPushed.load(); }
+    qint64 framesPushed() const { return m_framesPushed.load(); }
     qint64 starvedPasses() const { return m_starvedPasses.load(); }
     int queuedBytes() const { return m_stream ? audiolayer::queuedBytes(m_stream) : 0; }
 
@@ -174,8 +186,9 @@ public slots:
 
     // Riff and song playback.
     void setRiff(int riff) { m_currentRiff = riff; }
-    void setRiffLength(int steps) { m_riffLength = steps; }
-    void setSongLength(int steps) { m_songLength = steps; }
+    // The riff builder reports its loop lengths; playback reads the steps themselves.
+    void setRiffLength(int) {}
+    void setSongLength(int) {}
     // Start riff or song playback, or stop it when it already plays.
     void playRiff();
     void playSong();
@@ -219,60 +232,57 @@ private:
     void freeStream();
     bool onePass();
     void followBeats(bool withSignals = true);
-    // After each block: the metronome places the clicks of the beats the block brought in,
-    // up to `limit` (clickLimit()).
-    void placeClicks(int limit);
-    // Beats from this frame on wait for what plays next: the end of a looped selection,
-    // or of the riff steps that play on without a jump.
-    int clickLimit() const;
-    // Gain and mono sum of the output, then the clicks; `frames` of the block sound.
-    void mixBlock(int frames);
+    // Gain and mono sum of the output, then the clicks, into the push buffer.
+    void mixOutput(int frames);
 
-    // ---- Riff and song stepping (audioplayerriffs.cpp) ----
-    // Audio thread while playing, GUI thread for the renders; the pass lock is held.
-    struct StepWindow
+    // ---- Stretches (audioplayerstretches.cpp) ----
+    // The output of playback and of every render, as the sequencer lays it out: the blocks
+    // of the engine, spliced where one stretch of the track gives way to another. Audio
+    // thread while playing, GUI thread for the renders; the pass lock is held.
+    struct Run
     {
-        int start = 0;
-        int end = -1;      // included
-        bool valid = false;
+        int frames = 0;       // output frames in m_runL/m_runR
+        bool ended = false;   // nothing follows: the run ends where the last stretch does
+        bool wrapped = false; // (stopAtWrap) the loop, riff or song would start over here
     };
-    struct StepResult
-    {
-        bool advanced = false; // a new step began
-        bool wrapped = false;  // ... and the riff or the song started over
-        bool ended = false;    // nothing can play any more
-    };
-    QVector<float> beatList() const;
-    // The frames a step on `beat` plays, inside what playback may reach of the track.
-    StepWindow stepWindow(const QVector<float> &beats, int beat) const;
-    RiffSource *riffSource(int riff) const;
-    int firstPlayableStep(const RiffSource *source, int from, const QVector<float> &beats) const;
-    bool riffCanPlay(int riff, const QVector<float> &beats) const;
-    int nextPlayableSlot(int after, const QVector<float> &beats) const;
-    // The beat of a riff's step (-1 past its last step), whether that step has a window,
-    // and whether the play position still lies in it.
-    bool stillInStep(const RiffSource *source, int step, const QVector<float> &beats, int &beat,
-                     bool &windowValid) const;
-    StepResult nextRiffStep(bool withSignals);
-    StepResult nextSongStep(bool withSignals);
+    // The next run: one block, more where a stretch ends inside it. With stopAtWrap a
+    // render ends where its riff or song starts over.
+    Run runStretches(bool withSignals, bool stopAtWrap);
+    // The beats, the loop and the riff choice as the sequencer reads them for one run.
+    void syncSequencer(bool transportLoop);
+    // Primes the engine so that its next block sounds `frame` first, from a lead-in block
+    // that it leaves in m_blockL/m_blockR.
+    void primeAt(int frame);
+    // Frames from..from + the half fade of a splice's crossfade into the run at `filled`,
+    // the incoming side from left/right.
+    void crossfade(int filled, int from, const float *left, const float *right);
+    void enterStretch(const Sequencer::Next &next, bool withSignals);
+    void scheduleClicks(const RealTimeEngine::BlockSpan &span, int limit, int offset);
+    // Frames from..to of the block at hand go to the run.
+    void appendBlock(int &filled, int from, int to);
+    // Frames between where the engine's next block reads and the track frame its first
+    // output frame sounds (without the vocoder a block reads from a frame before).
+    int soundingLead() const { return m_engine.soundLead() + (m_engine.isVocoderActive() ? 0 : 1); }
+    // The track frame that the engine's next block sounds first.
+    int soundingPosition() const { return m_engine.playPosition() + soundingLead(); }
+
+    // ---- Riff and song playback (audioplayerriffs.cpp) ----
     void applyStepPitch(float factor, bool withSignals);
     // stop(); unlatchRiffSong false leaves the riff and song play buttons to the press
     // that is stopping playback (its release unlatches them).
     void halt(bool endOfTrack, bool unlatchRiffSong);
+    // Riff and song playback end here; the track plays on (or waits) as the transport has it.
+    void endSteps();
     // False when there is nothing to start from, or when it stopped the riff (or song)
     // playing.
     bool readyToStartSteps(bool song);
-    void startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats);
-    qint64 renderFrameCap(const RiffSource *source, const QVector<float> &beats) const;
-    // Output frames that input frames from..to (excluded) last at the present tempo.
-    int outputFrames(qint64 from, qint64 to) const;
-    void renderBlockInto(QVector<float> &left, QVector<float> &right);
-    // Starts a riff or song render on its first step.
-    void startStepRender(int start, float pitch);
-    // After the last block of a riff or song render, which sounded from frame `from` on:
-    // drops what the render sounded from frame `end` on (where the last step's window
-    // ends, and the next beat's begins).
-    void trimRenderTail(QVector<float> &left, QVector<float> &right, int from, int end);
+    // Starts riff (or song) playback on its first step; false when it has none.
+    bool startSteps(bool song);
+    qint64 renderFrameCap(int riff) const;
+    // The renders stop playback (as a stop would) and leave the position where it was then.
+    void startRender();
+    // Renders the sequencer's riff or song once through.
+    void renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap);
     void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
@@ -287,27 +297,42 @@ private:
     // A selection that is empty, or lies past the end of this track (left from a longer
     // one), counts as none.
     bool selectionEmpty() const { return selectionEnd() <= selectionStart() || selectionStart() >= m_length; }
+    // The transport's rule for every position it sets: within the track, and at least a
+    // block in (a position p below that becomes p + a block).
+    int transportPosition(int position) const;
     void restorePitchFromCopy();
 
     RealTimeEngine m_engine;
+    Sequencer m_sequencer;
     // Held by the audio thread over each pass, and by everything that moves the position,
     // replaces the track or stops playback; recursive so that a stop inside a pass is safe.
     mutable QRecursiveMutex m_passMutex;
 
+    // Room for a run: a block and the splices inside it (a few; a loop shorter than a
+    // block goes on splicing in the next run).
+    static constexpr int runFrames = 4 * blockFrames;
+    static constexpr int maxFadeFrames = blockFrames;
     float m_blockL[blockFrames] = {};
     float m_blockR[blockFrames] = {};
-    float m_pushBuffer[blockFrames * 2] = {};
-
-    QList<RiffSource *> m_riffs;
+    std::vector<float> m_runL, m_runR, m_pushBuffer;
+    // The outgoing side of a splice's crossfade, and the weights of the incoming side.
+    std::vector<float> m_fadeL, m_fadeR, m_fadeIn;
+    int m_halfFade = 64;
+    // The track frame that the next output frame sounds.
+    std::atomic<int> m_position{RealTimeEngine::hopSize};
+    // The next run primes the engine at the position (a start), or splices to what the
+    // sequencer plays now (the position moved while playing).
+    bool m_primePending = false;
+    bool m_jumpPending = false;
+    float m_playingPitch = 1.0f; // the step pitch the engine plays
+    QVector<float> m_passBeats;  // the beats of the run under way
     const SongSlots *m_song = nullptr;
 
     audiolayer::Handle m_stream = 0;
-    int m_playStart = 0;
     int m_length = 0;
     const float *m_left = nullptr;
     const float *m_right = nullptr;
     int m_sampleRate = 44100;
-    int m_channels = 2;
     std::atomic<float> m_gain{0.99f};
     std::atomic<float> m_metroGain{0.0f};
     std::atomic<bool> m_stopped{true};
@@ -319,8 +344,6 @@ private:
     std::atomic<int> m_currentRiff{0};
     std::atomic<bool> m_riffPlaying{false};
     std::atomic<bool> m_songPlaying{false};
-    int m_riffLength = 0;
-    int m_songLength = 0;
     std::atomic<int> m_riffStep{0};
     std::atomic<int> m_songStep{0};
     int m_beatOffset = 49;
@@ -330,7 +353,11 @@ private:
     std::atomic<bool> m_stepPitchApplied{false};
     QVector<float> m_exportL, m_exportR, m_riffL, m_riffR, m_songL, m_songR;
     bool m_exportStarted = false;
-    qint64 m_exportFramesLeft = 0; // output frames the export render still owes
+    bool m_exportDone = false;
+    QVector<float> m_exportHeldL, m_exportHeldR; // rendered, not yet handed out
+    // The position and the display position that a render leaves as it found them.
+    int m_renderReturn = 0;
+    float m_renderDisplay = 0.0f;
 
     QTimer *m_displayTimer = nullptr;
     float m_displayPosition = 0;
@@ -351,5 +378,6 @@ private:
     bool m_outputOk = false;
 
     std::atomic<qint64> m_blocksPushed{0};
+    std::atomic<qint64> m_framesPushed{0};
     std::atomic<qint64> m_starvedPasses{0};
 };

@@ -1,4 +1,6 @@
-// AudioPlayer: riff and song playback, the beat offset and the offline renders.
+// AudioPlayer: riff and song playback, the beat offset and the offline renders. Which
+// step plays when is the sequencer's to say (audio/sequencer.h); the stretches are spliced
+// together in audioplayerstretches.cpp.
 #include "audio/audioplayer.h"
 
 #include "audio/riffsource.h"
@@ -10,74 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int kStepLead = 2048; // a step starts this many frames before its beat
-
-// A beat position as a frame index, held to what an int holds.
-int frameOf(float value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    return int(std::clamp(value, -1.0e9f, 1.0e9f));
-}
-
-} // namespace
-
 // ---- Steps ------------------------------------------------------------------------------
-
-QVector<float> AudioPlayer::beatList() const
-{
-    if (!m_metaData || !m_metaData->hasData())
-        return {};
-    QMutexLocker lock(&m_metaData->beatsMutex);
-    return m_metaData->beats;
-}
-
-AudioPlayer::StepWindow AudioPlayer::stepWindow(const QVector<float> &beats, int beat) const
-{
-    StepWindow window;
-    if (beat < 0 || beat + 1 >= beats.size() || m_length <= 0)
-        return window;
-    // The end of the track stays clear: playback there would stop at the end of the track.
-    const int lastFrame = std::max(0, m_length - 1 - stepTailGuard);
-    window.start = std::clamp(frameOf(beats[beat]) - kStepLead, 0, lastFrame);
-    window.end = std::clamp(frameOf(beats[beat + 1]) - kStepLead, window.start, lastFrame);
-    window.valid = true;
-    return window;
-}
-
-RiffSource *AudioPlayer::riffSource(int riff) const
-{
-    return riff >= 0 && riff < m_riffs.size() ? m_riffs.at(riff) : nullptr;
-}
-
-int AudioPlayer::firstPlayableStep(const RiffSource *source, int from, const QVector<float> &beats) const
-{
-    const int last = source ? std::min(source->lastBeatIndex(), RiffSource::stepCount - 1) : -1;
-    for (int step = std::max(0, from); step <= last; ++step) {
-        if (stepWindow(beats, source->stepBeat(step)).valid)
-            return step;
-    }
-    return -1;
-}
-
-bool AudioPlayer::riffCanPlay(int riff, const QVector<float> &beats) const
-{
-    return firstPlayableStep(riffSource(riff), 0, beats) >= 0;
-}
-
-int AudioPlayer::nextPlayableSlot(int after, const QVector<float> &beats) const
-{
-    if (!m_song)
-        return -1;
-    for (int i = 1; i <= SongSlots::slotCount; ++i) {
-        const int slot = (after + i + SongSlots::slotCount) % SongSlots::slotCount;
-        if (riffCanPlay(m_song->at(slot), beats))
-            return slot;
-    }
-    return -1;
-}
 
 void AudioPlayer::applyStepPitch(float factor, bool withSignals)
 {
@@ -90,127 +25,17 @@ void AudioPlayer::applyStepPitch(float factor, bool withSignals)
     const float own = copy > 0.0f && std::isfinite(copy) ? 12.0f * std::log2(copy) : 0.0f;
     const float effective = std::pow(2.0f, (own + semitones) / 12.0f);
     m_stepPitchApplied = true;
+    m_playingPitch = factor;
     m_engine.setStepPitch(std::fabs(effective - 1.0f) < 1e-6f ? 1.0f : effective);
     if (withSignals)
         emit changeBeatPitch(semitones);
 }
 
-bool AudioPlayer::stillInStep(const RiffSource *source, int step, const QVector<float> &beats, int &beat,
-                              bool &windowValid) const
+void AudioPlayer::endSteps()
 {
-    beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
-    const StepWindow window = stepWindow(beats, beat);
-    windowValid = window.valid;
-    const int position = playPosition();
-    return window.valid && position >= window.start && position <= window.end;
-}
-
-AudioPlayer::StepResult AudioPlayer::nextRiffStep(bool withSignals)
-{
-    StepResult result;
-    const QVector<float> beats = beatList();
-    const RiffSource *source = riffSource(m_currentRiff.load());
-    const int first = firstPlayableStep(source, 0, beats);
-    if (first < 0) {
-        result.ended = true;
-        return result;
-    }
-    const int step = m_riffStep.load();
-    int beat = -1;
-    bool windowValid = false;
-    if (stillInStep(source, step, beats, beat, windowValid))
-        return result;
-
-    int next = firstPlayableStep(source, step + 1, beats);
-    if (next < 0) {
-        next = first;
-        result.wrapped = true;
-    }
-    // The step is read once: the GUI may unset it meanwhile, and then the next pass decides.
-    const int nextBeat = source->stepBeat(next);
-    const StepWindow window = stepWindow(beats, nextBeat);
-    if (!window.valid)
-        return StepResult{};
-    result.advanced = true;
-    applyStepPitch(source->stepPitch(next), withSignals);
-    // Consecutive beats play on without a jump.
-    if (!windowValid || nextBeat != beat + 1)
-        setPlayPosition(window.start);
-    m_riffStep = next;
-    if (withSignals) {
-        emit setCurrentBeatStep(next);
-        m_flashRiff = !m_flashRiff;
-        emit flashRiffPlay(m_flashRiff);
-    }
-    return result;
-}
-
-AudioPlayer::StepResult AudioPlayer::nextSongStep(bool withSignals)
-{
-    StepResult result;
-    if (!m_song) {
-        result.ended = true;
-        return result;
-    }
-    const QVector<float> beats = beatList();
-    // Slots and steps change under the GUI while a song plays: each is read once, and whatever
-    // vanished between the reads leaves the position alone until the next pass.
-    int slot = m_songStep.load();
-    int step = m_riffStep.load();
-    int riff = m_song->at(slot);
-    const RiffSource *source = riffSource(riff);
-    int beat = -1;
-    bool windowValid = false;
-    if (firstPlayableStep(source, 0, beats) < 0) {
-        // The slot (or its riff) was emptied while it played: the next filled slot takes over.
-        const int other = nextPlayableSlot(slot, beats);
-        if (other < 0) {
-            result.ended = true;
-            return result;
-        }
-        result.wrapped = other <= slot;
-        slot = other;
-        riff = m_song->at(slot);
-        source = riffSource(riff);
-        step = firstPlayableStep(source, 0, beats);
-    } else {
-        if (stillInStep(source, step, beats, beat, windowValid))
-            return result;
-        step = firstPlayableStep(source, step + 1, beats);
-        if (step < 0) {
-            // The riff is done: the next filled slot, round to the first after the last.
-            const int other = nextPlayableSlot(slot, beats);
-            if (other < 0)
-                return StepResult{};
-            result.wrapped = other <= slot;
-            slot = other;
-            riff = m_song->at(slot);
-            source = riffSource(riff);
-            step = firstPlayableStep(source, 0, beats);
-        }
-    }
-    const int stepBeat = source && step >= 0 ? source->stepBeat(step) : -1;
-    const StepWindow window = stepWindow(beats, stepBeat);
-    if (!window.valid)
-        return StepResult{};
-    result.advanced = true;
-    const bool slotChanged = slot != m_songStep.load() || riff != m_currentRiff.load();
-    m_currentRiff = riff;
-    applyStepPitch(source->stepPitch(step), withSignals);
-    if (!windowValid || stepBeat != beat + 1)
-        setPlayPosition(window.start);
-    m_songStep = slot;
-    m_riffStep = step;
-    if (withSignals) {
-        if (slotChanged) {
-            emit songRiffChanged(riff);
-            emit setCurrentSongStep(slot);
-        }
-        emit setCurrentBeatStep(step);
-        m_flashSong = !m_flashSong;
-        emit flashSongPlay(m_flashSong);
-    }
-    return result;
+    m_riffPlaying = false;
+    m_songPlaying = false;
+    m_sequencer.playTrack(m_length);
 }
 
 // ---- Starting and stopping (GUI thread) -----------------------------------------------------
@@ -227,29 +52,35 @@ bool AudioPlayer::readyToStartSteps(bool song)
     return true;
 }
 
-void AudioPlayer::startSteps(bool song, int slot, int riff, int first, const QVector<float> &beats)
+bool AudioPlayer::startSteps(bool song)
 {
-    const RiffSource *source = riffSource(riff);
+    Sequencer::Stretch first;
     {
         QMutexLocker lock(&m_passMutex);
-        m_songStep = slot;
-        m_riffStep = first;
-        m_currentRiff = riff;
+        syncSequencer(false);
+        // A riff starts at its first step; the song at its first filled slot whose riff has one.
+        if (!(song ? m_sequencer.playSong() : m_sequencer.playRiff(m_currentRiff.load())))
+            return false;
+        first = m_sequencer.current();
+        if (song)
+            m_songStep = first.slot;
+        m_riffStep = first.step;
+        m_currentRiff = first.riff;
         m_riffPlaying = !song;
         m_songPlaying = song;
         m_engine.clearProcessingBuffers();
-        setPlayPosition(stepWindow(beats, source->stepBeat(first)).start);
-        applyStepPitch(source->stepPitch(first), true);
+        m_position = first.start;
+        applyStepPitch(first.pitch, true);
         m_stopped = false;
         clearFlashToggles();
-        m_displayPosition = float(playPosition());
+        m_displayPosition = float(first.start);
         startDisplayClock();
     }
     if (song) {
-        emit songRiffChanged(riff);
-        emit setCurrentSongStep(slot);
+        emit songRiffChanged(first.riff);
+        emit setCurrentSongStep(first.slot);
     }
-    emit setCurrentBeatStep(first);
+    emit setCurrentBeatStep(first.step);
     emit playRiffSong(true);
     emit setGreyedButtonsHidden(false);
     emit flashMainPlay(false);
@@ -262,36 +93,20 @@ void AudioPlayer::startSteps(bool song, int slot, int riff, int first, const QVe
     else
         emit unlatchSongPlay();
     restartStream();
+    return true;
 }
 
 void AudioPlayer::playRiff()
 {
-    if (!readyToStartSteps(false))
-        return;
-    const QVector<float> beats = beatList();
-    const int riff = m_currentRiff.load();
-    const int first = firstPlayableStep(riffSource(riff), 0, beats);
-    if (first < 0) {
-        // A riff without a step has nothing to play.
+    // A riff without a step has nothing to play.
+    if (readyToStartSteps(false) && !startSteps(false))
         emit unlatchRiffPlay();
-        return;
-    }
-    startSteps(false, m_songStep.load(), riff, first, beats);
 }
 
 void AudioPlayer::playSong()
 {
-    if (!readyToStartSteps(true))
-        return;
-    const QVector<float> beats = beatList();
-    // The song starts at its first filled slot whose riff has a step.
-    const int slot = nextPlayableSlot(SongSlots::slotCount - 1, beats);
-    if (slot < 0) {
+    if (readyToStartSteps(true) && !startSteps(true))
         emit unlatchSongPlay();
-        return;
-    }
-    const int riff = m_song->at(slot);
-    startSteps(true, slot, riff, firstPlayableStep(riffSource(riff), 0, beats), beats);
 }
 
 void AudioPlayer::stopSongPlayback()
@@ -323,112 +138,75 @@ void AudioPlayer::setBeatOffset(int beatOffset)
     emit updateBeatSelections();
 }
 
-// ---- Metronome --------------------------------------------------------------------------------
-
-int AudioPlayer::clickLimit() const
-{
-    if (!isRiffOrSongPlaying())
-        return m_loop.load() && !selectionEmpty() ? selectionEnd() : MetronomeClicks::noLimit;
-    // The steps that follow on the next beats play on; the first one that jumps ends the
-    // beats that click now.
-    const QVector<float> beats = beatList();
-    int slot = m_songStep.load();
-    const RiffSource *source = riffSource(m_songPlaying.load() && m_song ? m_song->at(slot) : m_currentRiff.load());
-    int step = m_riffStep.load();
-    for (int n = 0; n <= SongSlots::slotCount * RiffSource::stepCount && source; ++n) {
-        const int beat = step <= source->lastBeatIndex() ? source->stepBeat(step) : -1;
-        const StepWindow window = stepWindow(beats, beat);
-        if (!window.valid)
-            break;
-        int next = firstPlayableStep(source, step + 1, beats);
-        if (next < 0 && m_songPlaying.load()) {
-            slot = nextPlayableSlot(slot, beats);
-            source = riffSource(slot >= 0 ? m_song->at(slot) : -1);
-            next = firstPlayableStep(source, 0, beats);
-        } else if (next < 0) {
-            next = firstPlayableStep(source, 0, beats);
-        }
-        if (next < 0 || source->stepBeat(next) != beat + 1)
-            return window.end;
-        step = next;
-    }
-    return MetronomeClicks::noLimit;
-}
-
 // ---- Offline renders (GUI thread, playback stopped) --------------------------------------------
 
-qint64 AudioPlayer::renderFrameCap(const RiffSource *source, const QVector<float> &beats) const
+qint64 AudioPlayer::renderFrameCap(int riff) const
 {
     // Every step's frames once, five times over for the slowest tempo, plus a few blocks.
     qint64 frames = 0;
-    const int last = source ? std::min(source->lastBeatIndex(), RiffSource::stepCount - 1) : -1;
-    for (int step = 0; step <= last; ++step) {
-        const StepWindow w = stepWindow(beats, source->stepBeat(step));
-        if (w.valid)
-            frames += qint64(w.end - w.start) + 1;
+    for (int step = 0; step < RiffSource::stepCount; ++step) {
+        const Sequencer::Stretch s = m_sequencer.stepStretch(-1, riff, step);
+        if (s.valid)
+            frames += qint64(s.end - s.start);
     }
     return frames * 5 + 8 * blockFrames;
 }
 
-int AudioPlayer::outputFrames(qint64 from, qint64 to) const
+void AudioPlayer::startRender()
 {
-    const qint64 advance = std::max(1, m_engine.blockAdvance());
-    return int(std::max<qint64>(0, ((to - from) * blockFrames + advance - 1) / advance));
+    // Stopping while stopped would put the position back to the start.
+    if (isPlaying())
+        stop(false);
+    m_renderReturn = m_position.load();
+    m_renderDisplay = m_displayPosition;
 }
 
-void AudioPlayer::renderBlockInto(QVector<float> &left, QVector<float> &right)
+void AudioPlayer::renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap)
 {
-    m_engine.processBlock(m_blockL, m_blockR, nullptr);
-    const int at = left.size();
-    left.resize(at + blockFrames);
-    right.resize(at + blockFrames);
-    std::copy(m_blockL, m_blockL + blockFrames, left.begin() + at);
-    std::copy(m_blockR, m_blockR + blockFrames, right.begin() + at);
-}
-
-void AudioPlayer::trimRenderTail(QVector<float> &left, QVector<float> &right, int from, int end)
-{
-    // Steps end by where blocks read, which may lie behind what they sound: the sound may
-    // have passed the end a block before the last one.
-    const int excess = std::min(2 * blockFrames, outputFrames(end, qint64(from) + m_engine.blockAdvance()));
-    const int size = std::max(0, int(left.size()) - excess);
-    left.resize(size);
-    right.resize(size);
+    const Sequencer::Stretch first = m_sequencer.current();
+    m_position = first.start;
+    applyStepPitch(first.pitch, false);
+    m_primePending = true;
+    // One pass: until the riff or the song starts over.
+    while (left.size() < cap) {
+        const Run run = runStretches(false, true);
+        // Riff and song renders hold no metronome.
+        m_clicks.mix(m_runL.data(), m_runR.data(), run.frames, 0.0f);
+        const int at = left.size();
+        left.resize(at + run.frames);
+        right.resize(at + run.frames);
+        std::copy(m_runL.begin(), m_runL.begin() + run.frames, left.begin() + at);
+        std::copy(m_runR.begin(), m_runR.begin() + run.frames, right.begin() + at);
+        if (run.ended || run.wrapped)
+            break;
+    }
 }
 
 void AudioPlayer::finishRender()
 {
     m_engine.clearProcessingBuffers();
     restorePitchFromCopy();
-    setPlayPosition(selectionEmpty() ? 0 : selectionStart());
+    m_sequencer.playTrack(m_length);
+    m_primePending = false;
+    // The clock, the markers and the view stay where the user had them.
+    m_position = m_renderReturn;
+    m_displayPosition = m_renderDisplay;
 }
 
 int AudioPlayer::renderRiff()
 {
-    stop(false);
+    startRender();
     QMutexLocker lock(&m_passMutex);
     m_riffL.clear();
     m_riffR.clear();
     if (!hasTrack())
         return 0;
-    const QVector<float> beats = beatList();
-    const RiffSource *source = riffSource(m_currentRiff.load());
-    const int first = firstPlayableStep(source, 0, beats);
-    if (first < 0)
-        return 0;
-    const qint64 cap = std::min(renderFrameCap(source, beats), qint64(m_sampleRate) * maximumRenderSeconds);
-    m_riffStep = first;
-    startStepRender(stepWindow(beats, source->stepBeat(first)).start, source->stepPitch(first));
-    // One pass of the riff: until its steps wrap round to the first.
-    while (m_riffL.size() < cap) {
-        const int from = playPosition() + m_engine.soundLead();
-        const int last = stepWindow(beats, source->stepBeat(m_riffStep.load())).end;
-        renderBlockInto(m_riffL, m_riffR);
-        const StepResult step = nextRiffStep(false);
-        if (step.ended || step.wrapped) {
-            trimRenderTail(m_riffL, m_riffR, from, last);
-            break;
-        }
+    syncSequencer(false);
+    const int riff = m_currentRiff.load();
+    if (m_sequencer.playRiff(riff)) {
+        const qint64 cap = std::min(renderFrameCap(riff), qint64(m_sampleRate) * maximumRenderSeconds);
+        m_riffStep = m_sequencer.step();
+        renderSteps(m_riffL, m_riffR, cap);
     }
     finishRender();
     return m_riffL.size();
@@ -436,57 +214,30 @@ int AudioPlayer::renderRiff()
 
 int AudioPlayer::renderSong()
 {
-    stop(false);
+    startRender();
     QMutexLocker lock(&m_passMutex);
     m_songL.clear();
     m_songR.clear();
-    if (!hasTrack())
+    if (!hasTrack() || !m_song)
         return 0;
-    const QVector<float> beats = beatList();
-    const int slot = nextPlayableSlot(SongSlots::slotCount - 1, beats);
-    if (slot < 0)
-        return 0;
-    qint64 cap = 0;
-    for (int i = 0; i < SongSlots::slotCount; ++i) {
-        if (riffCanPlay(m_song->at(i), beats))
-            cap += renderFrameCap(riffSource(m_song->at(i)), beats);
-    }
-    cap = std::min(cap, qint64(m_sampleRate) * maximumRenderSeconds);
-    const int riff = m_song->at(slot);
-    const RiffSource *source = riffSource(riff);
-    const int first = firstPlayableStep(source, 0, beats);
+    syncSequencer(false);
     // The riff builder keeps showing the riff it showed.
     const int shownRiff = m_currentRiff.load();
-    m_songStep = slot;
-    m_riffStep = first;
-    m_currentRiff = riff;
-    startStepRender(stepWindow(beats, source->stepBeat(first)).start, source->stepPitch(first));
-    // One pass of the song: until its slots wrap round. Each block is rendered before the
-    // song steps on, as for a riff: the first block may start a little before its step.
-    while (m_songL.size() < cap) {
-        const int from = playPosition() + m_engine.soundLead();
-        const RiffSource *playing = riffSource(m_currentRiff.load());
-        const int last = playing ? stepWindow(beats, playing->stepBeat(m_riffStep.load())).end : -1;
-        renderBlockInto(m_songL, m_songR);
-        const StepResult step = nextSongStep(false);
-        if (step.ended || step.wrapped) {
-            if (last >= 0)
-                trimRenderTail(m_songL, m_songR, from, last);
-            break;
+    if (m_sequencer.playSong()) {
+        qint64 cap = 0;
+        for (int i = 0; i < SongSlots::slotCount; ++i) {
+            if (m_sequencer.riffCanPlay(m_song->at(i)))
+                cap += renderFrameCap(m_song->at(i));
         }
+        cap = std::min(cap, qint64(m_sampleRate) * maximumRenderSeconds);
+        m_songStep = m_sequencer.slot();
+        m_riffStep = m_sequencer.step();
+        m_currentRiff = m_sequencer.riff();
+        renderSteps(m_songL, m_songR, cap);
     }
     m_currentRiff = shownRiff;
     finishRender();
     return m_songL.size();
-}
-
-void AudioPlayer::startStepRender(int start, float pitch)
-{
-    setPlayPosition(start);
-    applyStepPitch(pitch, false);
-    // A riff or song starts whole, sounding from its first step's first frame; at most one
-    // block early, so that the first block still reads inside that step.
-    m_engine.primeRender(start, std::min(m_engine.soundLead(), m_engine.blockAdvance()));
 }
 
 // A processed render starts and ends with clean processing buffers: nothing of an earlier
@@ -494,19 +245,25 @@ void AudioPlayer::startStepRender(int start, float pitch)
 // first block sounds the range's first frame at full level, and its last the range's last.
 void AudioPlayer::startExportRender(int start, int end)
 {
-    stop(false);
+    startRender();
     QMutexLocker lock(&m_passMutex);
     start = std::max(0, std::min(start, m_length));
     end = end < 0 ? m_length : std::max(start, std::min(end, m_length));
-    m_engine.primeRender(start, m_engine.soundLead());
-    m_clicks.restart(m_engine.playPosition(), start);
-    m_exportFramesLeft = outputFrames(start, end);
+    m_sequencer.playTrack(end);
+    m_position = start;
+    m_primePending = true;
+    m_jumpPending = false;
     m_exportStarted = true;
+    m_exportDone = false;
+    m_exportHeldL.clear();
+    m_exportHeldR.clear();
 }
 
 void AudioPlayer::endExportRender()
 {
     QMutexLocker lock(&m_passMutex);
+    if (m_exportStarted)
+        finishRender();
     m_engine.clearProcessingBuffers();
     m_exportStarted = false;
 }
@@ -516,23 +273,26 @@ int AudioPlayer::renderExportBlock()
     QMutexLocker lock(&m_passMutex);
     if (!m_exportStarted)
         startExportRender(playPosition());
-    const int frames = int(std::min<qint64>(blockFrames, m_exportFramesLeft));
-    if (!hasTrack() || frames <= 0) {
-        m_exportL.clear();
-        m_exportR.clear();
-        m_exportStarted = false;
-        setPlayPosition(0);
-        return 1;
+    // Runs hold about a block each; the export takes whole blocks, all but the last.
+    while (m_exportHeldL.size() < blockFrames && hasTrack() && !m_exportDone) {
+        syncSequencer(false);
+        followBeats(false);
+        const Run run = runStretches(false, false);
+        m_exportDone = run.ended;
+        m_clicks.mix(m_runL.data(), m_runR.data(), run.frames, m_metroGain.load());
+        for (int i = 0; i < run.frames; ++i) {
+            m_exportHeldL.append(m_runL[size_t(i)]);
+            m_exportHeldR.append(m_runR[size_t(i)]);
+        }
     }
-    m_exportL.resize(frames);
-    m_exportR.resize(frames);
-    followBeats(false);
-    // Frames past the track's end read as silence.
-    m_engine.processBlock(m_blockL, m_blockR, nullptr);
-    placeClicks(MetronomeClicks::noLimit);
-    std::copy(m_blockL, m_blockL + frames, m_exportL.begin());
-    std::copy(m_blockR, m_blockR + frames, m_exportR.begin());
-    m_clicks.mix(m_exportL.data(), m_exportR.data(), frames, m_metroGain.load());
-    m_exportFramesLeft -= frames;
-    return 0;
+    const int frames = std::min(int(m_exportHeldL.size()), int(blockFrames));
+    m_exportL = m_exportHeldL.mid(0, frames);
+    m_exportR = m_exportHeldR.mid(0, frames);
+    m_exportHeldL.remove(0, frames);
+    m_exportHeldR.remove(0, frames);
+    if (frames > 0)
+        return 0;
+    finishRender();
+    m_exportStarted = false;
+    return 1;
 }

@@ -17,6 +17,12 @@ double beatFrame(float beat)
 
 } // namespace
 
+MetronomeClicks::MetronomeClicks()
+{
+    // Scheduling on the audio thread never allocates.
+    m_onsets.reserve(kMaxClicks);
+}
+
 void MetronomeClicks::setClick(const float *samples, int length)
 {
     if (!samples || length <= 0)
@@ -24,25 +30,25 @@ void MetronomeClicks::setClick(const float *samples, int length)
     m_click.reset(new float[size_t(length)]);
     std::memcpy(m_click.get(), samples, sizeof(float) * size_t(length));
     m_length = length;
-    m_onsets.reserve(kMaxClicks);
 }
 
 void MetronomeClicks::restart(int position, int frame)
 {
     m_onsets.clear();
+    spliceAt(0, position, frame);
+}
+
+void MetronomeClicks::spliceAt(int at, int position, int frame)
+{
+    m_onsets.erase(std::remove_if(m_onsets.begin(), m_onsets.end(), [at](long long onset) { return onset >= at; }),
+                   m_onsets.end());
     m_following = true;
     m_nextPosition = position;
     m_coveredUntil = frame;
 }
 
-void MetronomeClicks::dropWaiting()
-{
-    m_onsets.erase(std::remove_if(m_onsets.begin(), m_onsets.end(), [](long long onset) { return onset >= 0; }),
-                   m_onsets.end());
-}
-
 void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const float *beats, int beatCount,
-                               int limit)
+                               int limit, int offset)
 {
     if (block.fresh) {
         // The engine dropped what it was playing: its clicks go with it.
@@ -55,7 +61,7 @@ void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const flo
     // The frame's centre sounds `half` output frames into this block; the track frames
     // around it follow at the block's tempo.
     const double centre = block.first + half * block.interp;
-    auto onsetOf = [&](double frame) { return half + (frame - centre) * stretch; };
+    auto onsetOf = [&](double frame) { return offset + half + (frame - centre) * stretch; };
 
     // A block that goes on from the last one takes the beats after those already placed;
     // after a jump (or a fresh start) the beats from where it starts, so that playing from
@@ -79,7 +85,7 @@ void MetronomeClicks::schedule(const RealTimeEngine::BlockSpan &block, const flo
         if (frame == previous || int(m_onsets.size()) >= kMaxClicks)
             continue;
         previous = frame;
-        m_onsets.push_back(std::max(0LL, std::llround(onsetOf(frame))));
+        m_onsets.push_back(std::max<long long>(offset, std::llround(onsetOf(frame))));
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <atomic>
+#include <cstddef>
 
 class SongSlots
 {

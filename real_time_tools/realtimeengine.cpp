@@ -761,10 +761,7 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
         }
 
         if (p.isolate) {
-            if (p.inverted)
-                processFrame(p, channels);
-            else
-                processFrame2(p, channels);
+            processFrame(p, channels);
             if (p.vocoder) {
                 for (int c = 0; c < channels; ++c) {
                     float *mag = m_ch[c].magnitude.data();
@@ -776,8 +773,10 @@ void RealTimeEngine::processBlock(float *outLeft, float *outRight, float *curve)
         }
 
         // The first block, and the first after the vocoder switches on, start from the
-        // analysis phases so that they join the frames already played.
-        const bool restart = position < N / 2 || !m_vocoderWasActive;
+        // analysis phases so that they join the frames already played. Later blocks carry
+        // their phases on, also near the track's start: restarting each of them there would
+        // add their frames out of phase, at about half the level.
+        const bool restart = !m_vocoderWasActive;
         if (p.vocoder)
             processPhase(p.mode, channels, p.interp, restart);
         for (int c = 0; c < channels; ++c) {

@@ -109,7 +109,6 @@ public:
     // Plot scale: s < 0 grows it by 10%, s > 0 shrinks it by 10%, 0 restores the default.
     // Held within minPlotScale..maxPlotScale.
     void setPScale(int s);
-    void setIsolatePlotScale(int s) { setPScale(s); }
 
     // Vocoder mode: 1 (A and B), 2 (B only), 3 (A only), 4 (A only and mono sum).
     void changeMode(int mode);
@@ -178,8 +177,8 @@ private:
     void advancePhases(Channel &ch, float interp, bool restart);
     void linkPhases();
     void isolateKernel(const Params &p, int channels);
-    void processFrame(const Params &p, int channels) { isolateKernel(p, channels); }   // solo
-    void processFrame2(const Params &p, int channels) { isolateKernel(p, channels); }  // mute
+    // Solo and mute alike: the kernel reads which from the parameters.
+    void processFrame(const Params &p, int channels) { isolateKernel(p, channels); }
     void applyWindows(Channel &ch);
     void makeCurve(float *curve, int plotScale);
 

@@ -565,13 +565,6 @@ int queuedBytes(Handle push)
     return int(SDL_GetQueuedAudioSize(st->output));
 }
 
-bool prefill(Handle push, int)
-{
-    LayerState &s = layer();
-    std::lock_guard<std::mutex> lock(s.mutex);
-    return findKind(s, push, StreamKind::Push) ? succeed() : fail(ErrorHandle);
-}
-
 bool play(Handle push, bool)
 {
     LayerState &s = layer();

@@ -135,9 +135,6 @@ Handle createPushStream(int sampleRate, int channels = 2);
 int putData(Handle push, const void *data, int bytes);
 // Bytes queued and not yet played, -1 on a bad handle.
 int queuedBytes(Handle push);
-// Gets the stream ready to play the queued data; with SDL's own device buffer there is
-// nothing to fill ahead, so it only checks the handle.
-bool prefill(Handle push, int milliseconds);
 // Starts (or resumes) output. The queued data is kept either way; restart only matters
 // after stop(), whose queue is already empty.
 bool play(Handle push, bool restart = true);

@@ -10,6 +10,7 @@
 //        metronomeprobe --one <tempo> <mode 0..4, 0 = tempo tool off> <seconds> <capture file>
 #include "audio/audioplayer.h"
 #include "metadata/metadata.h"
+#include "bench/player/probeclicks.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,46 +31,13 @@ constexpr int kBeat = 22050;      // 120 BPM
 constexpr int kFirstOnset = 11025; // the track's first click
 constexpr int kBeatLead = 2048;   // a beat sounds this many frames before its position
 
-std::vector<float> clickShape()
-{
-    std::vector<float> c(1024);
-    for (int i = 0; i < 1024; ++i) {
-        const double s = double(i) / kRate;
-        c[size_t(i)] = float(0.5 * std::min(1.0, i / 24.0) * std::exp(-s * 260.0) * std::sin(2 * M_PI * 1760.0 * s));
-    }
-    return c;
-}
 
-// Onsets of the separate sounds in x: where each first reaches a tenth of its peak.
-std::vector<double> onsets(const std::vector<float> &x, float threshold)
-{
-    std::vector<double> found;
-    const int n = int(x.size());
-    for (int i = 0; i < n; ++i) {
-        if (std::abs(x[size_t(i)]) < threshold)
-            continue;
-        float peak = 0.0f;
-        for (int k = i; k < std::min(n, i + 4096); ++k)
-            peak = std::max(peak, std::abs(x[size_t(k)]));
-        // Back over the quiet lead-in to the first sample at a tenth of the peak.
-        int first = i;
-        for (int k = std::max(0, i - 4096); k < i; ++k) {
-            if (std::abs(x[size_t(k)]) >= 0.1f * peak) {
-                first = k;
-                break;
-            }
-        }
-        found.push_back(first);
-        i += 8000;
-    }
-    return found;
-}
 
 int runOne(float tempo, int mode, int seconds, const QString &capture)
 {
     const int frames = int(double(seconds) * tempo * kRate) + 20 * kRate;
     std::vector<float> left(size_t(frames), 0.0f), right(size_t(frames), 0.0f);
-    const std::vector<float> click = clickShape();
+    const std::vector<float> click = probeclicks::clickShape(kRate);
     QStringList beats, chords;
     for (int onset = kFirstOnset; onset + kBeat < frames; onset += kBeat) {
         // Mode 4 sums both channels: there the track stays silent.
@@ -115,7 +83,7 @@ int runOne(float tempo, int mode, int seconds, const QString &capture)
         track[i] = l[i] - r[i];
     }
     // The right channel holds the metronome alone.
-    const std::vector<double> metro = onsets(r, 0.02f);
+    const std::vector<double> metro = probeclicks::onsets(r, 0.02f);
     const double advance = mode > 0 ? std::floor(1024.0 * tempo) : 1024.0;
     const double expected = kBeat * 1024.0 / advance / kRate * 1000.0;
     double worst = 0.0, worstAfterFirst = 0.0, first = 0.0;
@@ -133,7 +101,7 @@ int runOne(float tempo, int mode, int seconds, const QString &capture)
     double offMin = 0.0, offMax = 0.0;
     int matched = 0;
     if (mode != 4) {
-        const std::vector<double> own = onsets(track, 0.02f);
+        const std::vector<double> own = probeclicks::onsets(track, 0.02f);
         for (double m : metro) {
             for (double o : own) {
                 if (std::abs(o - m) < 4096) {

@@ -97,6 +97,21 @@ struct Fixture
     }
 };
 
+// The tone's frequency over [from, from + count) of a render, from its zero crossings.
+double frequencyOf(const QVector<float> &x, int from, int count)
+{
+    double first = -1, last = -1;
+    int crossings = 0;
+    for (int i = from + 1; i < from + count && i < x.size(); ++i) {
+        if (x[i - 1] < 0.0f && x[i] >= 0.0f) {
+            last = i - 1 + x[i - 1] / (x[i - 1] - x[i]);
+            first = first < 0 ? last : first;
+            ++crossings;
+        }
+    }
+    return crossings > 1 ? (crossings - 1) * 44100.0 / (last - first) : 0.0;
+}
+
 QString frames(int n)
 {
     return QString("%1 frames").arg(n);
@@ -225,6 +240,55 @@ private slots:
             QCOMPARE(Fixture::beatOf(out, k * beatFrames + 4096, 8192), expected[k]);
         // The riff builder keeps the riff it showed.
         QCOMPARE(f.player->currentRiff(), 4);
+    }
+
+    // Every step of a song, the first and the others alike, lasts its beat to the frame
+    // and plays its own beat at its own pitch from its first milliseconds to its last.
+    void everySongStepKeepsItsBeatAndItsPitch()
+    {
+        Fixture f;
+        f.build(0, {5, 9});
+        f.build(1, {25, 35});
+        f.riffs[0]->interpChanged(std::pow(2.0f, 5.0f / 12.0f), 1);
+        f.riffs[1]->interpChanged(std::pow(2.0f, 2.0f / 12.0f), 0);
+        f.riffs[1]->interpChanged(std::pow(2.0f, -3.0f / 12.0f), 1);
+        f.song.set(0, 0);
+        f.song.set(1, 1);
+        f.song.set(2, 0);
+        QCOMPARE(f.player->renderSong(), 6 * beatFrames);
+        const QVector<float> &out = f.player->songRenderLeft();
+        const int beats[] = {5, 9, 25, 35, 5, 9};
+        const int semitones[] = {0, 5, 2, -3, 0, 5};
+        for (int k = 0; k < 6; ++k) {
+            const QString step = QString("step %1: ").arg(k);
+            const int beat = Fixture::beatOf(out, k * beatFrames + 4096, 8192);
+            QVERIFY2(std::abs(beat - beats[k]) <= 2, qPrintable(step + QString("beat %1").arg(beat)));
+            const double wanted = 441.0 * std::pow(2.0, semitones[k] / 12.0);
+            for (const int at : {k * beatFrames + 200, (k + 1) * beatFrames - 1200}) {
+                const double got = frequencyOf(out, at, 1000);
+                QVERIFY2(std::abs(got / wanted - 1.0) < 0.01, qPrintable(step + QString("%1 Hz at %2").arg(got).arg(at)));
+            }
+        }
+    }
+
+    // The exports leave the position, and a selection that a single click emptied, where
+    // the user had them.
+    void exportsLeaveThePositionAndTheSelection()
+    {
+        int selStart = 300000, selEnd = 300000;
+        Fixture f;
+        f.build(0, {5, 6});
+        f.song.set(0, 0);
+        f.player->setSelectionPointers(&selStart, &selEnd);
+        f.player->setPlayPosition(300000);
+        QVERIFY(f.player->renderRiff() > 0);
+        QVERIFY(f.player->renderSong() > 0);
+        f.player->startExportRender(0, 50000);
+        while (f.player->renderExportBlock() == 0) {
+        }
+        QCOMPARE(f.player->playPosition(), 300000);
+        QCOMPARE(selStart, 300000);
+        QCOMPARE(selEnd, 300000);
     }
 
     // Slower than the track, a song's first block sounds from a little before its first
