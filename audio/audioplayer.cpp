@@ -145,7 +145,7 @@ void AudioPlayer::setAudioData(const float *left, const float *right, int, int f
         m_length = (left && frames > 0) ? frames : 0;
         m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
         m_engine.setAudioData(m_left, m_right, m_length);
-        m_sequencer.setTrack(m_length, stepTailGuard);
+        m_sequencer.setTrack(m_length);
         m_sequencer.playTrack(m_length);
         m_position = RealTimeEngine::hopSize;
         // Splices cross over in about 3 ms, centred on the frame where the stretch ends.
@@ -182,7 +182,7 @@ void AudioPlayer::clearAudioData()
     m_left = m_right = nullptr;
     m_length = 0;
     m_engine.setAudioData(nullptr, nullptr, 0);
-    m_sequencer.setTrack(0, stepTailGuard);
+    m_sequencer.setTrack(0);
     m_sequencer.playTrack(0);
     emit unlatchMainPlay();
 }

@@ -46,10 +46,6 @@ public:
     static constexpr int queueReferenceRate = 44100;
     static int queueLimitBytesAt(int sampleRate);
     static constexpr int beatOffsetNone = 49;                    // the beat-offset knob's middle
-    // The last frames of a track that riff and song steps leave out: playback there would
-    // meet the end of the track (the engine reads a stretched frame ahead; a step's pitch
-    // times the pitch knob stretches it up to four times).
-    static constexpr int stepTailGuard = 4 * RealTimeEngine::frameSize + 2 * blockFrames;
 
     explicit AudioPlayer(QObject *parent = nullptr);
     ~AudioPlayer() override;

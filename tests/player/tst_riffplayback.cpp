@@ -35,9 +35,10 @@ struct Fixture
     SongSlots song;
     std::unique_ptr<AudioPlayer> player;
     QList<BeatSelection *> riffs;
-    int frames = firstBeat + beatFrames * (beatCount + 1);
+    int frames;
 
-    Fixture()
+    explicit Fixture(int trackFrames = firstBeat + beatFrames * (beatCount + 1))
+        : frames(trackFrames)
     {
         left.resize(size_t(frames));
         right.resize(size_t(frames));
@@ -331,6 +332,14 @@ private slots:
 
     void edgesOfTheTrackAndEmptyMaterial()
     {
+        {
+            // A track that ends 10000 frames after its last beat: the step before that beat
+            // plays its whole beat, the step on it up to the track's end.
+            Fixture cut(firstBeat + beatFrames * (beatCount - 1) + 10000);
+            cut.build(0, {beatCount - 2, beatCount - 1});
+            cut.player->setRiff(0);
+            QCOMPARE(cut.player->renderRiff(), beatFrames + BeatSelection::beatLead + 10000);
+        }
         Fixture f;
         // Steps on the first and the last beat stay inside the track.
         f.build(0, {0, beatCount - 1, 0});
