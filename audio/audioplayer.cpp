@@ -506,14 +506,24 @@ void AudioPlayer::setMetroVolume(int v)
 
 void AudioPlayer::setInterp(float x)
 {
-    m_engine.setInterp(x);
+    // While riff or song steps play, the step that plays takes the new pitch at once on top
+    // of its own; the engine gets the user's setting back when the steps end.
+    QMutexLocker lock(&m_passMutex);
     m_pitchCopy = x;
+    if (isRiffOrSongPlaying())
+        applyStepPitch(m_playingPitch, false);
+    else
+        m_engine.setInterp(x);
 }
 
 void AudioPlayer::activatePitch(bool off)
 {
+    QMutexLocker lock(&m_passMutex);
     m_userPitchOff = off;
-    m_engine.activatePitch(off);
+    if (isRiffOrSongPlaying())
+        applyStepPitch(m_playingPitch, false);
+    else
+        m_engine.activatePitch(off);
 }
 
 QVector<QPointF> AudioPlayer::getSSSCurve()

@@ -461,6 +461,19 @@ private slots:
         QCOMPARE(riffUnlatched.count(), 0);
         QVERIFY(!f.player->engine().isPitchOff());
         QCOMPARE(f.player->engine().interpFactor(), knob);
+
+        // The pitch tool touched while a step plays: the step keeps its own pitch on top.
+        f.build(1, {12});
+        f.riffs[1]->interpChanged(std::pow(2.0f, 5.0f / 12.0f), 0);
+        f.player->setRiff(1);
+        f.player->playRiff();
+        f.player->setInterp(std::pow(2.0f, 3.0f / 12.0f));
+        QVERIFY(std::abs(f.player->engine().interpFactor() - std::pow(2.0f, 8.0f / 12.0f)) < 1e-4f);
+        f.player->activatePitch(true);
+        QVERIFY(std::abs(f.player->engine().interpFactor() - std::pow(2.0f, 5.0f / 12.0f)) < 1e-4f);
+        f.player->stop();
+        QVERIFY(f.player->engine().isPitchOff());
+        QVERIFY(std::abs(f.player->engine().storedInterpFactor() - std::pow(2.0f, 3.0f / 12.0f)) < 1e-6f);
     }
 
     void songPlaybackChangesRiffsAndStopsWhenEmptied()
