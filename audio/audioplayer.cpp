@@ -315,6 +315,8 @@ void AudioPlayer::play()
     {
         QMutexLocker lock(&m_passMutex);
         endSteps();
+        // The user's pitch before the next pass: none of the track plays at a step's pitch.
+        restorePitchFromCopy();
         // From the selection's start, or from where a single click left it empty.
         setPlayPosition(selectionPlayStart());
         m_stopped = false;
@@ -326,7 +328,6 @@ void AudioPlayer::play()
     emit flashRiffPlay(false);
     emit unlatchRiffPlay();
     emit unlatchSongPlay();
-    restorePitchFromCopy();
     if (!wasStreaming)
         restartStream();
 }
