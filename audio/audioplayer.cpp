@@ -227,10 +227,13 @@ int AudioPlayer::transportPosition(int position) const
 void AudioPlayer::setPlayPosition(int position)
 {
     QMutexLocker lock(&m_passMutex);
+    // Riff and song steps keep their own positions: a seek while they play changes nothing,
+    // not even for a moment the clock, the markers or the beat they show.
+    if (!m_stopped.load() && isRiffOrSongPlaying())
+        return;
     m_position = transportPosition(position);
-    // While the track plays, the next run splices to the new position. Riff and song
-    // steps keep their own positions.
-    if (!m_stopped.load() && m_sequencer.mode() == Sequencer::Mode::Track)
+    // While the track plays, the next run splices to the new position.
+    if (!m_stopped.load())
         m_jumpPending = true;
 }
 

@@ -493,6 +493,9 @@ private slots:
         QCOMPARE(songSteps.at(1).at(0).toInt(), 3);
         QCOMPARE(songSteps.at(2).at(0).toInt(), 2);
         QCOMPARE(riffChanged.at(1).at(0).toInt(), 2);
+        // A seek on the overview while the song plays leaves the song where it plays.
+        f.player->setPlaybackPos(900, 1000);
+        QVERIFY2(f.player->playPosition() < firstBeat + 14 * beatFrames, qPrintable(frames(f.player->playPosition())));
         // Every slot emptied while it plays: playback stops by itself.
         QSignalSpy songUnlatched(f.player.get(), &AudioPlayer::unlatchSongPlay);
         f.song.clear();
