@@ -247,7 +247,7 @@ private:
     // The beats, the loop and the riff choice as the sequencer reads them for one run.
     void syncSequencer(bool transportLoop);
     // Primes the engine so that its next block sounds `frame` first, from a lead-in block
-    // that it leaves in m_blockL/m_blockR: a start, or the far side of a splice.
+    // that it leaves in m_blockL/m_blockR.
     void primeAt(int frame);
     // Frames from..from + the half fade of a splice's crossfade into the run at `filled`,
     // the incoming side from left/right.

@@ -41,9 +41,6 @@ void AudioPlayer::syncSequencer(bool transportLoop)
 
 void AudioPlayer::primeAt(int frame)
 {
-    // The beat it starts in flashes the metronome lamp again, also when it is the beat
-    // that played last (a loop of one beat, a riff of one step, play again).
-    m_lastClickBeat = -1;
     m_engine.primeRender(frame - m_engine.blockAdvance(), soundingLead());
     // The lead-in block, which ends where the stretch begins.
     m_engine.processBlock(m_blockL, m_blockR, nullptr);

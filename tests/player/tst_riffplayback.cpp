@@ -476,21 +476,6 @@ private slots:
         QVERIFY(std::abs(f.player->engine().storedInterpFactor() - std::pow(2.0f, 3.0f / 12.0f)) < 1e-6f);
     }
 
-    // The metronome lamp flashes on every pass of a riff of one step, not only the first.
-    void aOneStepRiffFlashesTheMetronomeEveryPass()
-    {
-        Fixture f;
-        f.build(0, {12});
-        f.player->setRiff(0);
-        QSignalSpy steps(f.player.get(), &AudioPlayer::setCurrentBeatStep);
-        QSignalSpy flashes(f.player.get(), &AudioPlayer::flashMetro);
-        f.player->playRiff();
-        // The start and three passes begun: the start and the first two passes have flashed.
-        QTRY_VERIFY_WITH_TIMEOUT(steps.count() >= 4, 60000);
-        QVERIFY2(flashes.count() >= 3, qPrintable(QString::number(flashes.count())));
-        f.player->stop();
-    }
-
     void songPlaybackChangesRiffsAndStopsWhenEmptied()
     {
         Fixture f;
