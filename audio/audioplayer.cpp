@@ -59,6 +59,7 @@ void AudioPlayer::createStream()
 
 void AudioPlayer::freeStream()
 {
+    m_paused = false;
     if (m_stream) {
         audiolayer::freeStream(m_stream);
         m_stream = 0;
@@ -231,6 +232,7 @@ void AudioPlayer::setPlayPosition(int position)
     // not even for a moment the clock, the markers or the beat they show.
     if (!m_stopped.load() && isRiffOrSongPlaying())
         return;
+    m_paused = false;
     m_position = transportPosition(position);
     // While the track plays, the next run splices to the new position.
     if (!m_stopped.load())
@@ -261,6 +263,7 @@ int AudioPlayer::queueLimitBytesAt(int sampleRate)
 void AudioPlayer::suspendStreaming()
 {
     m_streamReady = false;
+    m_paused = false;
 }
 
 void AudioPlayer::resetTransport()
@@ -351,7 +354,11 @@ void AudioPlayer::pause()
             QMutexLocker lock(&m_passMutex);
             endSteps();
             restorePitchFromCopy();
-            restartStream();
+            // After a pause the output goes on with what it holds; else it starts afresh.
+            if (m_paused.exchange(false))
+                audiolayer::play(m_stream, false);
+            else
+                restartStream();
             m_stopped = false;
         }
         startDisplayClock();
@@ -366,6 +373,7 @@ void AudioPlayer::pause()
             song = m_songPlaying.load();
             endSteps();
             if (song) {
+                // What it holds sounds at the step's pitch: play starts afresh at the user's.
                 audiolayer::pause(m_stream);
                 m_stopped = true;
             }
@@ -379,6 +387,7 @@ void AudioPlayer::pause()
         QMutexLocker lock(&m_passMutex);
         audiolayer::pause(m_stream);
         m_stopped = true;
+        m_paused = true;
     }
 }
 

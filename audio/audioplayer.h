@@ -332,6 +332,9 @@ private:
     std::atomic<float> m_gain{0.99f};
     std::atomic<float> m_metroGain{0.0f};
     std::atomic<bool> m_stopped{true};
+    // Paused: the stream holds what was pushed and not yet heard, and the play button goes
+    // on with it. A seek, a render, a new stream or track while paused start afresh instead.
+    std::atomic<bool> m_paused{false};
     std::atomic<bool> m_loop{false};
     int *m_selectionStart = nullptr;
     int *m_selectionEnd = nullptr;
