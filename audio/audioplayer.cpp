@@ -59,6 +59,7 @@ void AudioPlayer::createStream()
 
 void AudioPlayer::freeStream()
 {
+    m_paused = false;
     if (m_stream) {
         audiolayer::freeStream(m_stream);
         m_stream = 0;
@@ -145,7 +146,7 @@ void AudioPlayer::setAudioData(const float *left, const float *right, int, int f
         m_length = (left && frames > 0) ? frames : 0;
         m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
         m_engine.setAudioData(m_left, m_right, m_length);
-        m_sequencer.setTrack(m_length, stepTailGuard);
+        m_sequencer.setTrack(m_length);
         m_sequencer.playTrack(m_length);
         m_position = RealTimeEngine::hopSize;
         // Splices cross over in about 3 ms, centred on the frame where the stretch ends.
@@ -182,7 +183,7 @@ void AudioPlayer::clearAudioData()
     m_left = m_right = nullptr;
     m_length = 0;
     m_engine.setAudioData(nullptr, nullptr, 0);
-    m_sequencer.setTrack(0, stepTailGuard);
+    m_sequencer.setTrack(0);
     m_sequencer.playTrack(0);
     emit unlatchMainPlay();
 }
@@ -227,10 +228,14 @@ int AudioPlayer::transportPosition(int position) const
 void AudioPlayer::setPlayPosition(int position)
 {
     QMutexLocker lock(&m_passMutex);
+    // Riff and song steps keep their own positions: a seek while they play changes nothing,
+    // not even for a moment the clock, the markers or the beat they show.
+    if (!m_stopped.load() && isRiffOrSongPlaying())
+        return;
+    m_paused = false;
     m_position = transportPosition(position);
-    // While the track plays, the next run splices to the new position. Riff and song
-    // steps keep their own positions.
-    if (!m_stopped.load() && m_sequencer.mode() == Sequencer::Mode::Track)
+    // While the track plays, the next run splices to the new position.
+    if (!m_stopped.load())
         m_jumpPending = true;
 }
 
@@ -258,6 +263,7 @@ int AudioPlayer::queueLimitBytesAt(int sampleRate)
 void AudioPlayer::suspendStreaming()
 {
     m_streamReady = false;
+    m_paused = false;
 }
 
 void AudioPlayer::resetTransport()
@@ -315,6 +321,8 @@ void AudioPlayer::play()
     {
         QMutexLocker lock(&m_passMutex);
         endSteps();
+        // The user's pitch before the next pass: none of the track plays at a step's pitch.
+        restorePitchFromCopy();
         // From the selection's start, or from where a single click left it empty.
         setPlayPosition(selectionPlayStart());
         m_stopped = false;
@@ -326,7 +334,6 @@ void AudioPlayer::play()
     emit flashRiffPlay(false);
     emit unlatchRiffPlay();
     emit unlatchSongPlay();
-    restorePitchFromCopy();
     if (!wasStreaming)
         restartStream();
 }
@@ -347,7 +354,11 @@ void AudioPlayer::pause()
             QMutexLocker lock(&m_passMutex);
             endSteps();
             restorePitchFromCopy();
-            restartStream();
+            // After a pause the output goes on with what it holds; else it starts afresh.
+            if (m_paused.exchange(false))
+                audiolayer::play(m_stream, false);
+            else
+                restartStream();
             m_stopped = false;
         }
         startDisplayClock();
@@ -362,6 +373,7 @@ void AudioPlayer::pause()
             song = m_songPlaying.load();
             endSteps();
             if (song) {
+                // What it holds sounds at the step's pitch: play starts afresh at the user's.
                 audiolayer::pause(m_stream);
                 m_stopped = true;
             }
@@ -375,6 +387,7 @@ void AudioPlayer::pause()
         QMutexLocker lock(&m_passMutex);
         audiolayer::pause(m_stream);
         m_stopped = true;
+        m_paused = true;
     }
 }
 
@@ -506,14 +519,24 @@ void AudioPlayer::setMetroVolume(int v)
 
 void AudioPlayer::setInterp(float x)
 {
-    m_engine.setInterp(x);
+    // While riff or song steps play, the step that plays takes the new pitch at once on top
+    // of its own; the engine gets the user's setting back when the steps end.
+    QMutexLocker lock(&m_passMutex);
     m_pitchCopy = x;
+    if (isRiffOrSongPlaying())
+        applyStepPitch(m_playingPitch, false);
+    else
+        m_engine.setInterp(x);
 }
 
 void AudioPlayer::activatePitch(bool off)
 {
+    QMutexLocker lock(&m_passMutex);
     m_userPitchOff = off;
-    m_engine.activatePitch(off);
+    if (isRiffOrSongPlaying())
+        applyStepPitch(m_playingPitch, false);
+    else
+        m_engine.activatePitch(off);
 }
 
 QVector<QPointF> AudioPlayer::getSSSCurve()

@@ -46,10 +46,6 @@ public:
     static constexpr int queueReferenceRate = 44100;
     static int queueLimitBytesAt(int sampleRate);
     static constexpr int beatOffsetNone = 49;                    // the beat-offset knob's middle
-    // The last frames of a track that riff and song steps leave out: playback there would
-    // meet the end of the track (the engine reads a stretched frame ahead; a step's pitch
-    // times the pitch knob stretches it up to four times).
-    static constexpr int stepTailGuard = 4 * RealTimeEngine::frameSize + 2 * blockFrames;
 
     explicit AudioPlayer(QObject *parent = nullptr);
     ~AudioPlayer() override;
@@ -336,6 +332,9 @@ private:
     std::atomic<float> m_gain{0.99f};
     std::atomic<float> m_metroGain{0.0f};
     std::atomic<bool> m_stopped{true};
+    // Paused: the stream holds what was pushed and not yet heard, and the play button goes
+    // on with it. A seek, a render, a new stream or track while paused start afresh instead.
+    std::atomic<bool> m_paused{false};
     std::atomic<bool> m_loop{false};
     int *m_selectionStart = nullptr;
     int *m_selectionEnd = nullptr;

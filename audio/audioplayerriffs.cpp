@@ -157,6 +157,8 @@ void AudioPlayer::startRender()
     // Stopping while stopped would put the position back to the start.
     if (isPlaying())
         stop(false);
+    // The render leaves the engine elsewhere: after a pause, play starts afresh.
+    m_paused = false;
     m_renderReturn = m_position.load();
     m_renderDisplay = m_displayPosition;
 }

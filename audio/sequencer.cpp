@@ -25,10 +25,9 @@ void Sequencer::addRiff(const RiffSource *riff)
     m_riffs.push_back(riff);
 }
 
-void Sequencer::setTrack(int frames, int tailGuard)
+void Sequencer::setTrack(int frames)
 {
     m_length = std::max(0, frames);
-    m_tailGuard = std::max(0, tailGuard);
     m_trackEnd = m_length;
 }
 
@@ -86,10 +85,10 @@ Sequencer::Stretch Sequencer::window(int beat) const
     Stretch s;
     if (beat < 0 || beat + 1 >= m_beatCount || m_length <= 0)
         return s;
-    // The end of the track stays clear: the engine reads a stretched frame ahead.
-    const int lastFrame = std::max(0, m_length - 1 - m_tailGuard);
-    s.start = std::clamp(frameOf(m_beats[beat]) - stepLead, 0, lastFrame);
-    s.end = std::clamp(frameOf(m_beats[beat + 1]) - stepLead, s.start, lastFrame);
+    // The last beat's step ends with the track (its closing beat may lie past it); the
+    // engine reads silence past the end, however far ahead a pitch makes it read.
+    s.start = std::clamp(frameOf(m_beats[beat]) - stepLead, 0, m_length);
+    s.end = std::clamp(frameOf(m_beats[beat + 1]) - stepLead, s.start, m_length);
     s.valid = s.end > s.start;
     return s;
 }

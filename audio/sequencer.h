@@ -46,8 +46,8 @@ public:
     // The six riffs in riff order.
     void addRiff(const RiffSource *riff);
     void setSong(const SongSlots *song) { m_song = song; }
-    // The track's length; steps leave its last `tailGuard` frames out.
-    void setTrack(int frames, int tailGuard);
+    // The track's length: steps end at its end at the latest.
+    void setTrack(int frames);
     // The beats, ascending track frames; valid until the next call.
     void setBeats(const float *beats, int count);
     // The loop of the track: when on, the track plays to `end` and starts over at `start`.
@@ -77,7 +77,7 @@ public:
     int framesLeft(int sounding, int advance) const;
 
     // ---- Riff steps ------------------------------------------------------------------------
-    // The frames a step on `beat` plays, inside what playback may reach of the track.
+    // The frames a step on `beat` plays, inside the track.
     Stretch window(int beat) const;
     int firstPlayableStep(int riff, int from) const;
     bool riffCanPlay(int riff) const { return firstPlayableStep(riff, 0) >= 0; }
@@ -93,7 +93,6 @@ private:
     const float *m_beats = nullptr;
     int m_beatCount = 0;
     int m_length = 0;
-    int m_tailGuard = 0;
     bool m_loop = false;
     int m_loopStart = 0;
     int m_loopEnd = 0;

@@ -638,6 +638,40 @@ private slots:
         }
     }
 
+    // Pause and play go on where the output stopped: what was pushed and not yet heard plays
+    // after the pause, so the capture of a ramp is one ramp from where play started.
+    void pauseGoesOnWithWhatTheOutputHeld()
+    {
+        if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk")
+            QSKIP("runs under SDL's disk driver only");
+        const QString path = qEnvironmentVariable("SDL_DISKAUDIOFILE");
+        std::vector<float> ramp(441000);
+        for (size_t i = 0; i < ramp.size(); ++i)
+            ramp[i] = float(i) / float(ramp.size());
+        bool paused = false;
+        const std::vector<float> played = captureWhilePlaying(
+            [&](AudioPlayer &player) {
+                player.setAudioData(ramp.data(), ramp.data(), 1, int(ramp.size()), 44100);
+                player.play();
+            },
+            24 * AudioPlayer::blockFrames,
+            [&](AudioPlayer &player) {
+                if (!paused && QFileInfo(path).size() >= 8 * AudioPlayer::pushBytes && player.queuedBytes() > 0) {
+                    player.pause();
+                    paused = !player.isPlaying();
+                    player.pause();
+                }
+            });
+        QVERIFY(paused);
+        QVERIFY(played.size() > 16 * 2 * AudioPlayer::blockFrames);
+        const double step = played[2] - played[0];
+        QVERIFY2(played[0] < 2 * AudioPlayer::blockFrames * step, qPrintable(QString::number(played[0] / step)));
+        for (size_t i = 2; i < played.size(); i += 2) {
+            const double frames = (played[i] - played[i - 2]) / step;
+            QVERIFY2(std::abs(frames - 1.0) < 0.5, qPrintable(QString("%1 frames on at frame %2").arg(frames).arg(i / 2)));
+        }
+    }
+
     void monoSumPlaybackClicksEveryBeatAtTheStretchedInterval()
     {
         const QString capture = qEnvironmentVariable("SDL_DISKAUDIOFILE");

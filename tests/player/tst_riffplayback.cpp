@@ -35,9 +35,10 @@ struct Fixture
     SongSlots song;
     std::unique_ptr<AudioPlayer> player;
     QList<BeatSelection *> riffs;
-    int frames = firstBeat + beatFrames * (beatCount + 1);
+    int frames;
 
-    Fixture()
+    explicit Fixture(int trackFrames = firstBeat + beatFrames * (beatCount + 1))
+        : frames(trackFrames)
     {
         left.resize(size_t(frames));
         right.resize(size_t(frames));
@@ -331,6 +332,14 @@ private slots:
 
     void edgesOfTheTrackAndEmptyMaterial()
     {
+        {
+            // A track that ends 10000 frames after its last beat: the step before that beat
+            // plays its whole beat, the step on it up to the track's end.
+            Fixture cut(firstBeat + beatFrames * (beatCount - 1) + 10000);
+            cut.build(0, {beatCount - 2, beatCount - 1});
+            cut.player->setRiff(0);
+            QCOMPARE(cut.player->renderRiff(), beatFrames + BeatSelection::beatLead + 10000);
+        }
         Fixture f;
         // Steps on the first and the last beat stay inside the track.
         f.build(0, {0, beatCount - 1, 0});
@@ -452,6 +461,19 @@ private slots:
         QCOMPARE(riffUnlatched.count(), 0);
         QVERIFY(!f.player->engine().isPitchOff());
         QCOMPARE(f.player->engine().interpFactor(), knob);
+
+        // The pitch tool touched while a step plays: the step keeps its own pitch on top.
+        f.build(1, {12});
+        f.riffs[1]->interpChanged(std::pow(2.0f, 5.0f / 12.0f), 0);
+        f.player->setRiff(1);
+        f.player->playRiff();
+        f.player->setInterp(std::pow(2.0f, 3.0f / 12.0f));
+        QVERIFY(std::abs(f.player->engine().interpFactor() - std::pow(2.0f, 8.0f / 12.0f)) < 1e-4f);
+        f.player->activatePitch(true);
+        QVERIFY(std::abs(f.player->engine().interpFactor() - std::pow(2.0f, 5.0f / 12.0f)) < 1e-4f);
+        f.player->stop();
+        QVERIFY(f.player->engine().isPitchOff());
+        QVERIFY(std::abs(f.player->engine().storedInterpFactor() - std::pow(2.0f, 3.0f / 12.0f)) < 1e-6f);
     }
 
     void songPlaybackChangesRiffsAndStopsWhenEmptied()
@@ -471,6 +493,9 @@ private slots:
         QCOMPARE(songSteps.at(1).at(0).toInt(), 3);
         QCOMPARE(songSteps.at(2).at(0).toInt(), 2);
         QCOMPARE(riffChanged.at(1).at(0).toInt(), 2);
+        // A seek on the overview while the song plays leaves the song where it plays.
+        f.player->setPlaybackPos(900, 1000);
+        QVERIFY2(f.player->playPosition() < firstBeat + 14 * beatFrames, qPrintable(frames(f.player->playPosition())));
         // Every slot emptied while it plays: playback stops by itself.
         QSignalSpy songUnlatched(f.player.get(), &AudioPlayer::unlatchSongPlay);
         f.song.clear();

@@ -41,7 +41,7 @@ private slots:
     {
         for (int b = 0; b < 40; ++b)
             m_beats.push_back(float(kFirst + kBeat * b));
-        m_seq.setTrack(kFirst + kBeat * 40, 0);
+        m_seq.setTrack(kFirst + kBeat * 40);
         m_seq.setBeats(m_beats.data(), int(m_beats.size()));
         for (const Steps &r : m_riffs)
             m_seq.addRiff(&r);
