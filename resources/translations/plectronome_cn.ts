@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>无法将设置保存到&lt;br /&gt;%1&lt;br /&gt;本次运行的最近文件、文件夹和快捷键在下次启动时将会丢失。&lt;br /&gt;请检查其所在文件夹是否可写，以及磁盘是否已满。</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>分析仍在进行中！&lt;br /&gt;请等待处理完成&lt;br /&gt;后再保存音频。</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Die zuletzt geöffneten Dateien, Ordner und Tastenkürzel dieser Sitzung fehlen beim nächsten Start.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie Audio speichern.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Indstillingerne kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;De seneste filer, mapper og genveje fra denne kørsel mangler ved næste start.&lt;br /&gt;Kontrollér, at der kan skrives i mappen, og at disken ikke er fuld.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du gemmer lyd.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Les réglages n’ont pas pu être enregistrés dans&lt;br /&gt;%1&lt;br /&gt;Les fichiers récents, les dossiers et les raccourcis de cette session manqueront au prochain démarrage.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant d&apos;enregistrer l&apos;audio.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

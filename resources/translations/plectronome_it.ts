@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Non è stato possibile salvare le impostazioni in&lt;br /&gt;%1&lt;br /&gt;I file recenti, le cartelle e le scorciatoie di questa sessione mancheranno al prossimo avvio.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>L&apos;analisi è ancora in corso!&lt;br /&gt;Attendi che l&apos;elaborazione sia terminata&lt;br /&gt;prima di salvare l&apos;audio.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

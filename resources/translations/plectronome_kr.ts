@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>설정을 다음 위치에 저장할 수 없습니다:&lt;br /&gt;%1&lt;br /&gt;이번 실행의 최근 파일, 폴더 및 단축키는 다음 시작 시 없어집니다.&lt;br /&gt;해당 폴더에 쓸 수 있는지, 디스크가 가득 차지 않았는지 확인하십시오.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;오디오를 저장하세요.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>De instellingen konden niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;De recente bestanden, mappen en sneltoetsen van deze sessie ontbreken bij de volgende start.&lt;br /&gt;Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u audio opslaat.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Nie udało się zapisać ustawień w&lt;br /&gt;%1&lt;br /&gt;Ostatnie pliki, foldery i skróty z tej sesji nie będą dostępne przy następnym uruchomieniu.&lt;br /&gt;Sprawdź, czy do folderu można zapisywać i czy dysk nie jest pełny.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim zapiszesz audio.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>

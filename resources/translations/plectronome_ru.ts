@@ -384,6 +384,10 @@
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Не удалось сохранить настройки в&lt;br /&gt;%1&lt;br /&gt;Недавние файлы, папки и сочетания клавиш этого сеанса будут отсутствовать при следующем запуске.&lt;br /&gt;Проверьте, что в её папку можно записывать и что диск не заполнен.</translation>
     </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Анализ ещё выполняется!&lt;br /&gt;Дождитесь окончания обработки,&lt;br /&gt;прежде чем сохранять аудио.</translation>
+    </message>
 </context>
 <context>
     <name>PathsTab</name>
