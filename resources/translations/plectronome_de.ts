@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome konnte sich nicht selbst neu starten. Bitte starten Sie es erneut, um die neue Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Sprache nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Die neue Sprache konnte nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Plectronome behält seine Sprache.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

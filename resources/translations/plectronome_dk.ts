@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome kunne ikke genstarte af sig selv. Start programmet igen for at se det nye sprog.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Sprog ikke gemt</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Det nye sprog kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;Plectronome beholder sit sprog.&lt;br /&gt;Kontrollér, at der kan skrives i mappen, og at disken ikke er fuld.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome no pudo reiniciarse por sí mismo. Vuelva a iniciarlo para ver el nuevo idioma.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Idioma no guardado</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>No se pudo guardar el nuevo idioma en&lt;br /&gt;%1&lt;br /&gt;Plectronome mantiene su idioma.&lt;br /&gt;Compruebe que se puede escribir en su carpeta y que el disco no está lleno.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome ei pystynyt käynnistymään uudelleen itse. Käynnistä se uudelleen nähdäksesi uuden kielen.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Kieltä ei tallennettu</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Uutta kieltä ei voitu tallentaa tiedostoon&lt;br /&gt;%1&lt;br /&gt;Plectronome säilyttää nykyisen kielensä.&lt;br /&gt;Tarkista, että kansioon voi kirjoittaa ja ettei levy ole täynnä.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome n&apos;a pas pu redémarrer tout seul. Veuillez le relancer pour voir la nouvelle langue.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Langue non enregistrée</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>La nouvelle langue n’a pas pu être enregistrée dans&lt;br /&gt;%1&lt;br /&gt;Plectronome garde sa langue.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome non è riuscito a riavviarsi da solo. Avvialo di nuovo per vedere la nuova lingua.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Lingua non salvata</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Non è stato possibile salvare la nuova lingua in&lt;br /&gt;%1&lt;br /&gt;Plectronome mantiene la sua lingua.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome klarte ikke å starte seg selv på nytt. Start programmet igjen for å se det nye språket.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Språk ikke lagret</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Det nye språket kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;Plectronome beholder språket sitt.&lt;br /&gt;Kontroller at det kan skrives til mappen, og at disken ikke er full.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

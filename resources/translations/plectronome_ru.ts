@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome не смог перезапуститься сам. Запустите его снова, чтобы увидеть новый язык.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Язык не сохранён</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Не удалось сохранить новый язык в&lt;br /&gt;%1&lt;br /&gt;Plectronome сохраняет прежний язык.&lt;br /&gt;Проверьте, что в папку этого файла можно записывать и что диск не заполнен.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
