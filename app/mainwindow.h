@@ -279,6 +279,9 @@ private:
     ExportTarget askExportTarget(const QString &title, const QString &proposal, bool offerMp3);
     bool writeRenderedAudio(ExportWriter &writer, const QVector<float> &left, const QVector<float> &right);
     void reportExportError(const ExportWriter &writer);
+    // True, after telling the user, while the analysis runs: its beats (the metronome's
+    // clicks) and a session's tempo would change under the render.
+    bool exportWaitsForAnalysis();
     // Opens a session file by name (the session loader takes the name from PathsManager).
     void loadSessionPath(const QString &path);
     // Opens a name later, from the event loop: drops and file-open events end first.

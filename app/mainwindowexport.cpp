@@ -7,6 +7,7 @@
 #include "app/pathsmanager.h"
 #include "audio/audioplayer.h"
 #include "audio/exportwriter.h"
+#include "metadata/metadatathread.h"
 #include "views/playback/wavebg.h"
 
 #include <QCoreApplication>
@@ -183,6 +184,16 @@ void MainWindow::reportExportError(const ExportWriter &writer)
     showMessageBox(QMessageBox::Warning, tr("Cannot save audio"), text);
 }
 
+bool MainWindow::exportWaitsForAnalysis()
+{
+    if (!m_metaDataThread->isRunning())
+        return false;
+    showMessageBox(QMessageBox::Warning, tr("Cannot save audio"),
+                   tr("Meta data extraction still running!<br />Please wait till processing is finished<br />"
+                      "before saving audio."));
+    return true;
+}
+
 void MainWindow::exportAudioMP3()
 {
     exportAudioMP3(false);
@@ -196,7 +207,7 @@ void MainWindow::exportSelection()
 void MainWindow::exportAudioMP3(bool selection)
 {
     // The keyboard command reaches this without a track, or with nothing selected.
-    if (!m_loaded || !m_audioPlayer->hasTrack())
+    if (!m_loaded || !m_audioPlayer->hasTrack() || exportWaitsForAnalysis())
         return;
     PlotSelection *plotSelection = m_waveBg->plotter()->plotSelection();
     const int length = m_audioPlayer->trackLength();
@@ -267,7 +278,7 @@ bool MainWindow::writeRenderedAudio(ExportWriter &writer, const QVector<float> &
 
 void MainWindow::exportRiffWav()
 {
-    if (!m_loaded || !m_audioPlayer->hasTrack())
+    if (!m_loaded || !m_audioPlayer->hasTrack() || exportWaitsForAnalysis())
         return;
     // Riffs go to the folder kept for them.
     const QString proposal =
@@ -287,7 +298,7 @@ void MainWindow::exportRiffWav()
 
 void MainWindow::exportSongWav()
 {
-    if (!m_loaded || !m_audioPlayer->hasTrack())
+    if (!m_loaded || !m_audioPlayer->hasTrack() || exportWaitsForAnalysis())
         return;
     const QString proposal =
         m_pathsManager->saveLocation() + "/songs/" + exportBaseName(m_pathsManager->lastFile()) + "_SONG_EDIT";

@@ -223,6 +223,8 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
 
     // The file decodes into arrays of its own: the loaded track, its riffs, its song and its
     // session stay as they are until the new track is whole, and a refusal costs nothing.
+    // Playback stops for the decoding; a refusal puts the play position back where it was.
+    const int playedTo = m_audioPlayer->playPosition();
     if (m_audioPlayer->isPlaying())
         m_audioPlayer->stop(false);
     Plotter *plotter = m_waveBg->plotter();
@@ -243,6 +245,7 @@ int MainWindow::open(const QString &fn, bool isCDTrack)
         m_waveBg->clearProgressLabel();
         for (int i = 0; i < 3; ++i)
             trackViews[i]->setVisible(shown[i]);
+        m_audioPlayer->setPlayPosition(playedTo);
         showMessageBox(QMessageBox::Warning, tr("Cannot load file"), decodeFailureText(result));
         return -1;
     }

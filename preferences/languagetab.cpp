@@ -97,6 +97,15 @@ void LanguageTab::setLanguage()
     settings.setValue("language", checkedCode());
     settings.endGroup();
     settings.sync();
+    // A language that could not be stored would come back unchanged after the relaunch.
+    if (settings.status() != QSettings::NoError) {
+        QMessageBox::warning(this, tr("Language not saved"),
+                             tr("The new language could not be saved to<br />%1<br />Plectronome keeps its "
+                                "language.<br />Please check that its folder can be written and that the disk "
+                                "is not full.")
+                                 .arg(settings.fileName().toHtmlEscaped()));
+        return;
+    }
 
     emit writeSettings();
     // This run closes either way; the new language is stored for the next start.

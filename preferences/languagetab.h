@@ -1,7 +1,8 @@
 // LanguageTab: the "Language" page of the preferences dialog: one radio button per
 // program language (its own name and flag). A new choice is stored in the settings
 // after the user agrees to a restart; "Relaunch Now" asks the main window to write its
-// settings, starts the program again and closes this run. The page keeps the code read
+// settings, starts the program again and closes this run; when the choice cannot be
+// stored, it says so and nothing restarts. The page keeps the code read
 // at start (getLanguage), which the main window uses for its help address.
 #pragma once
 #include <QList>

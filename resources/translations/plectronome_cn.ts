@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome 无法自行重新启动。请再次启动它以使用新语言。</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>语言未保存</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>无法将新语言保存到&lt;br /&gt;%1&lt;br /&gt;Plectronome 保持当前语言。&lt;br /&gt;请检查其所在文件夹是否可写，以及磁盘是否已满。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>无法将设置保存到&lt;br /&gt;%1&lt;br /&gt;本次运行的最近文件、文件夹和快捷键在下次启动时将会丢失。&lt;br /&gt;请检查其所在文件夹是否可写，以及磁盘是否已满。</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>分析仍在进行中！&lt;br /&gt;请等待处理完成&lt;br /&gt;后再保存音频。</translation>
     </message>
 </context>
 <context>

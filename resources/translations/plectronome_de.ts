@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome konnte sich nicht selbst neu starten. Bitte starten Sie es erneut, um die neue Sprache zu sehen.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Sprache nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Die neue Sprache konnte nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Plectronome behält seine Sprache.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden in&lt;br /&gt;%1&lt;br /&gt;Die zuletzt geöffneten Dateien, Ordner und Tastenkürzel dieser Sitzung fehlen beim nächsten Start.&lt;br /&gt;Bitte prüfen Sie, ob in den Ordner geschrieben werden kann und ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Die Analyse läuft noch!&lt;br /&gt;Bitte warten Sie, bis sie abgeschlossen ist,&lt;br /&gt;bevor Sie Audio speichern.</translation>
     </message>
 </context>
 <context>

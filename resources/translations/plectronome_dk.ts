@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome kunne ikke genstarte af sig selv. Start programmet igen for at se det nye sprog.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Sprog ikke gemt</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Det nye sprog kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;Plectronome beholder sit sprog.&lt;br /&gt;Kontrollér, at der kan skrives i mappen, og at disken ikke er fuld.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Indstillingerne kunne ikke gemmes i&lt;br /&gt;%1&lt;br /&gt;De seneste filer, mapper og genveje fra denne kørsel mangler ved næste start.&lt;br /&gt;Kontrollér, at der kan skrives i mappen, og at disken ikke er fuld.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analysen kører stadig!&lt;br /&gt;Vent, til behandlingen er færdig,&lt;br /&gt;før du gemmer lyd.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome no pudo reiniciarse por sí mismo. Vuelva a iniciarlo para ver el nuevo idioma.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Idioma no guardado</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>No se pudo guardar el nuevo idioma en&lt;br /&gt;%1&lt;br /&gt;Plectronome mantiene su idioma.&lt;br /&gt;Compruebe que se puede escribir en su carpeta y que el disco no está lleno.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>No se pudieron guardar los ajustes en&lt;br /&gt;%1&lt;br /&gt;Los archivos recientes, las carpetas y los atajos de esta sesión faltarán en el próximo inicio.&lt;br /&gt;Compruebe que se puede escribir en su carpeta y que el disco no está lleno.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>¡El análisis sigue en curso!&lt;br /&gt;Espere a que termine el procesamiento&lt;br /&gt;antes de guardar el audio.</translation>
     </message>
 </context>
 <context>

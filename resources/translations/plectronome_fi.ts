@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome ei pystynyt käynnistymään uudelleen itse. Käynnistä se uudelleen nähdäksesi uuden kielen.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Kieltä ei tallennettu</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Uutta kieltä ei voitu tallentaa tiedostoon&lt;br /&gt;%1&lt;br /&gt;Plectronome säilyttää nykyisen kielensä.&lt;br /&gt;Tarkista, että kansioon voi kirjoittaa ja ettei levy ole täynnä.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Asetuksia ei voitu tallentaa tiedostoon&lt;br /&gt;%1&lt;br /&gt;Tämän käyttökerran viimeisimmät tiedostot, kansiot ja pikanäppäimet puuttuvat seuraavalla käynnistyskerralla.&lt;br /&gt;Tarkista, että kansioon voi kirjoittaa ja ettei levy ole täynnä.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analyysi on yhä käynnissä!&lt;br /&gt;Odota, kunnes käsittely on valmis,&lt;br /&gt;ennen kuin tallennat ääntä.</translation>
     </message>
 </context>
 <context>

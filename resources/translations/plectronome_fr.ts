@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome n&apos;a pas pu redémarrer tout seul. Veuillez le relancer pour voir la nouvelle langue.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Langue non enregistrée</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>La nouvelle langue n’a pas pu être enregistrée dans&lt;br /&gt;%1&lt;br /&gt;Plectronome garde sa langue.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Les réglages n’ont pas pu être enregistrés dans&lt;br /&gt;%1&lt;br /&gt;Les fichiers récents, les dossiers et les raccourcis de cette session manqueront au prochain démarrage.&lt;br /&gt;Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>L&apos;analyse est toujours en cours !&lt;br /&gt;Veuillez attendre la fin du traitement&lt;br /&gt;avant d&apos;enregistrer l&apos;audio.</translation>
     </message>
 </context>
 <context>

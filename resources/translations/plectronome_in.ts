@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome अपने आप पुनः आरंभ नहीं हो सका। नई भाषा देखने के लिए इसे फिर से चलाएँ।</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>भाषा सहेजी नहीं गई</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>नई भाषा यहाँ सहेजी नहीं जा सकी:&lt;br /&gt;%1&lt;br /&gt;Plectronome अपनी भाषा बनाए रखता है।&lt;br /&gt;कृपया जाँचें कि उसके फ़ोल्डर में लिखा जा सकता है और डिस्क भरी नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>सेटिंग यहाँ सहेजी नहीं जा सकीं:&lt;br /&gt;%1&lt;br /&gt;इस बार की हाल की फ़ाइलें, फ़ोल्डर और शॉर्टकट अगली बार शुरू करने पर नहीं होंगे।&lt;br /&gt;कृपया जाँचें कि उसके फ़ोल्डर में लिखा जा सकता है और डिस्क भरी नहीं है।</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>विश्लेषण अभी चल रहा है!&lt;br /&gt;कृपया प्रक्रिया पूरी होने तक प्रतीक्षा करें&lt;br /&gt;और उसके बाद ऑडियो सहेजें।</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome non è riuscito a riavviarsi da solo. Avvialo di nuovo per vedere la nuova lingua.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Lingua non salvata</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Non è stato possibile salvare la nuova lingua in&lt;br /&gt;%1&lt;br /&gt;Plectronome mantiene la sua lingua.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Non è stato possibile salvare le impostazioni in&lt;br /&gt;%1&lt;br /&gt;I file recenti, le cartelle e le scorciatoie di questa sessione mancheranno al prossimo avvio.&lt;br /&gt;Verificare che la sua cartella sia scrivibile e che il disco non sia pieno.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>L&apos;analisi è ancora in corso!&lt;br /&gt;Attendi che l&apos;elaborazione sia terminata&lt;br /&gt;prima di salvare l&apos;audio.</translation>
     </message>
 </context>
 <context>

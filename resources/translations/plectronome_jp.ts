@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome を自動で再起動できませんでした。新しい言語で表示するには、もう一度起動してください。</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>言語が保存されていません</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>新しい言語を次の場所に保存できませんでした:&lt;br /&gt;%1&lt;br /&gt;Plectronome は現在の言語のままです。&lt;br /&gt;そのフォルダーに書き込めるか、ディスクがいっぱいでないかを確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>設定を次の場所に保存できませんでした:&lt;br /&gt;%1&lt;br /&gt;今回の最近使ったファイル、フォルダー、ショートカットは次回の起動時に失われます。&lt;br /&gt;そのフォルダーに書き込めるか、ディスクがいっぱいでないかを確認してください。</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>解析がまだ実行中です。&lt;br /&gt;処理が終わるまでお待ちください。&lt;br /&gt;その後でオーディオを保存してください。</translation>
     </message>
 </context>
 <context>

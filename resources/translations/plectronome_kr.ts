@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome이 스스로 다시 시작하지 못했습니다. 새 언어를 보려면 다시 실행해 주세요.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>언어가 저장되지 않음</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>새 언어를 다음 위치에 저장할 수 없습니다:&lt;br /&gt;%1&lt;br /&gt;Plectronome은 현재 언어를 유지합니다.&lt;br /&gt;해당 폴더에 쓸 수 있는지, 디스크가 가득 차지 않았는지 확인하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>설정을 다음 위치에 저장할 수 없습니다:&lt;br /&gt;%1&lt;br /&gt;이번 실행의 최근 파일, 폴더 및 단축키는 다음 시작 시 없어집니다.&lt;br /&gt;해당 폴더에 쓸 수 있는지, 디스크가 가득 차지 않았는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>분석이 아직 진행 중입니다!&lt;br /&gt;처리가 끝날 때까지 기다린 후&lt;br /&gt;오디오를 저장하세요.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome kon zichzelf niet opnieuw starten. Start het opnieuw om de nieuwe taal te zien.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Taal niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>De nieuwe taal kon niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;Plectronome behoudt zijn taal.&lt;br /&gt;Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>De instellingen konden niet worden opgeslagen in&lt;br /&gt;%1&lt;br /&gt;De recente bestanden, mappen en sneltoetsen van deze sessie ontbreken bij de volgende start.&lt;br /&gt;Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>De analyse loopt nog!&lt;br /&gt;Wacht tot de verwerking klaar is&lt;br /&gt;voordat u audio opslaat.</translation>
     </message>
 </context>
 <context>

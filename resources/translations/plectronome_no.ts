@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome klarte ikke å starte seg selv på nytt. Start programmet igjen for å se det nye språket.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Språk ikke lagret</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Det nye språket kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;Plectronome beholder språket sitt.&lt;br /&gt;Kontroller at det kan skrives til mappen, og at disken ikke er full.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Innstillingene kunne ikke lagres i&lt;br /&gt;%1&lt;br /&gt;De nylige filene, mappene og snarveiene fra denne økten mangler ved neste oppstart.&lt;br /&gt;Kontroller at det kan skrives til mappen, og at disken ikke er full.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analysen pågår fortsatt!&lt;br /&gt;Vent til behandlingen er ferdig&lt;br /&gt;før du lagrer lyd.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome nie mógł sam uruchomić się ponownie. Uruchom go jeszcze raz, aby zobaczyć nowy język.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Język nie został zapisany</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Nie udało się zapisać nowego języka w&lt;br /&gt;%1&lt;br /&gt;Plectronome zachowuje swój język.&lt;br /&gt;Sprawdź, czy do folderu można zapisywać i czy dysk nie jest pełny.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Nie udało się zapisać ustawień w&lt;br /&gt;%1&lt;br /&gt;Ostatnie pliki, foldery i skróty z tej sesji nie będą dostępne przy następnym uruchomieniu.&lt;br /&gt;Sprawdź, czy do folderu można zapisywać i czy dysk nie jest pełny.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analiza nadal trwa!&lt;br /&gt;Poczekaj na zakończenie przetwarzania,&lt;br /&gt;zanim zapiszesz audio.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>O Plectronome não conseguiu reiniciar-se sozinho. Inicie-o novamente para ver o novo idioma.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Idioma não guardado</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Não foi possível guardar o novo idioma em&lt;br /&gt;%1&lt;br /&gt;O Plectronome mantém o seu idioma.&lt;br /&gt;Verifique se a pasta pode ser escrita e se o disco não está cheio.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Não foi possível guardar as definições em&lt;br /&gt;%1&lt;br /&gt;Os ficheiros recentes, as pastas e os atalhos desta sessão vão faltar no próximo arranque.&lt;br /&gt;Verifique se a pasta pode ser escrita e se o disco não está cheio.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>A análise ainda está a decorrer!&lt;br /&gt;Aguarde até o processamento terminar&lt;br /&gt;antes de guardar o áudio.</translation>
     </message>
 </context>
 <context>

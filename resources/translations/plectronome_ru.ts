@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome не смог перезапуститься сам. Запустите его снова, чтобы увидеть новый язык.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Язык не сохранён</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Не удалось сохранить новый язык в&lt;br /&gt;%1&lt;br /&gt;Plectronome сохраняет прежний язык.&lt;br /&gt;Проверьте, что в папку этого файла можно записывать и что диск не заполнен.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Не удалось сохранить настройки в&lt;br /&gt;%1&lt;br /&gt;Недавние файлы, папки и сочетания клавиш этого сеанса будут отсутствовать при следующем запуске.&lt;br /&gt;Проверьте, что в её папку можно записывать и что диск не заполнен.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Анализ ещё выполняется!&lt;br /&gt;Дождитесь окончания обработки,&lt;br /&gt;прежде чем сохранять аудио.</translation>
     </message>
 </context>
 <context>

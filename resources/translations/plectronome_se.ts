@@ -61,6 +61,14 @@
         <source>Plectronome could not start again by itself. Please start it again to see the new language.</source>
         <translation>Plectronome kunde inte starta om av sig självt. Starta programmet igen för att se det nya språket.</translation>
     </message>
+    <message>
+        <source>Language not saved</source>
+        <translation>Språket sparades inte</translation>
+    </message>
+    <message>
+        <source>The new language could not be saved to&lt;br /&gt;%1&lt;br /&gt;Plectronome keeps its language.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
+        <translation>Det nya språket kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;Plectronome behåller sitt språk.&lt;br /&gt;Kontrollera att det går att skriva i mappen och att disken inte är full.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -383,6 +391,10 @@
     <message>
         <source>The settings could not be saved to&lt;br /&gt;%1&lt;br /&gt;The recent files, folders and shortcuts of this run will be missing at the next start.&lt;br /&gt;Please check that its folder can be written and that the disk is not full.</source>
         <translation>Inställningarna kunde inte sparas i&lt;br /&gt;%1&lt;br /&gt;De senaste filerna, mapparna och kortkommandona från den här körningen saknas vid nästa start.&lt;br /&gt;Kontrollera att det går att skriva i mappen och att disken inte är full.</translation>
+    </message>
+    <message>
+        <source>Meta data extraction still running!&lt;br /&gt;Please wait till processing is finished&lt;br /&gt;before saving audio.</source>
+        <translation>Analysen pågår fortfarande!&lt;br /&gt;Vänta tills bearbetningen är klar&lt;br /&gt;innan du sparar ljud.</translation>
     </message>
 </context>
 <context>

@@ -609,6 +609,7 @@ private slots:
         MainWindow &window = answering.window;
         answering.answer = {folder + "/held.mp3", "MP3 (*.mp3)"};
         QCOMPARE(window.open(track), 0);
+        QVERIFY(window.metaDataThread()->wait(120000));
         window.show();
         bool closedDuringTheExport = true;
         QTimer::singleShot(0, &window, [&] {
@@ -624,6 +625,26 @@ private slots:
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(window.pathsManager()->lastFile(), track);
         QVERIFY2(answering.messages.isEmpty(), qPrintable(answering.messages.join('\n')));
+    }
+
+    // While the analysis runs (its beats and a session's tempo would change under the
+    // render), every export is refused before its dialog.
+    void exportsWaitForTheAnalysis()
+    {
+        const QString track = m_dir.filePath("analysed.wav");
+        QVERIFY(writePcm16Wav(track, QByteArray(44100 * 30 * 4, '\x08'), 2));
+        AnsweringWindow answering;
+        answering.answer = {m_dir.filePath("during.wav"), "WAV (*.wav)"};
+        QCOMPARE(answering.window.open(track), 0);
+        if (!answering.window.metaDataThread()->isRunning())
+            QSKIP("the analysis ended before the exports were asked for");
+        answering.window.exportAudioMP3();
+        answering.window.exportRiffWav();
+        answering.window.exportSongWav();
+        QCOMPARE(answering.messages.size(), 3);
+        QVERIFY(answering.messages[0].startsWith("Meta data extraction still running!"));
+        QVERIFY(!QFileInfo::exists(answering.answer.path));
+        answering.window.metaDataThread()->wait();
     }
 
     void realEncoderDecodesBack()

@@ -412,6 +412,12 @@ private slots:
         tools->restoreFromSession({"117", "94", "0", "1"}, {"99", "0", "0", "0"}, isolate);
         tools->setBPM(120.0f);
         QVERIFY(tools->bpmWidget()->value() == 117.0f && engine.hopFactor() == 117.0f / 120.0f);
+        // The knob turned while the analysis still runs is the tempo that plays after it.
+        tools->resetTools();
+        tools->restoreFromSession({"117", "94", "0", "1"}, {"99", "0", "0", "0"}, isolate);
+        tools->tempoKnob()->setValue(150);
+        tools->setBPM(120.0f);
+        QVERIFY(tools->bpmWidget()->value() == 180.0f && engine.hopFactor() == 1.5f);
         // A knob's pitch plays its own factor; -2.5 is -2 semitones and the fine tune's bottom.
         tools->restoreFromSession({"120", "99", "0", "0"}, {"110", "1.81", "31", "1", "1.11000001"}, isolate);
         QVERIFY(engine.interpFactor() == 1.11f);

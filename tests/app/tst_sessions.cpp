@@ -668,6 +668,12 @@ private slots:
         QCOMPARE(win.messages.size(), 7);
         QVERIFY(win.messages[4].contains("File too large!"));
         QVERIFY(win.messages.last().contains("File too small!"));
+        // Refused while it plays: it stops where it played, not back at the start.
+        win.w.audioPlayer()->play();
+        win.w.audioPlayer()->setPlayPosition(44100);
+        QVERIFY(win.w.audioPlayer()->isPlaying());
+        win.w.openPath(m_dir.path() + "/short.wav", true);
+        QVERIFY(!win.w.audioPlayer()->isPlaying() && win.w.audioPlayer()->playPosition() >= 44100);
     }
 
     // Quitting, or relaunching for another language, asks before riffs or a song that no

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/pathsmanager.h"
 #include "app/tabwidget.h"
+#include "preferences/languagetab.h"
 #include "preferences/preferencesmenu.h"
 #include "preferences/shortcutstab.h"
 #include "tests/eventually.h"
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QProcess>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -271,6 +273,45 @@ private slots:
         QVERIFY(QFile::remove(folder));
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains(file));
+    }
+
+    // A language that cannot be stored is told on the language page, and the program does
+    // not restart into the language it already has.
+    void unwritableLanguageIsNoRelaunch()
+    {
+        const QString file = QSettings("Quillfen", "Plectronome").fileName();
+        const QString folder = QFileInfo(file).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(writeFile(folder, "a file where the settings' folder should be"));
+        MainWindow window;
+        QStringList texts;
+        recordMessages(window, texts);
+        LanguageTab *page = window.preferencesMenu()->languageTab();
+        bool launched = false;
+        page->setLauncher([&launched](const QString &) { return launched = true; });
+        for (QRadioButton *button : page->languageButtons()) {
+            if (button->objectName() == "de")
+                button->click();
+        }
+        QStringList boxes;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&boxes] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxes << box->text();
+            for (QAbstractButton *button : box->buttons()) {
+                if (box->buttons().size() == 1 || button->text() == "Relaunch Now")
+                    return button->click();
+            }
+        });
+        answer.start(10);
+        page->setLanguage();
+        QVERIFY(QFile::remove(folder));
+        QVERIFY(!launched && window.isVisible());
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY2(boxes[1].contains(file.toHtmlEscaped()), qPrintable(boxes[1]));
+        QVERIFY(texts.isEmpty());
     }
 
     void alwaysOpenWithoutRecentFilesUsesTheMusicFolder()

@@ -175,6 +175,8 @@ float RealTimeToolsTab::hopFactorChanged(int value)
 
 float RealTimeToolsTab::hopFactorChanged(int value, bool setBPMWidget)
 {
+    // A tempo set now replaces a session's tempo still waiting for the detected one.
+    m_savedBPM = 0.0f;
     const float factor = tempoFactor(value);
     if (m_bpm->isTempoKnown()) {
         const float detected = float(m_bpm->detectedBPM());
