@@ -27,11 +27,8 @@ export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID \
   XDG_MENU_PREFIX DISPLAY WAYLAND_DISPLAY
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_CONFIG_DIRS"
-songs="$scratch/My Songs v1.2"
-mkdir -p "$songs"
-song="$songs/First Take.v1.wav"
-other="$songs/Take 2.final.wav"
-session="$songs/practice night.v2.pq"
+songs="$scratch/My Songs v1.2" && mkdir -p "$songs"
+song="$songs/First Take.v1.wav" other="$songs/Take 2.final.wav" session="$songs/practice night.v2.pq"
 # Plucked A notes at 120 beats a minute: a track the analysis finds beats in.
 ffmpeg -loglevel error -f lavfi -i "aevalsrc=0.6*sin(2*PI*220*t)*exp(-9*mod(t\,0.5)):s=44100:d=6" \
   -ac 2 "$song"
@@ -46,11 +43,9 @@ default=$(xdg-mime query default application/x-plectronome-session)
 # the analysis cache of the track it opened.
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 open_with_entry() {
-  local file=$1 cache=$2 words args=() word
+  local file=$1 cache=$2 words
   read -ra words <<<"$exec_line"
-  for word in "${words[@]}"; do
-    if [ "$word" = %f ]; then args+=("$file"); else args+=("$word"); fi
-  done
+  local args=("${words[@]/#%f/"$file"}")
   (cd "$home" && PATH="$prefix/bin:$PATH" exec "${args[@]}") >"$scratch/program.log" 2>&1 &
   local pid=$! waited=0
   # The ceiling only spares a hang ctest's timeout.
