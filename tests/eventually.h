@@ -1,7 +1,5 @@
-// How long a test waits for something that must happen sooner or later: audio played in
-// real time, an analysis, an answer from a local server, a timer's steps. Long enough for
-// a loaded machine running the sanitized build, so that such a wait fails only when the
-// awaited thing never comes; how fast it comes is measured under bench/, never here.
+// How long a test waits for what must happen sooner or later (real-time audio, an analysis,
+// a local server): a wait fails only when it never comes; how fast is measured in bench/.
 #pragma once
 
 constexpr int eventuallyMs = 60000;

@@ -1,8 +1,7 @@
 // A chord track opened in the real window: the "calculating" notice while the analysis
 // runs, a chord corrected in the editor and still there when the track is opened again
-// (read back from the analysis cache), and the chord filter, opened from the chord
-// viewer, running the analysis again (after asking, since a correction would be lost)
-// so that it names only the chords the filter allows.
+// (read back from the analysis cache), and the chord filter, opened from the chord viewer,
+// running the analysis again (after asking) so that it names only the chords it allows.
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
 #include "app/tabwidget.h"

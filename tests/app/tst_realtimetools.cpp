@@ -406,8 +406,7 @@ private slots:
         tools->setBPM(120.0f);
         QCOMPARE(tools->bpmWidget()->value(), RealTimeToolsTab::tempoFactor(66) * 120.0f);
 
-        // A tempo from the BPM buttons lies between the knob's (94 gives 114.6): the saved
-        // BPM plays once the tempo is known.
+        // A tempo from the BPM buttons, between the knob's steps: the saved BPM plays.
         tools->resetTools();
         tools->restoreFromSession({"117", "94", "0", "1"}, {"99", "0", "0", "0"}, isolate);
         tools->setBPM(120.0f);

@@ -1,8 +1,7 @@
 // A start in each language: start-up finds the built translation beside the program
 // (a copy beside the test; the build folder, which holds them too, is the working folder),
-// and the main window's menus then show that file's texts, not the English ones. In every
-// language the texts drawn in boxes of a fixed size fit them. A damaged translation file
-// is refused, and the window says so once.
+// and the main window's menus then show that file's texts; drawn texts fit their boxes.
+// A damaged translation file is refused, and the window says so once.
 #include "app/checkedtranslator.h"
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
@@ -42,8 +41,7 @@ QStringList menuTexts(MainWindow &window)
     return texts;
 }
 
-// Where a rich-text label's text leaves ink, in the label's coordinates: its text drawn
-// unclipped as the label lays it out (from the top left of its contents).
+// Where a rich-text label's text leaves ink, drawn unclipped, in the label's coordinates.
 QRect inkOf(const QLabel *label)
 {
     QTextDocument document;
@@ -58,12 +56,9 @@ QRect inkOf(const QLabel *label)
     document.drawContents(&painter);
     painter.end();
     QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink |= qAlpha(image.pixel(x, y)) > 0 ? QRect(x, y, 1, 1) : QRect();
     return ink.translated(label->contentsRect().topLeft() - QPoint(pad, pad));
 }
 
@@ -116,22 +111,17 @@ private slots:
         }
     }
 
-    // Each language's texts in the boxes drawn for them: the selection's beat read-out
-    // (accents over capitals, CJK and Devanagari from fallback fonts), the chord
-    // calculation notice with its four dots, and the preferences pages, whose titles all
-    // stay in view in a dialog that is no taller than the main window.
+    // In every language the selection's beat read-out (one beat in the singular), the chord
+    // notice with its four dots and the preferences' page titles fit their boxes, and the
+    // preferences are no taller than the main window.
     void drawnTextsFitTheirBoxes()
     {
         const int frames = 44100 * 20;
         MetaData meta;
         QStringList beats;
-        QStringList chords;
         for (int i = 0; i < 38; ++i)
             beats << QString::number(2048 + 22050 * i);
-        for (int i = 0; i < 37; ++i)
-            chords << "C";
-        meta.loadFromSession(beats, chords, {"C"}, "120", "song.wav");
-        QVERIFY(meta.hasData());
+        meta.loadFromSession(beats, QVector<QString>(37, "C").toList(), {"C"}, "120", "song.wav");
         const double pixelsPerFrame = 884.0 / frames;
         for (const LanguageEntry &entry : programLanguages) {
             const QString code = QString::fromLatin1(entry.code);
@@ -142,7 +132,6 @@ private slots:
             selection.setMetaData(&meta);
             selection.setSampleCount(frames);
             selection.show();
-            // One beat at the start of the track, and eight beats.
             for (const auto &[first, last] : {std::pair(0, 1), std::pair(4, 12)}) {
                 const int a = int((22050 * first + 3000) * pixelsPerFrame);
                 const int b = int((22050 * last + 3000) * pixelsPerFrame);
@@ -150,19 +139,14 @@ private slots:
                 mouse(&selection, QEvent::MouseMove, b, Qt::LeftButton);
                 mouse(&selection, QEvent::MouseButtonRelease, b, Qt::NoButton);
                 mouse(&selection, QEvent::MouseMove, (a + b) / 2, Qt::NoButton);
-                // One beat reads in the singular in every language.
-                if (last - first == 1)
-                    QVERIFY2(selection.beatCountLabel()->text().contains(
-                                 QCoreApplication::translate("PlotSelection", "BEAT")),
-                             qPrintable(code + ": " + selection.beatCountLabel()->text()));
-                for (QLabel *label :
-                     {selection.beatCountLabel(), selection.startBeatLabel(), selection.endBeatLabel()}) {
+                const QString count = selection.beatCountLabel()->text();
+                QVERIFY2(last - first > 1 || count.contains(QCoreApplication::translate("PlotSelection", "BEAT")),
+                         qPrintable(code + ": " + count));
+                for (QLabel *label : {selection.beatCountLabel(), selection.startBeatLabel(), selection.endBeatLabel()}) {
                     QVERIFY(label->isVisible());
                     const QRect ink = inkOf(label);
-                    const QString where = code + ": " + label->text() + " " + QString::number(ink.top()) + ".."
-                                          + QString::number(ink.bottom()) + " in a label of "
-                                          + QString::number(label->height()) + " at y "
-                                          + QString::number(label->y());
+                    const QString where = QString("%1: %2 ink %3..%4 in %5 at y %6").arg(code, label->text())
+                        .arg(ink.top()).arg(ink.bottom()).arg(label->height()).arg(label->y());
                     QVERIFY2(label->rect().contains(ink), qPrintable(where));
                     QVERIFY2(selection.rect().contains(ink.translated(label->pos())), qPrintable(where));
                 }
@@ -173,10 +157,8 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 processing->setDotNumber();
             const QFontMetrics metrics(processing->font());
-            const int left = processing->width() / 2
-                             - metrics.horizontalAdvance(QCoreApplication::translate("ProcessingLabel",
-                                                                                     "Calculating chords"))
-                                   / 2;
+            const QString base = QCoreApplication::translate("ProcessingLabel", "Calculating chords");
+            const int left = processing->width() / 2 - metrics.horizontalAdvance(base) / 2;
             const QRect notice = metrics.boundingRect(processing->shownText()).translated(left, 20);
             QVERIFY2(processing->rect().contains(notice), qPrintable(code + ": " + processing->shownText()));
 
@@ -184,11 +166,11 @@ private slots:
             preferences.show();
             QCoreApplication::processEvents();
             QTabBar *titles = preferences.tabWidget()->tabBar();
-            for (int i = 0; i < titles->count(); ++i)
-                QVERIFY2(titles->rect().contains(titles->tabRect(i))
-                             && preferences.rect().contains(titles->tabRect(i).translated(
-                                 titles->mapTo(&preferences, QPoint(0, 0)))),
+            for (int i = 0; i < titles->count(); ++i) {
+                const QRect tab = titles->tabRect(i);
+                QVERIFY2(titles->rect().contains(tab) && preferences.rect().contains(tab.translated(titles->mapTo(&preferences, {}))),
                          qPrintable(code + ": " + titles->tabText(i)));
+            }
             QVERIFY2(preferences.height() <= 695, qPrintable(code + ": " + QString::number(preferences.height())));
             preferences.hide();
         }

@@ -135,8 +135,7 @@ private slots:
     {
         UpdateCheck check(nullptr);
         check.setVersionUrl(QUrl(QString("http://127.0.0.1:%1/version.txt").arg(closedPort())));
-        // A timeout far beyond the wait: the answer can only come from the refusal (how
-        // soon it comes: bench/app/update_check_bench).
+        // A timeout far beyond the wait: the answer can only come from the refusal.
         check.setTimeoutMs(100 * eventuallyMs);
         const Answer answer = ask(check, true);
         QCOMPARE(answer.type, int(UpdateCheck::CannotConnect));

@@ -177,8 +177,7 @@ void TestOutput::pushStreamDrainsOncePlaying()
     waitMs(100);
     QCOMPARE(queuedBytes(push), queued); // nothing plays before play()
 
-    // Playing, the driver takes all of it and then waits for more. How fast it takes
-    // it: bench/audio/drain_probe.
+    // Playing, the driver takes all of it (how fast: bench/audio/drain_probe).
     QVERIFY(play(push, true));
     QTRY_VERIFY_WITH_TIMEOUT(queuedBytes(push) == 0, eventuallyMs);
     QCOMPARE(activity(push), Activity::Stalled);
@@ -240,8 +239,7 @@ void TestOutput::diskDriverGetsExactlyWhatWasPushed()
     }
     QVERIFY(play(push));
     QTRY_VERIFY_WITH_TIMEOUT(queuedBytes(push) == 0, eventuallyMs);
-    // Freeing the stream closes its output, which waits for the driver's thread to write
-    // out the buffer that took the last frames.
+    // Freeing the stream waits for the driver to write out its last buffer.
     QVERIFY(freeStream(push));
     qputenv("SDL_DISKAUDIOFILE", QByteArray());
 

@@ -1,7 +1,5 @@
-// Copied by install_check.sh into the bin folder of an installed tree, beside the installed
-// program: loads a language's translation the way the program does at start and prints the
-// "&File" menu in it. Exits 1 when a translation file was found but refused.
-// Usage: installprobe CODE
+// Run by install_check.sh from an installed bin folder: loads translation CODE as the
+// program does and prints "&File" in it; exits 1 when the file was found but refused.
 #include "app/checkedtranslator.h"
 #include "app/startup.h"
 

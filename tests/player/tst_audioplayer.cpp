@@ -83,12 +83,6 @@ QByteArray captureOfPlayback(const std::function<void(AudioPlayer &)> &setUp, in
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Under SDL's disk driver: plays what `setUp` starts until the driver has taken `frames`
-// frames, and returns what it captured from the first sound on (without the gaps a busy
-// machine may leave). `watch` runs while it plays.
-std::vector<float> captureWhilePlaying(const std::function<void(AudioPlayer &)> &setUp, int frames,
-                                       const std::function<void(AudioPlayer &)> &watch = {});
-
 // Interleaved stereo frames from the first one that holds a sound.
 std::vector<float> fromFirstSound(std::vector<float> frames)
 {
@@ -99,8 +93,10 @@ std::vector<float> fromFirstSound(std::vector<float> frames)
     return frames;
 }
 
+// Under SDL's disk driver: plays what `setUp` starts until the driver has taken `frames`
+// frames (`watch` runs meanwhile); returns the capture from its first sound on.
 std::vector<float> captureWhilePlaying(const std::function<void(AudioPlayer &)> &setUp, int frames,
-                                       const std::function<void(AudioPlayer &)> &watch)
+                                       const std::function<void(AudioPlayer &)> &watch = {})
 {
     const QString path = qEnvironmentVariable("SDL_DISKAUDIOFILE");
     {
@@ -120,14 +116,13 @@ std::vector<float> captureWhilePlaying(const std::function<void(AudioPlayer &)> 
     return fromFirstSound(playedFrames(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()));
 }
 
-// Output frames where a click (a jump from near silence to above 0.5) starts; index 0 of
-// `played` is output frame `first`.
-std::vector<int> clickFrames(const std::vector<float> &played, int first)
+// Output frames where clicks start; the capture begins at the second frame (the first is silent).
+std::vector<int> clickFrames(const std::vector<float> &played)
 {
     std::vector<int> at;
     for (size_t i = 2; i < played.size(); i += 2) {
         if (played[i] > 0.5f && played[i - 2] < 0.01f)
-            at.push_back(int(i / 2) + first);
+            at.push_back(int(i / 2) + 1);
     }
     return at;
 }
@@ -540,25 +535,21 @@ private slots:
         if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk" || capture.isEmpty())
             QSKIP("runs under SDL's disk driver only");
         const Track t = makeTrack(1.5, 44100);
-        // The same range rendered offline, at the output's volume, its first frame silent as
-        // a start's is.
+        // Rendered offline at the output's volume, its first frame silent as a start's is.
         std::vector<float> expected;
         {
             AudioPlayer renderer;
             load(renderer, t);
             renderer.startExportRender(RealTimeEngine::hopSize);
             while (renderer.renderExportBlock() == 0) {
-                for (int i = 0; i < renderer.exportBlockLeft().size(); ++i) {
-                    expected.push_back(renderer.exportBlockLeft()[i] * 0.99f);
-                    expected.push_back(renderer.exportBlockRight()[i] * 0.99f);
-                }
+                for (int i = 0; i < renderer.exportBlockLeft().size(); ++i)
+                    expected.insert(expected.end(), {renderer.exportBlockLeft()[i] * 0.99f, renderer.exportBlockRight()[i] * 0.99f});
             }
             expected[0] = expected[1] = 0.0f;
         }
         const QByteArray bytes = captureOfPlayback([&](AudioPlayer &player) { load(player, t); }, kPatientMs);
         QVERIFY(!bytes.isEmpty());
-        // Aligned on what was pushed: both start where their first sound does, whenever
-        // the driver began to take them; gaps a busy machine left are not compared.
+        // Both aligned on their first sound; gaps a busy machine left are not compared.
         const std::vector<float> played = fromFirstSound(playedFrames(bytes));
         const std::vector<float> wanted = fromFirstSound(expected);
         QVERIFY2(played.size() >= wanted.size(), qPrintable(QString("%1 of %2").arg(played.size()).arg(wanted.size())));
@@ -566,9 +557,8 @@ private slots:
             QVERIFY2(played[i] == wanted[i], qPrintable(QString("sample %1 of %4: %2 vs %3").arg(i).arg(played[i]).arg(wanted[i]).arg(wanted.size())));
     }
 
-    // A looped selection and the looped track wrap where they end, to the frame: the
-    // metronome clicks every beat that plays at its own frame counted from the first frame
-    // played, after every wrap too, and none that does not play.
+    // Loops wrap where they end, to the frame: the metronome clicks every beat that plays
+    // at its own output frame, after every wrap too, and no beat that does not play.
     void loopsWrapAndClickToTheFrame()
     {
         if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk")
@@ -578,41 +568,31 @@ private slots:
             faint[i] = float(0.002 * std::sin(2 * M_PI * 441.0 * double(i) / 44100.0));
         MetaData meta;
         int selStart = 20000 + 11025 - 2048, selEnd = selStart + 2 * 11025;
-        std::vector<float> played = captureWhilePlaying(
-            [&](AudioPlayer &player) {
-                setUpMetronome(player, meta, faint, 20000, 11025, 6);
-                player.setSelectionPointers(&selStart, &selEnd);
-                player.loop(true);
-                player.play();
-            },
-            8 * 11025);
-        // The capture starts at the second frame played (the first is silent).
-        std::vector<int> clicks = clickFrames(played, 1);
+        auto loopClicks = [&](const std::vector<float> &track, int firstBeat, int beats, int frames) {
+            return clickFrames(captureWhilePlaying(
+                [&](AudioPlayer &player) {
+                    setUpMetronome(player, meta, track, firstBeat, 11025, beats);
+                    player.setSelectionPointers(&selStart, &selEnd);
+                    player.loop(true);
+                    player.play();
+                },
+                frames));
+        };
+        std::vector<int> clicks = loopClicks(faint, 20000, 6, 8 * 11025);
         QVERIFY2(clicks.size() >= 6, qPrintable(QString::number(clicks.size())));
         for (size_t k = 0; k < clicks.size(); ++k)
             QCOMPARE(clicks[k], int(k + 1) * 11025);
 
-        // The whole track loops from a block in, to its very end: the beat before the
-        // loop's start never clicks; the one in the track's last frames does, every pass.
-        const std::vector<float> track(faint.begin(), faint.begin() + 26050);
+        // The track looped from a block in: no click before the loop, one in its last frames.
         selStart = selEnd = 0;
-        played = captureWhilePlaying(
-            [&](AudioPlayer &player) {
-                setUpMetronome(player, meta, track, 2500, 11025, 4);
-                player.setSelectionPointers(&selStart, &selEnd);
-                player.loop(true);
-                player.play();
-            },
-            3 * 25026 + 4096);
-        clicks = clickFrames(played, 1);
+        clicks = loopClicks(std::vector<float>(faint.begin(), faint.begin() + 26050), 2500, 4, 3 * 25026 + 4096);
         QVERIFY2(clicks.size() >= 6, qPrintable(QString::number(clicks.size())));
         for (size_t k = 0; k < clicks.size(); ++k)
             QCOMPARE(clicks[k], int(k / 2) * 25026 + (k % 2 ? 21478 : 10453));
     }
 
-    // The output never runs dry, at 44.1 and at 96 kHz, transposed: the disk driver
-    // takes a block every 60 ms, slower than real time, so a player that keeps up fills the
-    // queue to its limit and the driver never finds it empty, however busy the machine.
+    // At 44.1 and 96 kHz, transposed, the output never runs dry: the disk driver, slower than
+    // real time, lets a player that keeps up fill the queue to its limit.
     void theOutputNeverRunsDry()
     {
         if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk")
@@ -633,13 +613,12 @@ private slots:
                     most = std::max(most, player.queuedBytes());
                     starved = player.starvedPasses();
                 });
-            QVERIFY2(starved == 0, qPrintable(QString("%1 Hz: %2 passes found the queue empty").arg(rate).arg(starved)));
-            QVERIFY2(most >= AudioPlayer::queueLimitBytesAt(rate), qPrintable(QString("%1 Hz: %2 bytes queued at most").arg(rate).arg(most)));
+            const QString at = QString("%1 Hz: %2 starved passes, %3 bytes queued at most").arg(rate).arg(starved).arg(most);
+            QVERIFY2(starved == 0 && most >= AudioPlayer::queueLimitBytesAt(rate), qPrintable(at));
         }
     }
 
-    // Pause and play go on where the output stopped: what was pushed and not yet heard plays
-    // after the pause, so the capture of a ramp is one ramp from where play started.
+    // Pause and play go on with what was pushed and not yet heard: a ramp plays unbroken.
     void pauseGoesOnWithWhatTheOutputHeld()
     {
         if (qEnvironmentVariable("SDL_AUDIODRIVER") != "disk")
@@ -662,8 +641,7 @@ private slots:
                     player.pause();
                 }
             });
-        QVERIFY(paused);
-        QVERIFY(played.size() > 16 * 2 * AudioPlayer::blockFrames);
+        QVERIFY(paused && played.size() > 16 * 2 * AudioPlayer::blockFrames);
         const double step = played[2] - played[0];
         QVERIFY2(played[0] < 2 * AudioPlayer::blockFrames * step, qPrintable(QString::number(played[0] / step)));
         for (size_t i = 2; i < played.size(); i += 2) {

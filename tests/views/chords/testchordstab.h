@@ -1,6 +1,5 @@
-// The chord viewer over real analysis results: the diagram lists, the chord filter's
-// button, the current and next chord, key shift and capo against the chord strip, the
-// read-outs and session values.
+// The chord viewer over real analysis results: the diagram lists, the filter's button, the
+// current and next chord, key shift and capo against the strip, read-outs and session values.
 #pragma once
 #include <QObject>
 
@@ -10,7 +9,6 @@ class TestChordsTab : public QObject
 private slots:
     void detectedChordsMakeDiagrams();
     void scrollArrowsForMoreThanEight();
-    void filterButtonOnceChordsAreKnown();
     void currentAndNextChord();
     void powerChordsCompareRoots();
     void shiftAndCapoMatchTheStrip();

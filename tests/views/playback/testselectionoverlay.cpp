@@ -349,9 +349,8 @@ void TestSelectionOverlay::doubleClickPlaysTheLoopedSelection()
 
     transport->loopButton()->click();
     QVERIFY(player->isLooping());
-    // A double click inside plays the selection from its start, wherever the player
-    // stood, and latches play: the player is at most the blocks it has pushed since (and
-    // the few that it reads ahead) past the start, not at the beat clicked on.
+    // A double click inside plays the selection from its start, wherever the player stood:
+    // at most the blocks pushed since (and a few read ahead) past it, not the beat clicked.
     player->setPlayPosition(end + 2 * 22050);
     const qint64 pushedBefore = player->blocksPushed();
     doubleClick(selection, xOfBeat(4));
@@ -365,8 +364,7 @@ void TestSelectionOverlay::doubleClickPlaysTheLoopedSelection()
     QVERIFY2(playsFrom < start + (pushedSince + 8) * AudioPlayer::blockFrames,
              qPrintable(QString("%1 after %2 blocks").arg(playsFrom - start).arg(pushedSince)));
 
-    // It loops: past its end it starts again at its start, never leaving it. Watched
-    // until it has reached its last beat and come back.
+    // It loops, never leaving the selection: watched until it reached its last beat and came back.
     int lowest = end;
     int highest = start;
     bool cameBack = false;

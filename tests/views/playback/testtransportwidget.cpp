@@ -30,15 +30,12 @@ QWidget *clickAt(QWidget *top, QWidget *target)
     return hit;
 }
 
-// Steps a running volume fade as its 10 ms timer would, at most `limit` times or until
-// the fade stops its timer; no events are let through, so the timer never steps it too.
+// Steps a fade as its timer would, at most `limit` times (no events run, so the timer cannot).
 int runFade(TransportWidget &transport, int limit = 1000)
 {
     int steps = 0;
-    while (transport.fadeTimer()->isActive() && steps < limit) {
+    for (; transport.fadeTimer()->isActive() && steps < limit; ++steps)
         transport.fadeVolumeSlot();
-        ++steps;
-    }
     return steps;
 }
 
@@ -146,8 +143,7 @@ void TestTransportWidget::fadeDownReachesZeroThenPauses()
     transport.fadeVolume(false, true);
     QVERIFY(transport.fadeTimer()->isActive());
     QCOMPARE(transport.fadeTimer()->interval(), 10);
-    // 99 steps of 10 ms, one value at a time, so the player's volume follows every value
-    // down to 0; the pause is asked for with the last.
+    // 99 steps, one value at a time down to 0, so the player's volume follows; then the pause.
     QCOMPARE(runFade(transport), 99);
     QCOMPARE(volume->value(), 0);
     QCOMPARE(pauses.count(), 1);
@@ -274,8 +270,7 @@ void TestTransportWidget::lampFlashesPerBeat()
     QTRY_VERIFY_WITH_TIMEOUT(lamp->isHidden(), eventuallyMs);
     QVERIFY(!transport.flashTimer()->isActive());
 
-    // A second beat starts the 200 ms again. With no events let through, the first
-    // beat's timer is overdue but cannot fire; the second beat's has its time ahead.
+    // A second beat starts the 200 ms again (the first's timer, overdue, cannot fire meanwhile).
     transport.flashMetronome();
     QTest::qSleep(300);
     QCOMPARE(transport.flashTimer()->remainingTime(), 0);
