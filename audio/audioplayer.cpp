@@ -248,6 +248,7 @@ void AudioPlayer::restartStream()
     m_streamReady = true;
     // The queue starts empty: the first run starts afresh where the position is.
     m_primePending = true;
+    m_queueFilled = false;
     createStream();
     if (m_running && !isRunning())
         start(QThread::InheritPriority);
@@ -582,9 +583,12 @@ void AudioPlayer::run()
             const int queued = m_stream ? audiolayer::queuedBytes(m_stream) : -1;
             if (queued >= 0 && queued <= queueLimitBytesAt(m_sampleRate) && !m_stopped.load()
                 && m_streamReady.load()) {
-                if (queued == 0 && m_blocksPushed.load() > 0)
+                // Only a queue that had filled can run dry: a start is still filling it.
+                if (queued == 0 && m_queueFilled)
                     ++m_starvedPasses;
                 pushed = onePass();
+                if (pushed && audiolayer::queuedBytes(m_stream) > queueLimitBytesAt(m_sampleRate))
+                    m_queueFilled = true;
             }
         }
         // Sleep only when nothing went out, so fast tracks keep up; the queue holds about

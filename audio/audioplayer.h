@@ -138,6 +138,7 @@ public:
     // Counters for tests and diagnostics.
     qint64 blocksPushed() const { return m_blocksPushed.load(); }
     qint64 framesPushed() const { return m_framesPushed.load(); }
+    // Passes that found the queue empty after it had filled since the start.
     qint64 starvedPasses() const { return m_starvedPasses.load(); }
     int queuedBytes() const { return m_stream ? audiolayer::queuedBytes(m_stream) : 0; }
 
@@ -379,4 +380,6 @@ private:
     std::atomic<qint64> m_blocksPushed{0};
     std::atomic<qint64> m_framesPushed{0};
     std::atomic<qint64> m_starvedPasses{0};
+    // The queue reached its limit since the last start (audio thread, under m_passMutex).
+    bool m_queueFilled = false;
 };
