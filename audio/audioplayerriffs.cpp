@@ -220,7 +220,8 @@ int AudioPlayer::renderSong()
     QMutexLocker lock(&m_passMutex);
     m_songL.clear();
     m_songR.clear();
-    if (!hasTrack() || !m_song)
+    const SongSlots *song = m_sequencer.song();
+    if (!hasTrack() || !song)
         return 0;
     syncSequencer(false);
     // The riff builder keeps showing the riff it showed.
@@ -228,8 +229,8 @@ int AudioPlayer::renderSong()
     if (m_sequencer.playSong()) {
         qint64 cap = 0;
         for (int i = 0; i < SongSlots::slotCount; ++i) {
-            if (m_sequencer.riffCanPlay(m_song->at(i)))
-                cap += renderFrameCap(m_song->at(i));
+            if (m_sequencer.riffCanPlay(song->at(i)))
+                cap += renderFrameCap(song->at(i));
         }
         cap = std::min(cap, qint64(m_sampleRate) * maximumRenderSeconds);
         m_songStep = m_sequencer.slot();
