@@ -276,6 +276,8 @@ private:
     void startRender();
     // Renders the sequencer's riff or song once through.
     void renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap);
+    // The run's first `frames` frames go to the end of a render.
+    void appendRun(QVector<float> &left, QVector<float> &right, int frames);
     void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
