@@ -60,11 +60,7 @@ public:
     float *timeBuffer() { return &m_displayPosition; }
     // The six riffs in riff order, as their selections on the waveform describe them.
     void appendRiff(RiffSource *riff) { m_sequencer.addRiff(riff); }
-    void setSong(const SongSlots *songSlots)
-    {
-        m_song = songSlots;
-        m_sequencer.setSong(songSlots);
-    }
+    void setSong(const SongSlots *songSlots) { m_sequencer.setSong(songSlots); }
 
     // The track frame that plays next (after what has gone to the output).
     int playPosition() const { return m_position.load(); }
@@ -280,6 +276,8 @@ private:
     void startRender();
     // Renders the sequencer's riff or song once through.
     void renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap);
+    // The run's first `frames` frames go to the end of a render.
+    void appendRun(QVector<float> &left, QVector<float> &right, int frames);
     void finishRender();
     void startDisplayClock();
     void clearFlashToggles();
@@ -323,7 +321,6 @@ private:
     bool m_jumpPending = false;
     float m_playingPitch = 1.0f; // the step pitch the engine plays
     QVector<float> m_passBeats;  // the beats of the run under way
-    const SongSlots *m_song = nullptr;
 
     audiolayer::Handle m_stream = 0;
     int m_length = 0;

@@ -163,6 +163,15 @@ void AudioPlayer::startRender()
     m_renderDisplay = m_displayPosition;
 }
 
+void AudioPlayer::appendRun(QVector<float> &left, QVector<float> &right, int frames)
+{
+    const int at = left.size();
+    left.resize(at + frames);
+    right.resize(at + frames);
+    std::copy(m_runL.begin(), m_runL.begin() + frames, left.begin() + at);
+    std::copy(m_runR.begin(), m_runR.begin() + frames, right.begin() + at);
+}
+
 void AudioPlayer::renderSteps(QVector<float> &left, QVector<float> &right, qint64 cap)
 {
     const Sequencer::Stretch first = m_sequencer.current();
@@ -174,11 +183,7 @@ void AudioPlayer::renderSteps(QVector<float> &left, QVector<float> &right, qint6
         const Run run = runStretches(false, true);
         // Riff and song renders hold no metronome.
         m_clicks.mix(m_runL.data(), m_runR.data(), run.frames, 0.0f);
-        const int at = left.size();
-        left.resize(at + run.frames);
-        right.resize(at + run.frames);
-        std::copy(m_runL.begin(), m_runL.begin() + run.frames, left.begin() + at);
-        std::copy(m_runR.begin(), m_runR.begin() + run.frames, right.begin() + at);
+        appendRun(left, right, run.frames);
         if (run.ended || run.wrapped)
             break;
     }
@@ -220,7 +225,8 @@ int AudioPlayer::renderSong()
     QMutexLocker lock(&m_passMutex);
     m_songL.clear();
     m_songR.clear();
-    if (!hasTrack() || !m_song)
+    const SongSlots *song = m_sequencer.song();
+    if (!hasTrack() || !song)
         return 0;
     syncSequencer(false);
     // The riff builder keeps showing the riff it showed.
@@ -228,8 +234,8 @@ int AudioPlayer::renderSong()
     if (m_sequencer.playSong()) {
         qint64 cap = 0;
         for (int i = 0; i < SongSlots::slotCount; ++i) {
-            if (m_sequencer.riffCanPlay(m_song->at(i)))
-                cap += renderFrameCap(m_song->at(i));
+            if (m_sequencer.riffCanPlay(song->at(i)))
+                cap += renderFrameCap(song->at(i));
         }
         cap = std::min(cap, qint64(m_sampleRate) * maximumRenderSeconds);
         m_songStep = m_sequencer.slot();
@@ -282,10 +288,7 @@ int AudioPlayer::renderExportBlock()
         const Run run = runStretches(false, false);
         m_exportDone = run.ended;
         m_clicks.mix(m_runL.data(), m_runR.data(), run.frames, m_metroGain.load());
-        for (int i = 0; i < run.frames; ++i) {
-            m_exportHeldL.append(m_runL[size_t(i)]);
-            m_exportHeldR.append(m_runR[size_t(i)]);
-        }
+        appendRun(m_exportHeldL, m_exportHeldR, run.frames);
     }
     const int frames = std::min(int(m_exportHeldL.size()), int(blockFrames));
     m_exportL = m_exportHeldL.mid(0, frames);

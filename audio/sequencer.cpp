@@ -164,14 +164,14 @@ Sequencer::Next Sequencer::next() const
         return n;
     }
     if (m_mode == Mode::Riff) {
-        const int first = firstPlayableStep(m_riff, 0);
-        if (first < 0) {
-            n.ended = true;
-            return n;
-        }
         int step = firstPlayableStep(m_riff, m_step + 1);
         if (step < 0) {
-            step = first;
+            // Round to the riff's first step; none at all, and the riff is done.
+            step = firstPlayableStep(m_riff, 0);
+            if (step < 0) {
+                n.ended = true;
+                return n;
+            }
             n.wrapped = true;
         }
         n.stretch = stepStretch(-1, m_riff, step);

@@ -46,6 +46,7 @@ public:
     // The six riffs in riff order.
     void addRiff(const RiffSource *riff);
     void setSong(const SongSlots *song) { m_song = song; }
+    const SongSlots *song() const { return m_song; }
     // The track's length: steps end at its end at the latest.
     void setTrack(int frames);
     // The beats, ascending track frames; valid until the next call.
