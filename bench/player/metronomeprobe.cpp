@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QThread>
 
 #include <algorithm>
@@ -138,20 +137,8 @@ int main(int argc, char **argv)
     int failures = 0;
     for (const Setting &s : settings) {
         const QString capture = QString("/tmp/metronomeprobe-%1.raw").arg(QCoreApplication::applicationPid());
-        QFile::remove(capture);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SDL_AUDIODRIVER", "disk");
-        env.insert("SDL_DISKAUDIOFILE", capture);
-        // Slower than real time, so that a busy machine never leaves the capture a gap.
-        env.insert("SDL_DISKAUDIODELAY", "60");
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--one", QString::number(s.tempo), QString::number(s.mode), QString::number(seconds), capture});
-        child.waitForFinished(-1);
-        failures += child.exitCode() != 0;
-        QFile::remove(capture);
+        failures += !probeclicks::runCaptured(
+            {"--one", QString::number(s.tempo), QString::number(s.mode), QString::number(seconds), capture}, capture, 60);
     }
     return failures ? 1 : 0;
 }

@@ -1,6 +1,13 @@
-// The player probes' click: the sound they put on beats and play as the metronome, and
-// where separate sounds start in what the player put out.
+// The player probes' click: the sound they put on beats and play as the metronome, where
+// separate sounds start in what the player put out, and the run of a probe's child process
+// whose output SDL's disk driver captures.
 #pragma once
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +52,26 @@ inline std::vector<double> onsets(const std::vector<float> &x, float threshold, 
         i = first + gap;
     }
     return found;
+}
+
+// Runs this program again with `arguments` on SDL's disk driver, which writes what it plays
+// to `capture` (removed before and after) and waits `delayMs` after each buffer: slower than
+// real time, so that a busy machine never leaves the capture a gap. True when the child
+// ended by itself with exit code 0.
+inline bool runCaptured(const QStringList &arguments, const QString &capture, int delayMs)
+{
+    QFile::remove(capture);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SDL_AUDIODRIVER", "disk");
+    env.insert("SDL_DISKAUDIOFILE", capture);
+    env.insert("SDL_DISKAUDIODELAY", QString::number(delayMs));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    child.waitForFinished(-1);
+    QFile::remove(capture);
+    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
 }
 
 } // namespace probeclicks

@@ -26,7 +26,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QThread>
 
 #include <algorithm>
@@ -552,19 +551,7 @@ int main(int argc, char **argv)
     int failures = 0;
     for (const QString &c : cases) {
         const QString capture = QString("/tmp/timingprobe-%1.raw").arg(QCoreApplication::applicationPid());
-        QFile::remove(capture);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SDL_AUDIODRIVER", "disk");
-        env.insert("SDL_DISKAUDIOFILE", capture);
-        // Slower than real time: a busy machine never leaves the capture a gap.
-        env.insert("SDL_DISKAUDIODELAY", "30");
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {"--capture", c, capture});
-        child.waitForFinished(-1);
-        failures += child.exitCode() != 0;
-        QFile::remove(capture);
+        failures += !probeclicks::runCaptured({"--capture", c, capture}, capture, 30);
     }
     return failures ? 1 : 0;
 }

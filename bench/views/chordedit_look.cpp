@@ -11,7 +11,6 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <algorithm>
@@ -22,6 +21,7 @@
 #include "app/mainwindow.h"
 #include "app/tabbuttons.h"
 #include "app/tabwidget.h"
+#include "lookwindow.h"
 #include "metadata/analysiscache.h"
 #include "metadata/metadatathread.h"
 #include "views/chords/chordfilterwidget.h"
@@ -32,7 +32,6 @@
 #include "views/chords/singlechordeditwidget.h"
 #include "views/jam/beatselection.h"
 #include "views/jam/jamtab.h"
-#include "views/jam/riffstep.h"
 #include "views/playback/custombutton.h"
 #include "views/playback/plotter.h"
 #include "views/playback/wavebg.h"
@@ -84,22 +83,6 @@ QString chordsOf(const MetaData *metaData)
     return runs.join(" ");
 }
 
-void moveOver(QWidget *widget, const QPoint &pos)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-// Places one step of riff A on the beat at `seconds` from the step row: arm the cell,
-// move over the beat on the waveform, click the cell again.
-void placeStep(JamTab *jam, BeatSelection *strip, int cell, double seconds)
-{
-    const QPoint cellPoint(30 * cell + 15, 15);
-    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, cellPoint);
-    moveOver(strip, QPoint(int(std::lround(seconds * 44100.0 / strip->samplesPerPixel())), 20));
-    QTest::mouseClick(jam->riffStep(0), Qt::LeftButton, Qt::NoModifier, cellPoint);
-}
-
 QString stepBeats(const BeatSelection *strip)
 {
     QStringList beats;
@@ -113,8 +96,7 @@ QString stepBeats(const BeatSelection *strip)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    QDir().mkpath(folder);
+    const QString folder = lookFolder(argc, argv);
     MainWindow window;
     // Every question is answered "OK"; a picture of each is kept.
     QStringList asked;
@@ -166,7 +148,7 @@ int main(int argc, char **argv)
     BeatSelection *riffA = plotter->beatSelection(0);
     window.tabWidget()->tabButtons()->showRiffBuilder();
     for (int k = 0; k < 4; ++k)
-        placeStep(jam, riffA, k, 2.75 + 0.5 * k);
+        placeStep(jam, riffA, 0, k, 5 + k);
     std::printf("riff A:    beats %s\n", qPrintable(stepBeats(riffA)));
 
     // The chord viewer offers the chord filter once the chords are known; its button opens
